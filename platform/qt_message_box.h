@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+class QWidget;
+
+namespace crank {
+
+// The real message box: modal, one OK button, no icon, over the active window.
+class QtMessageBox final : public MessageBox {
+public:
+    void show(const std::string& prompt, const std::string& title) override;
+};
+
+} // namespace crank
