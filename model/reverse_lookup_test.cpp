@@ -1,0 +1,140 @@
+#include "model/reverse_lookup.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+#include "model/crank_slider.h"
+
+namespace crank {
+namespace {
+
+struct Engine {
+    EngineGeometry geometry;
+    CrankModel model;
+
+    Engine(float stroke, float rod, float offset)
+    {
+        geometry.Stroke = stroke;
+        geometry.RodLength = rod;
+        geometry.PinOffset = offset;
+        geometry.OffsetNonZero = offset != 0.0f;
+        CalcGeometry(geometry, model);
+    }
+    float at(float angle) const { return CalcDisplacement(geometry, model, angle); }
+    float atBtdc(float btdc) const { return at(static_cast<float>(360.0 - double{btdc})); }
+    DropAngles find(float drop) const { return FindCrankAngles(geometry, model, drop); }
+};
+
+// Stroke 15..1000 mm, rod 1.5..3 strokes, |offset| up to a fifth of the stroke.
+TEST(ReverseLookupTest, FoundAnglesGiveBackTheDrop)
+{
+    const float strokes[] = {15.0f, 46.0f, 54.5f, 100.0f, 333.3f, 1000.0f};
+    const float rodPerStroke[] = {1.5f, 2.17f, 3.0f};
+    const float offsetPerStroke[] = {0.0f, 0.01f, -0.01f, 0.2f, -0.2f, 0.07f};
+    const double dropPerStroke[] = {1e-5, 0.001, 0.01, 0.05, 0.25, 0.5, 0.75, 0.95, 0.999, 0.99999};
+    for (float s : strokes) {
+        for (float k : rodPerStroke) {
+            for (float o : offsetPerStroke) {
+                const Engine engine(s, s * k, s * o);
+                const float bdc = engine.geometry.BdcAngle;
+                for (double q : dropPerStroke) {
+                    const float drop = static_cast<float>(s * q);
+                    SCOPED_TRACE("stroke " + std::to_string(s) + " rod " + std::to_string(s * k) +
+                                 " offset " + std::to_string(s * o) + " drop " +
+                                 std::to_string(drop));
+                    const DropAngles found = engine.find(drop);
+                    ASSERT_EQ(found.status, DropLookupStatus::Found);
+                    EXPECT_GE(found.atdc, 0.0f);
+                    EXPECT_LE(found.atdc, bdc);
+                    EXPECT_GE(found.btdc, 0.0f);
+                    EXPECT_LE(found.btdc, 360.0f - bdc + 1e-4f);
+                    EXPECT_NEAR(engine.at(found.atdc), drop, 0.001);
+                    EXPECT_NEAR(engine.atBtdc(found.btdc), drop, 0.001);
+                    if (q >= 0.05 && q <= 0.95) {
+                        // Where the piston moves briskly the angle is pinned
+                        // down to well inside 0.005 degree on both sides.
+                        EXPECT_LT(engine.at(found.atdc - 0.005f), drop);
+                        EXPECT_GT(engine.at(found.atdc + 0.005f), drop);
+                        EXPECT_LT(engine.atBtdc(found.btdc - 0.005f), drop);
+                        EXPECT_GT(engine.atBtdc(found.btdc + 0.005f), drop);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(ReverseLookupTest, DeadCentresAtZeroAndFullStroke)
+{
+    const float offsets[] = {-0.5f, 0.0f, 0.5f, 9.2f, -9.2f};
+    for (float offset : offsets) {
+        SCOPED_TRACE(offset);
+        const Engine engine(46, 100, offset);
+        const DropAngles tdc = engine.find(0.0f);
+        ASSERT_EQ(tdc.status, DropLookupStatus::Found);
+        EXPECT_EQ(tdc.atdc, 0.0f);
+        EXPECT_EQ(tdc.btdc, 0.0f);
+        const DropAngles bdc = engine.find(46.0f);
+        ASSERT_EQ(bdc.status, DropLookupStatus::Found);
+        EXPECT_EQ(bdc.atdc, engine.geometry.BdcAngle);
+        EXPECT_FLOAT_EQ(bdc.btdc, 360.0f - engine.geometry.BdcAngle);
+        // -0 is a drop of zero, not an error.
+        EXPECT_EQ(engine.find(-0.0f).status, DropLookupStatus::Found);
+    }
+}
+
+TEST(ReverseLookupTest, OffsetSplitsAndMirrorsTheTwoAngles)
+{
+    const Engine plus(46, 100, 0.5f);
+    const Engine minus(46, 100, -0.5f);
+    const Engine zero(46, 100, 0.0f);
+    for (float drop : {0.5f, 20.37f, 25.68f, 40.0f}) {
+        SCOPED_TRACE(drop);
+        const DropAngles p = plus.find(drop);
+        const DropAngles m = minus.find(drop);
+        const DropAngles z = zero.find(drop);
+        EXPECT_NEAR(z.atdc, z.btdc, 0.001);
+        if (drop > 10.0f) { // near TDC the two sides lie within 0.01 degree
+            EXPECT_GT(std::fabs(p.atdc - p.btdc), 0.05f);
+        }
+        // Offset -e at X is offset +e at 360 - X: the sides swap.
+        EXPECT_NEAR(p.atdc, m.btdc, 0.001);
+        EXPECT_NEAR(p.btdc, m.atdc, 0.001);
+    }
+    // The worked table row: 77 degrees BTDC reads 20.35 and ATDC 20.39 with -0.5.
+    EXPECT_NEAR(minus.find(minus.at(77.0f)).atdc, 77.0f, 0.001);
+    EXPECT_NEAR(minus.find(minus.atBtdc(77.0f)).btdc, 77.0f, 0.001);
+}
+
+TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
+{
+    const Engine engine(46, 100, -0.5f);
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float drop;
+        DropLookupStatus status;
+    } cases[] = {
+        {-0.001f, DropLookupStatus::OutOfRange},
+        {-46.0f, DropLookupStatus::OutOfRange},
+        {std::nextafter(46.0f, 47.0f), DropLookupStatus::OutOfRange},
+        {1e30f, DropLookupStatus::OutOfRange},
+        {std::numeric_limits<float>::quiet_NaN(), DropLookupStatus::NotANumber},
+        {inf, DropLookupStatus::NotANumber},
+        {-inf, DropLookupStatus::NotANumber},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.drop);
+        const DropAngles found = engine.find(c.drop);
+        EXPECT_EQ(found.status, c.status);
+        EXPECT_EQ(found.atdc, 0.0f);
+        EXPECT_EQ(found.btdc, 0.0f);
+    }
+    // Before any display the model holds zeros.
+    EXPECT_EQ(FindCrankAngles(EngineGeometry{}, CrankModel{}, 1.0f).status,
+              DropLookupStatus::NoGeometry);
+}
+
+} // namespace
+} // namespace crank
