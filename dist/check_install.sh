@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks that the tree holds the
+# program, its desktop entry, icon and metainfo, and that the freedesktop
+# validators accept them. Usage: check_install.sh <build dir> <app id>
+set -euo pipefail
+build=$1
+id=$2
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cmake --install "$build" --prefix "$tmp" >/dev/null
+
+status=0
+expect() {
+    if [[ ! -s "$tmp/$1" ]]; then
+        echo "missing from the installed tree: $1"
+        status=1
+    fi
+}
+expect bin/crank-angle-utility
+expect "share/applications/$id.desktop"
+expect "share/icons/hicolor/scalable/apps/$id.svg"
+expect "share/metainfo/$id.metainfo.xml"
+[[ -x "$tmp/bin/crank-angle-utility" ]] || { echo "program not executable"; status=1; }
+[[ $status -eq 0 ]] || exit 1
+
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "$tool not found: run script/bootstrap"; exit 1; }
+done
+desktop-file-validate "$tmp/share/applications/$id.desktop"
+appstreamcli validate --no-net "$tmp/share/metainfo/$id.metainfo.xml"
+# The whole tree: the metainfo's launchable must name the installed entry.
+appstreamcli validate-tree --no-net "$tmp"
+echo "installed tree is complete and valid"
