@@ -425,8 +425,8 @@ TEST(PrintPageTest, OverflowStopsAfterARowInsideADegree)
         int above = 1;
     };
     const Case cases[] = {
-        {1, 30, 30, true}, {2, 30, 30, true},    {3, 1, 1, true},
-        {1, 36, 37, true},                       // whole-degree rows are not tested
+        {1, 30, 30, true}, {2, 30, 30, true},
+        {3, 1, 1, true},   {1, 36, 37, true},    // whole-degree rows are not tested
         {3, 47, 47, true}, {1, 48, 48, false},   // only row 48 below: complete, no message
         {2, 0, 1, true},   {1, 30, 31, true, 0}, // a row ending exactly on the limit is still
                                                  // inside
