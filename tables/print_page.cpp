@@ -45,53 +45,43 @@ constexpr const char* kMm = "(mm)";
 constexpr const char* kBtdc = "BTDC";
 constexpr const char* kAtdc = "ATDC";
 
-// Indexed by [number of tables - 1][offset non-zero].
+// The six layouts, indexed by [number of tables - 1][offset non-zero]: the
+// two heading lines, then per table the angle x and the displacement pairs.
+// clang-format off
 constexpr std::array<std::array<PageLayout, 2>, kMaxTables> kLayouts{{
     {{
         {{{{kAngle, 4860}, {kDisp, 5700}}},
-         {{{kDeg, 4860}, {kMm, 6180}}},
-         {{{4750, {6070, 6190}, {}}}}},
+          {{{kDeg, 4860}, {kMm, 6180}}},
+          {{{4750, {6070, 6190}, {}}}}},
         {{{{kAngle, 4470}, {kDispMm, 5470}}},
-         {{{kDeg, 4470}, {kBtdc, 5670}, {kAtdc, 6770}}},
-         {{{4360, {5610, 5730}, {6700, 6820}}}}},
+          {{{kDeg, 4470}, {kBtdc, 5670}, {kAtdc, 6770}}},
+          {{{4360, {5610, 5730}, {6700, 6820}}}}},
     }},
     {{
         {{{{kAngle, 2860}, {kDisp, 3700}, {kAngle, 6860}, {kDisp, 7700}}},
-         {{{kDeg, 2860}, {kMm, 4180}, {kDeg, 6860}, {kMm, 8180}}},
-         {{{2750, {4070, 4190}, {}}, {6750, {8070, 8190}, {}}}}},
+          {{{kDeg, 2860}, {kMm, 4180}, {kDeg, 6860}, {kMm, 8180}}},
+          {{{2750, {4070, 4190}, {}}, {6750, {8070, 8190}, {}}}}},
         {{{{kAngle, 2230}, {kDispMm, 3230}, {kAngle, 6720}, {kDispMm, 7720}}},
-         {{{kDeg, 2230}, {kBtdc, 3430}, {kAtdc, 4520}, {kDeg, 6720}, {kBtdc, 7920}, {kAtdc, 9010}}},
-         {{{2120, {3370, 3490}, {4460, 4580}}, {6610, {7860, 7980}, {8950, 9070}}}}},
+          {{{kDeg, 2230}, {kBtdc, 3430}, {kAtdc, 4520},
+            {kDeg, 6720}, {kBtdc, 7920}, {kAtdc, 9010}}},
+          {{{2120, {3370, 3490}, {4460, 4580}}, {6610, {7860, 7980}, {8950, 9070}}}}},
     }},
     {{
-        {{{{kAngle, 1360},
-           {kDisp, 2200},
-           {kAngle, 4860},
-           {kDisp, 5700},
-           {kAngle, 8360},
-           {kDisp, 9200}}},
-         {{{kDeg, 1360}, {kMm, 2680}, {kDeg, 4860}, {kMm, 6180}, {kDeg, 8360}, {kMm, 9680}}},
-         {{{1250, {2570, 2690}, {}}, {4750, {6070, 6190}, {}}, {8250, {9570, 9690}, {}}}}},
-        {{{{kAngle, 930},
-           {kDispMm, 1930},
-           {kAngle, 4470},
-           {kDispMm, 5470},
-           {kAngle, 8020},
-           {kDispMm, 9020}}},
-         {{{kDeg, 930},
-           {kBtdc, 2130},
-           {kAtdc, 3220},
-           {kDeg, 4470},
-           {kBtdc, 5670},
-           {kAtdc, 6760},
-           {kDeg, 8020},
-           {kBtdc, 9220},
-           {kAtdc, 10310}}},
-         {{{820, {2070, 2190}, {3160, 3280}},
-           {4360, {5610, 5730}, {6700, 6820}},
-           {7910, {9160, 9280}, {10250, 10370}}}}},
+        {{{{kAngle, 1360}, {kDisp, 2200}, {kAngle, 4860}, {kDisp, 5700},
+            {kAngle, 8360}, {kDisp, 9200}}},
+          {{{kDeg, 1360}, {kMm, 2680}, {kDeg, 4860}, {kMm, 6180}, {kDeg, 8360}, {kMm, 9680}}},
+          {{{1250, {2570, 2690}, {}}, {4750, {6070, 6190}, {}}, {8250, {9570, 9690}, {}}}}},
+        {{{{kAngle, 930}, {kDispMm, 1930}, {kAngle, 4470}, {kDispMm, 5470},
+            {kAngle, 8020}, {kDispMm, 9020}}},
+          {{{kDeg, 930}, {kBtdc, 2130}, {kAtdc, 3220},
+            {kDeg, 4470}, {kBtdc, 5670}, {kAtdc, 6760},
+            {kDeg, 8020}, {kBtdc, 9220}, {kAtdc, 10310}}},
+          {{{820, {2070, 2190}, {3160, 3280}},
+            {4360, {5610, 5730}, {6700, 6820}},
+            {7910, {9160, 9280}, {10250, 10370}}}}},
     }},
 }};
+// clang-format on
 
 constexpr const char* kTitle = "Crank Angle/Piston Displacement Values";
 constexpr int kWeightDefault = 0;

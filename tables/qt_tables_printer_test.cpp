@@ -87,24 +87,5 @@ TEST(QtTablesPrinterTest, UnwritableFileIsToldInPlainWords)
     EXPECT_FALSE(QFile::exists(f.chooser.answer));
 }
 
-TEST(QtTablesPrinterTest, TwoPrintsGiveTheSamePage)
-{
-    Fixture f;
-    std::vector<testing::PdfWord> pages[2];
-    for (auto& page : pages) {
-        f.chooser.answer = f.dir.filePath(QStringLiteral("page%1.pdf").arg(&page - pages));
-        f.printer.printTables(f.content);
-        page = testing::readPdfWords(f.chooser.answer).words;
-    }
-    ASSERT_EQ(pages[0].size(), pages[1].size());
-    ASSERT_FALSE(pages[0].empty());
-    for (std::size_t i = 0; i < pages[0].size(); ++i) {
-        EXPECT_EQ(pages[0][i].text, pages[1][i].text);
-        EXPECT_EQ(pages[0][i].left, pages[1][i].left);
-        EXPECT_EQ(pages[0][i].top, pages[1][i].top);
-    }
-    EXPECT_TRUE(f.messages.shown.empty());
-}
-
 } // namespace
 } // namespace crank
