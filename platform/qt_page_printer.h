@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <memory>
+
+#include "platform/page_printer.h"
+
+class QPainter;
+class QPrinter;
+class QPrinterInfo;
+
+namespace crank {
+
+// The page printer on Qt's print support: a QPainter over a QPrinter, either
+// a system printer or an A4 PDF file. Texts are placed in twips converted to
+// the device's own resolution; line heights come from the font metrics at
+// that resolution. The painter starts with the first printed line.
+class QtPagePrinter final : public PagePrinter {
+public:
+    // A system printer on its default paper; positions are measured from the
+    // top-left corner of its printable area.
+    explicit QtPagePrinter(const QPrinterInfo& printer);
+    // A portrait A4 PDF written to path. A PDF has no unprintable margin, so
+    // positions are measured from the corner of the sheet.
+    explicit QtPagePrinter(const QString& pdfPath);
+    ~QtPagePrinter() override;
+
+    QtPagePrinter(const QtPagePrinter&) = delete;
+    QtPagePrinter& operator=(const QtPagePrinter&) = delete;
+
+    void setFontName(const std::string& name) override;
+    void setFontSize(float points) override;
+    void setFontWeight(int weight) override;
+    void setFontUnderline(bool on) override;
+    void setFontItalic(bool on) override;
+    void setFontStrikethrough(bool on) override;
+    void setFontCharset(int charset) override;
+
+    float currentX() const override { return m_x; }
+    void setCurrentX(float twips) override { m_x = twips; }
+    float currentY() const override { return m_y; }
+    void setCurrentY(float twips) override { m_y = twips; }
+
+    // Full height of the sheet, twips.
+    int pageHeight() const override;
+    void printLine(const std::string& text) override;
+    PrintOutcome endDoc() override;
+
+    // The font as it would print now, resolved for the printer's resolution.
+    QFont deviceFont() const;
+    // Dots per inch of the output.
+    int resolution() const;
+
+private:
+    enum class State { NotStarted, Printing, Failed, Ended };
+
+    bool ensureStarted();
+    PrintOutcome failure() const;
+    double toDevice(float twips) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QString m_pdfPath; // empty for a system printer
+    QFont m_font;
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    State m_state = State::NotStarted;
+};
+
+} // namespace crank
