@@ -41,6 +41,15 @@ struct RuleLayout {
 // The rules depend on the number of tables alone (1..3; anything else as 1).
 RuleLayout RulesFor(int numTables);
 
+// The engine summary frame: fixed Left and Width (twips); Top and Height come
+// with the summary.
+inline constexpr int kFrameLeft = 3180;
+inline constexpr int kFrameWidth = 3400;
+
+// Cell rows on the panel: row r at Top kCellPitch * r, kCellHeight high (twips).
+inline constexpr int kCellPitch = 250;
+inline constexpr int kCellHeight = 240;
+
 // Fixed heights of the scrolling, twips, and the scroll bar's range.
 inline constexpr int kViewportHeight = 4600;
 inline constexpr int kPanelHeight = 12250;
