@@ -24,7 +24,7 @@ struct BoxFilter {
     bool allowPoint;
 };
 constexpr BoxFilter kFilters[7] = {
-    {false, true}, {false, true}, {true, true}, {false, false},
+    {false, true}, {false, true}, {true, true},  {false, false},
     {true, false}, {true, false}, {true, false},
 };
 
@@ -97,8 +97,9 @@ void EngVals::GeomTxt_Change(int index)
     case 1:
     case 2: {
         const auto value = static_cast<float>(ReadNumber(text));
-        (index == 0 ? geometry.Stroke : index == 1 ? geometry.RodLength : geometry.PinOffset) =
-            value;
+        (index == 0   ? geometry.Stroke
+         : index == 1 ? geometry.RodLength
+                      : geometry.PinOffset) = value;
         const QString offsetText = m_geomTxt[2]->text();
         if (!offsetText.isEmpty() && offsetText != QLatin1String("-") &&
             geometry.RodLength != 0.0f && geometry.Stroke != 0.0f && !m_state.GeomFramShown) {

@@ -38,6 +38,7 @@ struct ControlDesign {
 
 // Value boxes and prompts carry no caption here; GeomLab captions come from
 // kGeomPrompts.
+// clang-format off
 const ControlDesign kControls[] = {
     {Kind::Button, "GeomCom_0", "Return to &Front Screen", Holder::Screen, 360, 120, 1240, 615, 0, 0},
     {Kind::Button, "GeomCom_1", "&Display the Table(s)", Holder::Screen, 1920, 120, 1240, 615, 0, 1},
@@ -73,6 +74,7 @@ const ControlDesign kControls[] = {
     {Kind::Box, "GeomTxt_5", "", Holder::Frame, 4150, 2840, 400, 285, 3, 21},
     {Kind::Box, "GeomTxt_6", "", Holder::Frame, 4900, 2840, 400, 285, 3, 22},
 };
+// clang-format on
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
@@ -171,10 +173,9 @@ void EngVals::buildDesign()
         }
     }
 
-    std::stable_sort(inTabOrder.begin(), inTabOrder.end(),
-                     [](const ControlDesign* a, const ControlDesign* b) {
-                         return a->tabIndex < b->tabIndex;
-                     });
+    std::stable_sort(
+        inTabOrder.begin(), inTabOrder.end(),
+        [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
     QWidget* previous = nullptr;
     for (const ControlDesign* design : inTabOrder) {
         QWidget* widget = focusable[static_cast<std::size_t>(design - kControls)];

@@ -34,13 +34,15 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
     }
 
-    QLineEdit* box(int index) const { return child<QLineEdit>(QStringLiteral("GeomTxt_%1").arg(index)); }
+    QLineEdit* box(int index) const
+    {
+        return child<QLineEdit>(QStringLiteral("GeomTxt_%1").arg(index));
+    }
     QPushButton* command(int index) const
     {
         return child<QPushButton>(QStringLiteral("GeomCom_%1").arg(index));
     }
-    template <class T>
-    T* child(const QString& name) const
+    template <class T> T* child(const QString& name) const
     {
         T* found = screen.findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();

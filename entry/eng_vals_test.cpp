@@ -62,8 +62,9 @@ TEST_F(EngValsTest, FixedDesign)
         }
     }
     EXPECT_EQ(box(4)->parentWidget()->objectName(), QStringLiteral("GeomFram"));
-    EXPECT_EQ(child<QGroupBox>(QStringLiteral("GeomFram"))->title(),
-              QStringLiteral("  Crank Angle/Piston Displacement Tables and Initial Crank Angles  "));
+    EXPECT_EQ(
+        child<QGroupBox>(QStringLiteral("GeomFram"))->title(),
+        QStringLiteral("  Crank Angle/Piston Displacement Tables and Initial Crank Angles  "));
     const QString help = child<QPlainTextEdit>(QStringLiteral("OffSetTxt"))->toPlainText();
     EXPECT_EQ(help, QStringLiteral("                 Entering the Gudgeon Pin Offset\n\n"
                                    " By the direction of rotation is meant the direction of the \n"
@@ -186,8 +187,8 @@ TEST_F(EngValsTest, AngleLimits)
         float angle;
     };
     const Case cases[] = {
-        {"177", "", -1}, {"-5", "", -1}, {"176", "176", 176}, {"0", "0", 0},
-        {"-", "-", 0},   {"-0", "-0", 0}, {"1.", "", 0},      {"999", "", -1},
+        {"177", "", -1}, {"-5", "", -1},  {"176", "176", 176}, {"0", "0", 0},
+        {"-", "-", 0},   {"-0", "-0", 0}, {"1.", "", 0},       {"999", "", -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -286,7 +287,9 @@ TEST_F(EngValsTest, FailedValidationKeepsTheScreenAndSelectsTheBox)
             EXPECT_TRUE(screen.isVisible());
             EXPECT_TRUE(tables == nullptr);
             EXPECT_EQ(QApplication::focusWidget(), box(c.box));
-            EXPECT_EQ(box(c.box)->selectedText(), QString::fromLatin1(c.box == 0 ? c.stroke : c.box == 1 ? c.rod : c.offset));
+            EXPECT_EQ(box(c.box)->selectedText(), QString::fromLatin1(c.box == 0   ? c.stroke
+                                                                      : c.box == 1 ? c.rod
+                                                                                   : c.offset));
         }
     }
 }

@@ -150,10 +150,10 @@ void Ang_Disp::buildDesign()
         for (int r = 0; r < kRowsPerTable; ++r) {
             m_ang[t][r] = makeCell(QStringLiteral("Ang%1_%2").arg(t).arg(r), design.ang[t], r,
                                    kAngleCellWidth);
-            m_dispB[t][r] = makeCell(QStringLiteral("DispB%1_%2").arg(t).arg(r),
-                                     design.dispB[t], r, kDispCellWidth);
-            m_dispA[t][r] = makeCell(QStringLiteral("DispA%1_%2").arg(t).arg(r),
-                                     design.dispA[t], r, kDispCellWidth);
+            m_dispB[t][r] = makeCell(QStringLiteral("DispB%1_%2").arg(t).arg(r), design.dispB[t], r,
+                                     kDispCellWidth);
+            m_dispA[t][r] = makeCell(QStringLiteral("DispA%1_%2").arg(t).arg(r), design.dispA[t], r,
+                                     kDispCellWidth);
         }
     }
     for (int i = 1; i <= 6; ++i) {
@@ -168,8 +168,7 @@ void Ang_Disp::buildDesign()
     m_vScroll1->setRange(0, kScrollMaximum);
     m_vScroll1->setSingleStep(1);
     m_vScroll1->setPageStep(1);
-    m_vScroll1->setGeometry(
-        twipRect(RulesFor(3).scrollLeft, 0, kScrollWidth, kViewportHeight));
+    m_vScroll1->setGeometry(twipRect(RulesFor(3).scrollLeft, 0, kScrollWidth, kViewportHeight));
     m_vScrollLine = makeLine(m_picture1, QStringLiteral("VScrollLine"));
     m_vScrollLine->setLine(RulesFor(3).scrollLineX, 240, RulesFor(3).scrollLineX, 6000);
 }

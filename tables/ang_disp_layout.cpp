@@ -16,6 +16,7 @@ struct CellRow {
 };
 
 constexpr int U = kUnset;
+// clang-format off
 constexpr CellRow kCells[3][2] = {
     {{{3610, U, U}, {4740, U, U}, {U, U, U}, {3800, U, U}, {4780, U, U}},
      {{3580, U, U}, {4310, U, U}, {5120, U, U}, {3800, U, U}, {4400, U, U}}},
@@ -25,6 +26,7 @@ constexpr CellRow kCells[3][2] = {
      {{480, 3580, 6690}, {1210, 4310, 7410}, {2020, 5120, 8220}, {700, 3800, 6900},
       {1300, 4400, 7500}}},
 };
+// clang-format on
 
 struct Span {
     int x1, x2;
@@ -41,6 +43,7 @@ struct RuleRow {
     std::array<Span, 3> thLine;
 };
 
+// clang-format off
 constexpr RuleRow kRules[3] = {
     {5900, 5900, 6270, {3340, 5880}, {{{3340, 5880}}}, {3540, 6080}, {{{3540, 6080}}}},
     {7440, 7440, 7820, {1800, 4340, 4890, 7430}, {{{1800, 4330}, {4890, 7430}}},
@@ -49,6 +52,7 @@ constexpr RuleRow kRules[3] = {
      {{{240, 2780}, {3340, 5880}, {6450, 8980}}}, {440, 2980, 3540, 6080, 6640, 9180},
      {{{440, 2980}, {3540, 6080}, {6640, 9180}}}},
 };
+// clang-format on
 
 // Fixed heights of the lines, twips.
 constexpr int kBodyBottom = 12240;
@@ -112,7 +116,8 @@ int PanelTop(int value, int panelHeight, int viewportHeight, int maximum)
     if (maximum <= 0) {
         return 0;
     }
-    const float travel = static_cast<float>(value) * static_cast<float>(panelHeight - viewportHeight);
+    const float travel =
+        static_cast<float>(value) * static_cast<float>(panelHeight - viewportHeight);
     const float step = travel / static_cast<float>(maximum);
     return -static_cast<int>(std::floor(step));
 }

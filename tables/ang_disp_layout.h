@@ -29,9 +29,9 @@ struct Rule {
 };
 
 struct RuleLayout {
-    int panelWidth = 0;  // fdisp_2
-    int scrollLeft = 0;  // VScroll1, in the viewport
-    int scrollLineX = 0; // VScrollLine, in the viewport
+    int panelWidth = 0;           // fdisp_2
+    int scrollLeft = 0;           // VScroll1, in the viewport
+    int scrollLineX = 0;          // VScrollLine, in the viewport
     std::array<Rule, 7> vLine{};  // VLine1..6, panel coordinates
     std::array<Rule, 4> hLine{};  // HLine1..3, panel coordinates
     std::array<Rule, 7> tvLine{}; // TVLine1..6, screen coordinates

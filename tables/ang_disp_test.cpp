@@ -20,8 +20,7 @@ class AngDispTest : public ::testing::Test {
 protected:
     AngDispTest() : screen(state, printer) {}
 
-    template <class T = QWidget>
-    T* child(const QString& name) const
+    template <class T = QWidget> T* child(const QString& name) const
     {
         T* found = screen.findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
@@ -29,7 +28,8 @@ protected:
     }
     QWidget* cell(const char* column, int table, int row) const
     {
-        return child(QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row));
+        return child(
+            QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row));
     }
     LineShape* line(const QString& name) const { return child<LineShape>(name); }
 
@@ -59,7 +59,9 @@ TEST_F(AngDispTest, FixedDesign)
         QColor colour;
     } buttons[] = {
         {"AngDispCom_0", "Return to &Front Screen", twipRect(520, 150, 1330, 650), {192, 192, 255}},
-        {"AngDispCom_1", "Return to &Data Entry Screen", twipRect(520, 950, 1330, 650),
+        {"AngDispCom_1",
+         "Return to &Data Entry Screen",
+         twipRect(520, 950, 1330, 650),
          {255, 192, 255}},
         {"AngDispCom_2", "&Print Screen Content", twipRect(7920, 550, 1240, 615), {255, 255, 128}},
     };
@@ -93,6 +95,7 @@ struct Layout {
     std::array<std::pair<int, int>, 3> thSpans; // THLine1..3 and 4..6
 };
 
+// clang-format off
 const Layout kLayouts[] = {
     {1, false, {3610, 4740, -1, -1, -1, -1, -1, -1, -1}, {3800, 4780, -1, -1, -1, -1}, 5900,
      {3340, 5880, -1, -1, -1, -1}, {3540, 6080, -1, -1, -1, -1}, {{{3540, 6080}, {-1, -1}, {-1, -1}}}},
@@ -111,6 +114,7 @@ const Layout kLayouts[] = {
      {700, 1300, 3800, 4400, 6900, 7500}, 9000, {240, 2770, 3340, 5880, 6450, 8980},
      {440, 2980, 3540, 6080, 6640, 9180}, {{{440, 2980}, {3540, 6080}, {6640, 9180}}}},
 };
+// clang-format on
 
 TEST_F(AngDispTest, SixLayouts)
 {
@@ -132,7 +136,8 @@ TEST_F(AngDispTest, SixLayouts)
                 }
             }
             for (int i = 0; i < 6; ++i) {
-                const QString name = QStringLiteral("Lab%1%2").arg(i / 2 + 1).arg(i % 2 ? 'b' : 'a');
+                const QString name =
+                    QStringLiteral("Lab%1%2").arg(i / 2 + 1).arg(i % 2 ? 'b' : 'a');
                 SCOPED_TRACE(name.toStdString());
                 auto* label = child<QLabel>(name);
                 EXPECT_EQ(label->isVisible(), l.labels[i] >= 0);
@@ -140,9 +145,9 @@ TEST_F(AngDispTest, SixLayouts)
                     EXPECT_EQ(label->x(), twipsToPixels(l.labels[i]));
                 }
                 if (i % 2 == 1) {
-                    EXPECT_EQ(label->text(), l.offset
-                                                 ? QStringLiteral("Displacement (mm) BTDC       ATDC  ")
-                                                 : QStringLiteral("Displacement (mm)"));
+                    EXPECT_EQ(label->text(),
+                              l.offset ? QStringLiteral("Displacement (mm) BTDC       ATDC  ")
+                                       : QStringLiteral("Displacement (mm)"));
                     EXPECT_EQ(label->width(), twipsToPixels(l.offset ? 1760 : 1000));
                 } else {
                     EXPECT_EQ(label->text(), QStringLiteral("Angle (deg)"));

@@ -11,10 +11,8 @@ using DisplaySequenceTest = EngValsTest;
 
 QString cellText(const Ang_Disp& tables, const char* column, int table, int row)
 {
-    auto* cell = tables.findChild<QLineEdit*>(QStringLiteral("%1%2_%3")
-                                                  .arg(QString::fromLatin1(column))
-                                                  .arg(table)
-                                                  .arg(row));
+    auto* cell = tables.findChild<QLineEdit*>(
+        QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row));
     return cell != nullptr ? cell->text() : QStringLiteral("<missing>");
 }
 

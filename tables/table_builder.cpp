@@ -61,8 +61,8 @@ void FillAngleColumns(const TableSpec& spec, TableData& data)
     }
 }
 
-void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model,
-                             int numTables, TableData& data)
+void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model, int numTables,
+                             TableData& data)
 {
     const int n = std::clamp(numTables, 0, kMaxTables);
     for (int t = 1; t <= n; ++t) {

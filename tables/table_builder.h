@@ -60,19 +60,19 @@ void FillAngleColumns(const TableSpec& spec, TableData& data);
 // Displacements (mm) of every row of tables 1..numTables. Zero offset:
 // DispBCol only. Offset: DispACol at the row's angle after TDC, then DispBCol
 // at 360 - angle (before TDC). CalcGeometry must have run for the geometry.
-void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model,
-                             int numTables, TableData& data);
+void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model, int numTables,
+                             TableData& data);
 
 // Captions and frame placement of the engine summary on the tables screen.
 struct EngineSummary {
-    std::string engine;  // Frame1
-    std::string stroke;  // StkLab
-    std::string rod;     // CrlLab
-    std::string offset;  // OffLab
-    bool showBdc;        // BDCLine_0/1 and BDCAngLab shown
-    std::string bdc;     // BDCAngLab; empty when not shown (its caption stays)
-    int frameTop;        // twips
-    int frameHeight;     // twips
+    std::string engine; // Frame1
+    std::string stroke; // StkLab
+    std::string rod;    // CrlLab
+    std::string offset; // OffLab
+    bool showBdc;       // BDCLine_0/1 and BDCAngLab shown
+    std::string bdc;    // BDCAngLab; empty when not shown (its caption stays)
+    int frameTop;       // twips
+    int frameHeight;    // twips
 };
 
 // The box texts are shown as typed, not reformatted.
