@@ -1,0 +1,105 @@
+#include "tables/table_builder.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/crank_slider.h"
+
+namespace crank {
+
+std::vector<RequestWrite> SortTableRequests(TableSpec& spec)
+{
+    const int n = TablesToBuild(spec);
+    auto& angle = spec.InitAngle;
+    std::vector<RequestWrite> writes;
+    for (int pass = 1; pass <= n - 1; ++pass) {
+        for (int j = 1; j <= n - pass; ++j) {
+            if (angle[j] > angle[j + 1]) {
+                std::swap(angle[j], angle[j + 1]);
+                writes.push_back({j, angle[j]});
+                writes.push_back({j + 1, angle[j + 1]});
+            }
+        }
+    }
+    for (int j = 1; j <= n - 1; ++j) {
+        if (angle[j + 1] - angle[j] < kTableSpan) {
+            angle[j + 1] = angle[j] + kTableSpan;
+            writes.push_back({j + 1, angle[j + 1]});
+        }
+    }
+    return writes;
+}
+
+NumberPattern AngleRowPattern(int row)
+{
+    return row % 12 == 0 ? NumberPattern::Whole : NumberPattern::UpToTwo;
+}
+
+TableColumn BuildAngleColumn(float initAngle)
+{
+    TableColumn column{};
+    column[0] = initAngle;
+    for (int block = 0; block < 4; ++block) {
+        const float whole = column[12 * block];
+        for (int k = 0; k < 12; ++k) {
+            column[12 * block + k + 1] = whole + DegreeSubSteps[k];
+        }
+    }
+    return column;
+}
+
+int TablesToBuild(const TableSpec& spec)
+{
+    return std::clamp<int>(spec.NumTables, 0, kMaxTables);
+}
+
+void FillAngleColumns(const TableSpec& spec, TableData& data)
+{
+    const int n = TablesToBuild(spec);
+    for (int t = 1; t <= n; ++t) {
+        data.AngleCol[t] = BuildAngleColumn(spec.InitAngle[t]);
+    }
+}
+
+void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model, int numTables,
+                             TableData& data)
+{
+    const int n = std::clamp(numTables, 0, kMaxTables);
+    for (int t = 1; t <= n; ++t) {
+        for (int r = 0; r < kRowsPerTable; ++r) {
+            // The model is handed copies, never the stored angle.
+            const float angle = data.AngleCol[t][r];
+            if (geometry.OffsetNonZero) {
+                data.DispACol[t][r] = CalcDisplacement(geometry, model, angle);
+                const float before = 360.0f - angle;
+                data.DispBCol[t][r] = CalcDisplacement(geometry, model, before);
+            } else {
+                data.DispBCol[t][r] = CalcDisplacement(geometry, model, angle);
+            }
+        }
+    }
+}
+
+EngineSummary MakeEngineSummary(std::string_view name, std::string_view strokeText,
+                                std::string_view rodText, std::string_view offsetText,
+                                const EngineGeometry& geometry)
+{
+    EngineSummary summary;
+    summary.engine = " Engine: " + std::string(name) + " ";
+    summary.stroke = "Stroke (mm): " + std::string(strokeText);
+    summary.rod = "Connecting Rod Length (mm): " + std::string(rodText);
+    summary.offset = "Gudgeon Pin Offset (mm): " + std::string(offsetText);
+    summary.showBdc = geometry.OffsetNonZero;
+    if (summary.showBdc) {
+        summary.bdc = "Crank Angle at BDC (degrees ATDC): " +
+                      FormatNumber(geometry.BdcAngle, NumberPattern::Two);
+        summary.frameTop = 160;
+        summary.frameHeight = 1680;
+    } else {
+        summary.frameTop = 300;
+        summary.frameHeight = 1280;
+    }
+    return summary;
+}
+
+} // namespace crank
