@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -53,17 +52,12 @@ protected:
     Navigator navigator{state, messages, printer};
 };
 
-TEST_F(NavigatorTest, StartsOnTheFrontScreenAlone)
+TEST_F(NavigatorTest, FrontAndUserInformationTakeTurns)
 {
     navigator.start();
     EXPECT_EQ(visibleScreen(), &navigator.tabsMenu());
     // The user information screen is made on first use only.
     EXPECT_EQ(navigator.screens().size(), 1u);
-}
-
-TEST_F(NavigatorTest, FrontAndUserInformationTakeTurns)
-{
-    navigator.start();
     const struct {
         const char* step;
         std::function<void()> act;
@@ -75,7 +69,7 @@ TEST_F(NavigatorTest, FrontAndUserInformationTakeTurns)
                                  Qt::LeftButton); },
          true},
         {"menu command again", [&] { navigator.tabsMenu().InfoScrn()->trigger(); }, false},
-        {"close control", [&] { navigator.userInfo().close(); }, true},
+        {"close control, refused", [&] { EXPECT_FALSE(navigator.userInfo().close()); }, true},
         {"construct, not yet joined", [&] { navigator.tabsMenu().Tables()->trigger(); }, true},
     };
     for (const auto& w : walk) {
@@ -100,18 +94,6 @@ TEST_F(NavigatorTest, UserInformationKeepsItsScrollPosition)
     EXPECT_EQ(&navigator.userInfo(), first);
     EXPECT_EQ(scrollBar()->value(), 30);
     EXPECT_EQ(navigator.userInfo().panelTopTwips(), -1077);
-}
-
-TEST_F(NavigatorTest, CloseControlNeverDestroysAScreen)
-{
-    navigator.start();
-    navigator.InfoScrn_Click();
-    QPointer<QWidget> info = &navigator.userInfo();
-    info->setAttribute(Qt::WA_DeleteOnClose, false);
-    EXPECT_FALSE(info->close()); // refused: it returns to the front screen instead
-    QApplication::processEvents();
-    ASSERT_FALSE(info.isNull());
-    EXPECT_EQ(visibleScreen(), &navigator.tabsMenu());
 }
 
 // Exit, from the menu or the front screen's close control, ends the event
