@@ -1,11 +1,40 @@
 #include <QApplication>
 
+#include "app/navigator.h"
 #include "app/tabs_menu.h"
+#include "model/engine_state.h"
+#include "platform/fonts.h"
+#include "platform/qt_message_box.h"
+#include "tables/tables_printer.h"
+
+#ifdef CRANK_STARTUP_PROBE
+#include "bench/startup_probe.h"
+#endif
+
+namespace {
+
+// Stands in until the tables screen, the only one that prints, joins.
+class NoPrinter final : public crank::TablesPrinter {
+public:
+    void printTables(const crank::PageContent&) override {}
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    crank::TabsMenu front;
-    front.show();
+    crank::installFontSubstitutions();
+    // Only "E&xit the Program" ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    crank::EngineState state;
+    crank::QtMessageBox messages;
+    NoPrinter printer;
+    crank::Navigator navigator(state, messages, printer);
+    navigator.start();
+#ifdef CRANK_STARTUP_PROBE
+    crank::reportWhenMapped(navigator.tabsMenu());
+#endif
     return QApplication::exec();
 }

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "platform/fonts.h"
+
 namespace {
 
 void closeUnexpectedModals()
@@ -34,6 +36,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication app(argc, argv);
+    crank::installFontSubstitutions();
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, &closeUnexpectedModals);
     watchdog.start(100);

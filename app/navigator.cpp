@@ -1,0 +1,152 @@
+#include "app/navigator.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "app/tabs_menu.h"
+#include "info/user_info.h"
+
+namespace crank {
+namespace {
+
+// Turns the window's close control into a command of the screen. While the
+// program ends, closes go through.
+class CloseAsCommand : public QObject {
+public:
+    CloseAsCommand(QObject* parent, const bool& ending, std::function<void()> command)
+        : QObject(parent), m_ending(ending), m_command(std::move(command))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close || m_ending) {
+            return false;
+        }
+        // Ignored: the screen stays alive; the command decides what is shown.
+        event->ignore();
+        m_command();
+        return true;
+    }
+
+private:
+    const bool& m_ending;
+    std::function<void()> m_command;
+};
+
+} // namespace
+
+Navigator::Navigator(EngineState& state, MessageBox& messages, TablesPrinter& printer,
+                     QObject* parent)
+    : QObject(parent), m_state(state), m_messages(messages), m_printer(printer)
+{
+}
+
+Navigator::~Navigator()
+{
+    // Later screens may refer to earlier ones; destroy in reverse order.
+    while (!m_screens.empty()) {
+        m_screens.pop_back();
+    }
+}
+
+void Navigator::start()
+{
+    m_tabsMenu = adopt(std::make_unique<TabsMenu>(), [this] { ExitProg_Click(); });
+    connect(m_tabsMenu, &TabsMenu::InfoScrn_Click, this, &Navigator::InfoScrn_Click);
+    connect(m_tabsMenu, &TabsMenu::Tables_Click, this, &Navigator::Tables_Click);
+    connect(m_tabsMenu, &TabsMenu::ExitProg_Click, this, &Navigator::ExitProg_Click);
+    Form_Load();
+    showScreen(*m_tabsMenu);
+}
+
+void Navigator::Form_Load()
+{
+    // The data entry screen is created hidden when the front screen loads.
+    // When it joins:
+    //   m_engVals = adopt(std::make_unique<EngVals>(m_state, m_messages, nullptr),
+    //                     [this] { returnToFront(*m_engVals); });
+    //   connect(m_engVals, &EngVals::frontScreenRequested, this, [this] { showScreen(*m_tabsMenu); });
+    //   m_engVals->setTablesScreen([this]() -> Ang_Disp& {
+    //       if (m_angDisp == nullptr) {
+    //           m_angDisp = adopt(std::make_unique<Ang_Disp>(m_state, m_printer, nullptr),
+    //                             [this] { returnToFront(*m_angDisp); });
+    //           connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
+    //                   [this] { showScreen(*m_tabsMenu); });
+    //           connect(m_angDisp, &Ang_Disp::dataEntryRequested, this,
+    //                   [this] { showScreen(*m_engVals); });
+    //       }
+    //       return *m_angDisp;
+    //   });
+    //   m_engVals->hide();
+    // (The tables screen's close control then needs its own "Return to &Front
+    // Screen": hide it and show the front screen, as returnToFront does.)
+}
+
+UserInfo& Navigator::userInfo()
+{
+    if (m_userInfo == nullptr) {
+        m_userInfo = adopt(std::make_unique<UserInfo>(), [this] { m_userInfo->Command1_Click(); });
+        connect(m_userInfo, &UserInfo::frontScreenRequested, this,
+                [this] { showScreen(*m_tabsMenu); });
+    }
+    return *m_userInfo;
+}
+
+std::vector<QWidget*> Navigator::screens() const
+{
+    std::vector<QWidget*> all;
+    for (const auto& s : m_screens) {
+        all.push_back(s.get());
+    }
+    return all;
+}
+
+void Navigator::InfoScrn_Click()
+{
+    m_tabsMenu->hide();
+    showScreen(userInfo());
+}
+
+void Navigator::Tables_Click()
+{
+    // Needs the data entry screen. When it joins:
+    //   m_engVals->resetForNewTables();  // steps 1 to 8, nested change handling
+    //   showScreen(*m_engVals);
+    //   m_tabsMenu->hide();
+    // Until then the front screen stays on show.
+}
+
+void Navigator::ExitProg_Click()
+{
+    m_tabsMenu->hide();
+    // End at once: no question, nothing saved. Every screen closes for real.
+    m_ending = true;
+    for (auto it = m_screens.rbegin(); it != m_screens.rend(); ++it) {
+        (*it)->close();
+    }
+    QCoreApplication::exit(0);
+}
+
+void Navigator::returnToFront(QWidget& from)
+{
+    from.hide();
+    showScreen(*m_tabsMenu);
+}
+
+void Navigator::showScreen(QWidget& screen)
+{
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+
+void Navigator::adoptWidget(std::unique_ptr<QWidget> screen, std::function<void()> onClose)
+{
+    screen->installEventFilter(new CloseAsCommand(screen.get(), m_ending, std::move(onClose)));
+    m_screens.push_back(std::move(screen));
+}
+
+} // namespace crank

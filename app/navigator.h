@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace crank {
+
+struct EngineState;
+class MessageBox;
+class TablesPrinter;
+class TabsMenu;
+class UserInfo;
+// Joined later: the data entry screen and the tables screen.
+class EngVals;
+class Ang_Disp;
+
+// Owns the screens for the run of the program and moves between them. Every
+// screen is a top-level window without an owner that lives from its first use
+// to the end of the run; navigation only hides and shows, so a hidden screen
+// keeps everything on it. After every step exactly one screen is visible.
+//
+// The window's own close control never destroys a screen: on the front
+// screen it acts as "E&xit the Program", on any other screen as its
+// "Return to &Front Screen".
+class Navigator : public QObject {
+    Q_OBJECT
+public:
+    Navigator(EngineState& state, MessageBox& messages, TablesPrinter& printer,
+              QObject* parent = nullptr);
+    ~Navigator() override;
+
+    // Creates the front screen (whose load step creates the data entry
+    // screen hidden) and shows it.
+    void start();
+
+    // The front screen; exists from start() on.
+    TabsMenu& tabsMenu() const { return *m_tabsMenu; }
+    // The user information screen, created on first use.
+    UserInfo& userInfo();
+    // Every screen created so far, in order of creation.
+    std::vector<QWidget*> screens() const;
+
+    // Front screen commands.
+    void InfoScrn_Click();
+    void Tables_Click();
+    void ExitProg_Click();
+
+    // Shows a screen modeless and brings it to the front.
+    static void showScreen(QWidget& screen);
+
+private:
+    void Form_Load();
+    void returnToFront(QWidget& from);
+    // Takes ownership of a new screen and routes its close control to
+    // onClose instead of closing it.
+    template <class Screen>
+    Screen* adopt(std::unique_ptr<Screen> screen, std::function<void()> onClose);
+    void adoptWidget(std::unique_ptr<QWidget> screen, std::function<void()> onClose);
+
+    EngineState& m_state;
+    MessageBox& m_messages;
+    TablesPrinter& m_printer;
+
+    // Owned screens, in order of creation; destroyed in reverse order.
+    std::vector<std::unique_ptr<QWidget>> m_screens;
+    TabsMenu* m_tabsMenu = nullptr;
+    UserInfo* m_userInfo = nullptr;
+    // Seam for the data entry screen: Form_Load creates it hidden, the
+    // construct command resets and shows it (see Form_Load and Tables_Click).
+    EngVals* m_engVals = nullptr;
+    // Seam for the tables screen: created the first time the data entry
+    // screen asks for it (see Form_Load).
+    Ang_Disp* m_angDisp = nullptr;
+    // Set while the program ends, so that closing the screens really closes.
+    bool m_ending = false;
+};
+
+template <class Screen>
+Screen* Navigator::adopt(std::unique_ptr<Screen> screen, std::function<void()> onClose)
+{
+    Screen* raw = screen.get();
+    adoptWidget(std::move(screen), std::move(onClose));
+    return raw;
+}
+
+} // namespace crank
