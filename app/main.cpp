@@ -5,21 +5,11 @@
 #include "model/engine_state.h"
 #include "platform/fonts.h"
 #include "platform/qt_message_box.h"
-#include "tables/tables_printer.h"
+#include "tables/qt_tables_printer.h"
 
 #ifdef CRANK_STARTUP_PROBE
 #include "bench/startup_probe.h"
 #endif
-
-namespace {
-
-// Stands in until the tables screen, the only one that prints, joins.
-class NoPrinter final : public crank::TablesPrinter {
-public:
-    void printTables(const crank::PageContent&) override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,7 +20,7 @@ int main(int argc, char** argv)
 
     crank::EngineState state;
     crank::QtMessageBox messages;
-    NoPrinter printer;
+    crank::QtTablesPrinter printer(messages);
     crank::Navigator navigator(state, messages, printer);
     navigator.start();
 #ifdef CRANK_STARTUP_PROBE

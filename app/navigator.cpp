@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "app/tabs_menu.h"
+#include "entry/eng_vals.h"
 #include "info/user_info.h"
+#include "tables/ang_disp.h"
 
 namespace crank {
 namespace {
@@ -64,25 +66,25 @@ void Navigator::start()
 
 void Navigator::Form_Load()
 {
-    // The data entry screen is created hidden when the front screen loads.
-    // When it joins:
-    //   m_engVals = adopt(std::make_unique<EngVals>(m_state, m_messages, nullptr),
-    //                     [this] { returnToFront(*m_engVals); });
-    //   connect(m_engVals, &EngVals::frontScreenRequested, this, [this] { showScreen(*m_tabsMenu); });
-    //   m_engVals->setTablesScreen([this]() -> Ang_Disp& {
-    //       if (m_angDisp == nullptr) {
-    //           m_angDisp = adopt(std::make_unique<Ang_Disp>(m_state, m_printer, nullptr),
-    //                             [this] { returnToFront(*m_angDisp); });
-    //           connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
-    //                   [this] { showScreen(*m_tabsMenu); });
-    //           connect(m_angDisp, &Ang_Disp::dataEntryRequested, this,
-    //                   [this] { showScreen(*m_engVals); });
-    //       }
-    //       return *m_angDisp;
-    //   });
-    //   m_engVals->hide();
-    // (The tables screen's close control then needs its own "Return to &Front
-    // Screen": hide it and show the front screen, as returnToFront does.)
+    // The data entry screen is created, hidden, when the front screen loads.
+    m_engVals = adopt(std::make_unique<EngVals>(m_state, m_messages, nullptr),
+                      [this] { m_engVals->GeomCom_Click(0); });
+    connect(m_engVals, &EngVals::frontScreenRequested, this, [this] { showScreen(*m_tabsMenu); });
+    m_engVals->setTablesScreen([this]() -> Ang_Disp& { return tablesScreen(); });
+    m_engVals->hide();
+}
+
+Ang_Disp& Navigator::tablesScreen()
+{
+    if (m_angDisp == nullptr) {
+        m_angDisp = adopt(std::make_unique<Ang_Disp>(m_state, m_printer, nullptr),
+                          [this] { m_angDisp->AngDispCom_Click(0); });
+        connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
+                [this] { showScreen(*m_tabsMenu); });
+        connect(m_angDisp, &Ang_Disp::dataEntryRequested, this,
+                [this] { showScreen(*m_engVals); });
+    }
+    return *m_angDisp;
 }
 
 UserInfo& Navigator::userInfo()
@@ -112,11 +114,11 @@ void Navigator::InfoScrn_Click()
 
 void Navigator::Tables_Click()
 {
-    // Needs the data entry screen. When it joins:
-    //   m_engVals->resetForNewTables();  // steps 1 to 8, nested change handling
-    //   showScreen(*m_engVals);
-    //   m_tabsMenu->hide();
-    // Until then the front screen stays on show.
+    // Steps 1 to 8 of the reset run on the data entry screen, each cleared
+    // box's change handling nested; then show it and hide the front screen.
+    m_engVals->resetForNewTables();
+    showScreen(*m_engVals);
+    m_tabsMenu->hide();
 }
 
 void Navigator::ExitProg_Click()

@@ -15,7 +15,6 @@ class MessageBox;
 class TablesPrinter;
 class TabsMenu;
 class UserInfo;
-// Joined later: the data entry screen and the tables screen.
 class EngVals;
 class Ang_Disp;
 
@@ -40,8 +39,14 @@ public:
 
     // The front screen; exists from start() on.
     TabsMenu& tabsMenu() const { return *m_tabsMenu; }
+    // The data entry screen; exists from start() on.
+    EngVals& engVals() const { return *m_engVals; }
     // The user information screen, created on first use.
     UserInfo& userInfo();
+    // The tables screen, created the first time the tables are displayed.
+    Ang_Disp& tablesScreen();
+    // Null until the tables screen has been created.
+    Ang_Disp* tablesScreenIfCreated() const { return m_angDisp; }
     // Every screen created so far, in order of creation.
     std::vector<QWidget*> screens() const;
 
@@ -70,11 +75,9 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_screens;
     TabsMenu* m_tabsMenu = nullptr;
     UserInfo* m_userInfo = nullptr;
-    // Seam for the data entry screen: Form_Load creates it hidden, the
-    // construct command resets and shows it (see Form_Load and Tables_Click).
+    // Created hidden by Form_Load; reset and shown by the construct command.
     EngVals* m_engVals = nullptr;
-    // Seam for the tables screen: created the first time the data entry
-    // screen asks for it (see Form_Load).
+    // Created the first time the data entry screen displays tables.
     Ang_Disp* m_angDisp = nullptr;
     // Set while the program ends, so that closing the screens really closes.
     bool m_ending = false;
