@@ -22,16 +22,39 @@ public:
     virtual QString chooseSavePath(const QString& suggestedPath) = 0;
 };
 
+// fileName in the user's documents folder (the home folder when there is
+// none): where a save dialog starts.
+QString SuggestedSavePath(const QString& fileName);
+
 // The printers known to the system (CUPS on Linux).
 class SystemPrinterSource final : public PrinterSource {
 public:
     QPrinterInfo defaultPrinter() const override;
 };
 
-// The standard save dialog for a PDF file, over the active window.
-class PdfSaveDialog final : public SaveFileChooser {
+// The standard save dialog over the active window, for one kind of file.
+class SaveFileDialog : public SaveFileChooser {
 public:
+    // nameFilter as "PDF files (*.pdf)"; defaultSuffix without the dot.
+    SaveFileDialog(QString title, QString nameFilter, QString defaultSuffix);
     QString chooseSavePath(const QString& suggestedPath) override;
+
+private:
+    QString m_title;
+    QString m_nameFilter;
+    QString m_defaultSuffix;
+};
+
+// The save dialog for the printed page as a PDF file.
+class PdfSaveDialog final : public SaveFileDialog {
+public:
+    PdfSaveDialog();
+};
+
+// The save dialog for the tables as a CSV file.
+class CsvSaveDialog final : public SaveFileDialog {
+public:
+    CsvSaveDialog();
 };
 
 } // namespace crank

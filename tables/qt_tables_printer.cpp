@@ -1,8 +1,5 @@
 #include "tables/qt_tables_printer.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include "platform/qt_page_printer.h"
 #include "tables/print_page.h"
 
@@ -23,33 +20,43 @@ QtTablesPrinter::QtTablesPrinter(MessageBox& messages, PrinterSource& printers,
 
 QtTablesPrinter::~QtTablesPrinter() = default;
 
+namespace {
+
+void printOn(QtPagePrinter& page, const PageContent& content, MessageBox& messages)
+{
+    SetPrinterFont(page);
+    const PrintOutcome outcome = PrintTablesPage(content, page, messages);
+    if (!outcome.ok) {
+        messages.show(outcome.reason, kPrintFailedTitle);
+    }
+}
+
+} // namespace
+
 QString QtTablesPrinter::suggestedPdfPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::homePath();
-    }
-    return QDir(folder).filePath(QStringLiteral("crank-angle-tables.pdf"));
+    return SuggestedSavePath(QStringLiteral("crank-angle-tables.pdf"));
 }
 
 void QtTablesPrinter::printTables(const PageContent& content)
 {
-    std::unique_ptr<QtPagePrinter> page;
     const QPrinterInfo printer = m_printers.defaultPrinter();
-    if (!printer.isNull()) {
-        page = std::make_unique<QtPagePrinter>(printer);
-    } else {
-        const QString path = m_chooser.chooseSavePath(suggestedPdfPath());
-        if (path.isEmpty()) {
-            return;
-        }
-        page = std::make_unique<QtPagePrinter>(path);
+    if (printer.isNull()) {
+        SavePageAsPdf(content, m_chooser, m_messages);
+        return;
     }
-    SetPrinterFont(*page);
-    const PrintOutcome outcome = PrintTablesPage(content, *page, m_messages);
-    if (!outcome.ok) {
-        m_messages.show(outcome.reason, kPrintFailedTitle);
+    QtPagePrinter page(printer);
+    printOn(page, content, m_messages);
+}
+
+void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages)
+{
+    const QString path = chooser.chooseSavePath(QtTablesPrinter::suggestedPdfPath());
+    if (path.isEmpty()) {
+        return;
     }
+    QtPagePrinter page(path);
+    printOn(page, content, messages);
 }
 
 } // namespace crank

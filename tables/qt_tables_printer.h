@@ -12,6 +12,10 @@ namespace crank {
 // Title of the message shown when the page could not be printed or saved.
 inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 
+// The page as an A4 PDF at a place the user chooses, printer or not. A
+// cancelled choice does nothing; an unwritable file is told through messages.
+void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages);
+
 // The print command of the tables screen: the page on the default printer,
 // or, when the system has none, as an A4 PDF at a place the user chooses.
 // A refused job or an unwritable file is reported through messages; a
