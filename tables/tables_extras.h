@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace crank {
+
+struct EngineState;
+class Ang_Disp;
+class FindAngleDialog;
+class MessageBox;
+class SaveFileChooser;
+
+// Title of the message shown when the tables could not be saved.
+inline constexpr const char* kSaveFailedTitle = "Tables Not Saved";
+
+// Commands of the tables screen beyond its fixed design: no control of their
+// own, only shortcuts of the screen's window and a context menu.
+//
+// A right-click (or the menu key) anywhere on the screen offers, in this
+// order: "Find Crank Angle..." (Ctrl+F), "Copy Tables" (Ctrl+C), "Save Tables
+// as CSV..." and "Save Page as PDF...". On a cell with selected text the
+// menu starts with that cell's own "Copy".
+//
+// Ctrl+C copies the tables, except in a cell with selected text: there it
+// copies just the selection, as a text box does. The scroll bar keeps its own
+// scrolling menu.
+//
+// Lives as long as the screen (a child of it). The find dialog is one at a
+// time; it closes when the screen is hidden, since the geometry behind it may
+// be edited from then on.
+class TablesExtras : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::array<const char*, 4> kCaptions = {
+        "Find Crank Angle...", "Copy Tables", "Save Tables as CSV...", "Save Page as PDF..."};
+
+    // With the standard save dialogs.
+    TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages);
+    TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages,
+                 SaveFileChooser& csvChooser, SaveFileChooser& pdfChooser);
+    ~TablesExtras() override;
+
+    // Opens the find dialog for the geometry on show, or raises it when open.
+    void findCrankAngle();
+    // The summary and the tables as tab-separated text on the clipboard.
+    void copyTables();
+    // The same records as a UTF-8 CSV file at a place the user chooses.
+    void saveTablesAsCsv();
+    // The printed page as a PDF at a place the user chooses, printer or not.
+    void savePageAsPdf();
+
+    // The four commands, in menu order.
+    QList<QAction*> commands() const;
+    // The open find dialog, or null.
+    FindAngleDialog* findDialog() const;
+    // The menu for a right-click on source (a cell or the screen), not yet
+    // shown; it belongs to source.
+    QMenu* makeContextMenu(QWidget* source);
+
+    // "crank-angle-tables.csv" in the user's documents folder.
+    static QString suggestedCsvPath();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void install();
+    void showContextMenu(QWidget* source, const QPoint& pos);
+
+    std::unique_ptr<SaveFileChooser> m_ownCsvChooser;
+    std::unique_ptr<SaveFileChooser> m_ownPdfChooser;
+    Ang_Disp& m_screen;
+    const EngineState& m_state;
+    MessageBox& m_messages;
+    SaveFileChooser& m_csvChooser;
+    SaveFileChooser& m_pdfChooser;
+    std::array<QAction*, 4> m_commands{};
+    QPointer<FindAngleDialog> m_find;
+};
+
+} // namespace crank
