@@ -8,6 +8,7 @@
 #include "entry/eng_vals.h"
 #include "info/user_info.h"
 #include "tables/ang_disp.h"
+#include "tables/tables_extras.h"
 
 namespace crank {
 namespace {
@@ -81,8 +82,9 @@ Ang_Disp& Navigator::tablesScreen()
                           [this] { m_angDisp->AngDispCom_Click(0); });
         connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
                 [this] { showScreen(*m_tabsMenu); });
-        connect(m_angDisp, &Ang_Disp::dataEntryRequested, this,
-                [this] { showScreen(*m_engVals); });
+        connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
+        // Find, copy and save: shortcuts and a context menu, owned by the screen.
+        new TablesExtras(*m_angDisp, m_state, m_messages);
     }
     return *m_angDisp;
 }

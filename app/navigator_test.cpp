@@ -1,8 +1,8 @@
 #include "app/navigator.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -11,10 +11,11 @@
 
 #include "app/tabs_menu.h"
 #include "entry/eng_vals.h"
-#include "tables/ang_disp.h"
 #include "info/user_info.h"
 #include "model/engine_state.h"
 #include "platform/message_box.h"
+#include "tables/ang_disp.h"
+#include "tables/find_angle_dialog.h"
 #include "tables/tables_printer.h"
 
 namespace crank {
@@ -119,7 +120,13 @@ TEST_F(NavigatorTest, WalkTheNavigationMap)
          [&] { return entry; }},
         {"display again", [&] { QTest::mouseClick(button(entry, "GeomCom_1"), Qt::LeftButton); },
          tables},
-        {"print stays", [&] { QTest::mouseClick(button(tables(), "AngDispCom_2"), Qt::LeftButton); },
+        {"print stays",
+         [&] { QTest::mouseClick(button(tables(), "AngDispCom_2"), Qt::LeftButton); }, tables},
+        {"find stays",
+         [&] {
+             ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
+             QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
+         },
          tables},
         {"back to front from tables",
          [&] { QTest::mouseClick(button(tables(), "AngDispCom_0"), Qt::LeftButton); },
@@ -145,6 +152,10 @@ TEST_F(NavigatorTest, WalkTheNavigationMap)
             EXPECT_EQ(entryBox(5)->text(), "90");
             EXPECT_TRUE(button(entry, "GeomCom_1")->isEnabled());
         }
+        // The finder is a dialog of the tables screen, open only while it is.
+        const auto* finder = tables() ? tables()->findChild<FindAngleDialog*>() : nullptr;
+        EXPECT_EQ(finder != nullptr && finder->isVisible(),
+                  std::string_view(w.step) == "find stays");
     }
     EXPECT_EQ(printer.printed, 1);
     // Four screens for the whole run, each made once.
