@@ -8,6 +8,7 @@
 
 #include "tables/number_format.h"
 #include "tables/page_test_support.h"
+#include "tables/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -71,22 +72,9 @@ private:
     float m_y = 0;
 };
 
-class RecordingMessages final : public MessageBox {
-public:
-    struct Shown {
-        std::string prompt;
-        std::string title;
-    };
-    std::vector<Shown> shown;
-    void show(const std::string& prompt, const std::string& title) override
-    {
-        shown.push_back({prompt, title});
-    }
-};
-
 struct Job {
     RecordingPrinter printer;
-    RecordingMessages messages;
+    RecordingMessageBox messages;
     PageContent content;
 
     explicit Job(const PageRequest& request) : content(buildPageContent(request)) {}

@@ -8,6 +8,7 @@
 
 #include "platform/pdf_words_test_support.h"
 #include "tables/page_test_support.h"
+#include "tables/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -28,24 +29,11 @@ public:
     }
 };
 
-class RecordingMessages final : public MessageBox {
-public:
-    struct Shown {
-        std::string prompt;
-        std::string title;
-    };
-    std::vector<Shown> shown;
-    void show(const std::string& prompt, const std::string& title) override
-    {
-        shown.push_back({prompt, title});
-    }
-};
-
 struct Fixture {
     QTemporaryDir dir;
     NoPrinter printers;
     ScriptedChooser chooser;
-    RecordingMessages messages;
+    RecordingMessageBox messages;
     QtTablesPrinter printer{messages, printers, chooser};
     PageContent content =
         testing::buildPageContent({.offset = -0.5f, .tables = 2, .initAngle = {0, 10, 60, 0}});
