@@ -4,25 +4,11 @@
 #include <gtest/gtest.h>
 #include <random>
 
+#include "model/engine_test_support.h"
 #include "tables/number_format.h"
 
 namespace crank {
 namespace {
-
-struct Engine {
-    EngineGeometry geometry;
-    CrankModel model;
-
-    Engine(float stroke, float rod, float offset)
-    {
-        geometry.Stroke = stroke;
-        geometry.RodLength = rod;
-        geometry.PinOffset = offset;
-        geometry.OffsetNonZero = offset != 0.0f;
-        CalcGeometry(geometry, model);
-    }
-    float at(float angle) const { return CalcDisplacement(geometry, model, angle); }
-};
 
 std::string twoDecimals(float v) { return FormatNumber(v, NumberPattern::Two); }
 

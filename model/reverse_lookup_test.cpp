@@ -6,26 +6,12 @@
 #include <string>
 
 #include "model/crank_slider.h"
+#include "model/engine_test_support.h"
 
 namespace crank {
 namespace {
 
-struct Engine {
-    EngineGeometry geometry;
-    CrankModel model;
-
-    Engine(float stroke, float rod, float offset)
-    {
-        geometry.Stroke = stroke;
-        geometry.RodLength = rod;
-        geometry.PinOffset = offset;
-        geometry.OffsetNonZero = offset != 0.0f;
-        CalcGeometry(geometry, model);
-    }
-    float at(float angle) const { return CalcDisplacement(geometry, model, angle); }
-    float atBtdc(float btdc) const { return at(static_cast<float>(360.0 - double{btdc})); }
-    DropAngles find(float drop) const { return FindCrankAngles(geometry, model, drop); }
-};
+DropAngles find(const Engine& e, float drop) { return FindCrankAngles(e.geometry, e.model, drop); }
 
 // Stroke 15..1000 mm, rod 1.5..3 strokes, |offset| up to a fifth of the stroke.
 TEST(ReverseLookupTest, FoundAnglesGiveBackTheDrop)
@@ -44,7 +30,7 @@ TEST(ReverseLookupTest, FoundAnglesGiveBackTheDrop)
                     SCOPED_TRACE("stroke " + std::to_string(s) + " rod " + std::to_string(s * k) +
                                  " offset " + std::to_string(s * o) + " drop " +
                                  std::to_string(drop));
-                    const DropAngles found = engine.find(drop);
+                    const DropAngles found = find(engine, drop);
                     ASSERT_EQ(found.status, DropLookupStatus::Found);
                     EXPECT_GE(found.atdc, 0.0f);
                     EXPECT_LE(found.atdc, bdc);
@@ -72,16 +58,16 @@ TEST(ReverseLookupTest, DeadCentresAtZeroAndFullStroke)
     for (float offset : offsets) {
         SCOPED_TRACE(offset);
         const Engine engine(46, 100, offset);
-        const DropAngles tdc = engine.find(0.0f);
+        const DropAngles tdc = find(engine, 0.0f);
         ASSERT_EQ(tdc.status, DropLookupStatus::Found);
         EXPECT_EQ(tdc.atdc, 0.0f);
         EXPECT_EQ(tdc.btdc, 0.0f);
-        const DropAngles bdc = engine.find(46.0f);
+        const DropAngles bdc = find(engine, 46.0f);
         ASSERT_EQ(bdc.status, DropLookupStatus::Found);
         EXPECT_EQ(bdc.atdc, engine.geometry.BdcAngle);
         EXPECT_FLOAT_EQ(bdc.btdc, 360.0f - engine.geometry.BdcAngle);
         // -0 is a drop of zero, not an error.
-        EXPECT_EQ(engine.find(-0.0f).status, DropLookupStatus::Found);
+        EXPECT_EQ(find(engine, -0.0f).status, DropLookupStatus::Found);
     }
 }
 
@@ -92,9 +78,9 @@ TEST(ReverseLookupTest, OffsetSplitsAndMirrorsTheTwoAngles)
     const Engine zero(46, 100, 0.0f);
     for (float drop : {0.5f, 20.37f, 25.68f, 40.0f}) {
         SCOPED_TRACE(drop);
-        const DropAngles p = plus.find(drop);
-        const DropAngles m = minus.find(drop);
-        const DropAngles z = zero.find(drop);
+        const DropAngles p = find(plus, drop);
+        const DropAngles m = find(minus, drop);
+        const DropAngles z = find(zero, drop);
         EXPECT_NEAR(z.atdc, z.btdc, 0.001);
         if (drop > 10.0f) { // near TDC the two sides lie within 0.01 degree
             EXPECT_GT(std::fabs(p.atdc - p.btdc), 0.05f);
@@ -104,8 +90,8 @@ TEST(ReverseLookupTest, OffsetSplitsAndMirrorsTheTwoAngles)
         EXPECT_NEAR(p.btdc, m.atdc, 0.001);
     }
     // The worked table row: 77 degrees BTDC reads 20.35 and ATDC 20.39 with -0.5.
-    EXPECT_NEAR(minus.find(minus.at(77.0f)).atdc, 77.0f, 0.001);
-    EXPECT_NEAR(minus.find(minus.atBtdc(77.0f)).btdc, 77.0f, 0.001);
+    EXPECT_NEAR(find(minus, minus.at(77.0f)).atdc, 77.0f, 0.001);
+    EXPECT_NEAR(find(minus, minus.atBtdc(77.0f)).btdc, 77.0f, 0.001);
 }
 
 TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
@@ -126,7 +112,7 @@ TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.drop);
-        const DropAngles found = engine.find(c.drop);
+        const DropAngles found = find(engine, c.drop);
         EXPECT_EQ(found.status, c.status);
         EXPECT_EQ(found.atdc, 0.0f);
         EXPECT_EQ(found.btdc, 0.0f);
