@@ -59,11 +59,16 @@ constexpr int kDispCellWidth = 560;
 // The widest value a cell shows: three whole digits and two decimals
 // (all digits are equally wide).
 const QString kWidestValue = QStringLiteral("000.00");
+constexpr qreal kValuePoints = 7.5;
 
-// Gives every cell of the columns the font of their first cell, closed up
-// for the widest value.
+// Gives every cell of the columns the font of their first cell: a size
+// smaller than the captions, closed up for the widest value. The captions'
+// size would need the digits of "176.25" closed up until they touch.
 void fitValues(const std::array<std::array<QLineEdit*, kRowsPerTable>, 4>& columns)
 {
+    QFont values = columns[1][0]->font();
+    values.setPointSizeF(kValuePoints);
+    columns[1][0]->setFont(values);
     condenseToFit(*columns[1][0], kWidestValue);
     const QFont font = columns[1][0]->font();
     for (int t = 1; t <= 3; ++t) {

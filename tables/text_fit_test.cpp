@@ -167,7 +167,8 @@ std::string misfits(const QWidget& screen)
     return found.toStdString();
 }
 
-// Every control that shows text uses the screens' designed face.
+// Every control that shows text uses the screens' designed face, the value
+// cells a size smaller.
 std::string foreignFonts(const QWidget& screen)
 {
     QString found;
@@ -176,8 +177,10 @@ std::string foreignFonts(const QWidget& screen)
                                qobject_cast<const QAbstractButton*>(widget) != nullptr ||
                                qobject_cast<const QLineEdit*>(widget) != nullptr ||
                                qobject_cast<const QGroupBox*>(widget) != nullptr;
+        auto* box = qobject_cast<const QLineEdit*>(widget);
+        const qreal points = box != nullptr && box->isReadOnly() ? 7.5 : 8.25;
         if (showsText && (widget->font().family() != QStringLiteral("MS Sans Serif") ||
-                          widget->font().pointSizeF() != 8.25)) {
+                          widget->font().pointSizeF() != points)) {
             found += widget->objectName() + QStringLiteral(": ") + widget->font().toString() +
                      QLatin1Char('\n');
         }
