@@ -38,8 +38,8 @@ void condenseToFit(QLineEdit& box, const QString& widest)
     const int frame =
         box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box) : 0;
     const QMargins margins = box.textMargins();
-    const qreal available = box.width() - 2 * frame - margins.left() - margins.right() -
-                            2 * kLineEditSideMargin;
+    const qreal available =
+        box.width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditSideMargin;
     box.setFont(condensed(box.font(), widest, available));
 }
 
