@@ -12,6 +12,8 @@
 
 #include "entry/eng_vals.h"
 #include "entry/eng_vals_text.h"
+#include "platform/command_button.h"
+#include "platform/fit_text.h"
 #include "platform/twips_qt.h"
 
 namespace crank {
@@ -98,6 +100,10 @@ void EngVals::buildDesign()
     setFixedSize(twipSize(kClientWidth, kClientHeight));
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, kScreenColour);
+    // The designed face; every control inherits it.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
 
     std::vector<const ControlDesign*> inTabOrder;
     std::vector<QWidget*> focusable(std::size(kControls), nullptr);
@@ -107,9 +113,9 @@ void EngVals::buildDesign()
         QWidget* widget = nullptr;
         switch (design.kind) {
         case Kind::Button: {
-            auto* button = new QPushButton(QString::fromLatin1(design.caption), holder);
             const int i = indexOf(name);
-            setColour(button, QPalette::Button, i == 0 ? kReturnColour : kDisplayColour);
+            auto* button = new CommandButton(QString::fromLatin1(design.caption),
+                                             i == 0 ? kReturnColour : kDisplayColour, holder);
             m_geomCom[i] = button;
             widget = button;
             break;
@@ -167,6 +173,11 @@ void EngVals::buildDesign()
         }
         widget->setObjectName(name);
         widget->setGeometry(twipRect(design.left, design.top, design.width, design.height));
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            condenseToFit(*label);
+        } else if (widget == m_offSetTxt) {
+            condenseToFit(*m_offSetTxt);
+        }
         if (widget->focusPolicy() != Qt::NoFocus) {
             inTabOrder.push_back(&design);
             focusable[static_cast<std::size_t>(&design - kControls)] = widget;

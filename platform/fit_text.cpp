@@ -2,22 +2,58 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
 
 namespace crank {
+namespace {
 
-void condenseToFit(QLabel& label)
+// Pixels Qt's line edit keeps clear on each side of its text area.
+constexpr qreal kLineEditSideMargin = 2;
+
+// `font` with its letter spacing closed up until `text` fits `available`
+// pixels, down to 85 % in half per cent steps; below that the text would be
+// harder to read than clipped.
+QFont condensed(QFont font, const QString& text, qreal available)
 {
-    QFont font = label.font();
-    const qreal available = label.contentsRect().width();
-    // Down to 85 % in half per cent steps; below that the text would be
-    // harder to read than clipped.
     for (qreal percent = 100; percent >= 85; percent -= 0.5) {
         font.setLetterSpacing(QFont::PercentageSpacing, percent);
-        if (QFontMetricsF(font).horizontalAdvance(label.text()) <= available) {
+        if (QFontMetricsF(font).horizontalAdvance(text) <= available) {
             break;
         }
     }
-    label.setFont(font);
+    return font;
+}
+
+} // namespace
+
+void condenseToFit(QLabel& label)
+{
+    label.setFont(condensed(label.font(), label.text(), label.contentsRect().width()));
+}
+
+void condenseToFit(QLineEdit& box, const QString& widest)
+{
+    const int frame =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box) : 0;
+    const QMargins margins = box.textMargins();
+    const qreal available =
+        box.width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditSideMargin;
+    box.setFont(condensed(box.font(), widest, available));
+}
+
+void condenseToFit(QPlainTextEdit& box)
+{
+    QString longest;
+    const QFontMetricsF metrics(box.font());
+    for (const QString& line : box.toPlainText().split(QLatin1Char('\n'))) {
+        if (metrics.horizontalAdvance(line) > metrics.horizontalAdvance(longest)) {
+            longest = line;
+        }
+    }
+    const qreal available = box.contentsRect().width() - 2 * box.document()->documentMargin();
+    box.setFont(condensed(box.font(), longest, available));
 }
 
 } // namespace crank

@@ -1,6 +1,9 @@
 #pragma once
 
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QString;
 
 namespace crank {
 
@@ -9,5 +12,14 @@ namespace crank {
 // up the letter spacing of the label's font (family and size unchanged) just
 // enough for its text to fit its width; a text that fits is left alone.
 void condenseToFit(QLabel& label);
+
+// The same for a box that shows values: `widest` is the widest text the box
+// will be given, measured against the room Qt's line edit leaves for text
+// (inside the frame, the text margins and its own small side margins).
+void condenseToFit(QLineEdit& box, const QString& widest);
+
+// The same for a multi-line box without wrapping: its longest line must fit
+// inside the frame and the document margins.
+void condenseToFit(QPlainTextEdit& box);
 
 } // namespace crank

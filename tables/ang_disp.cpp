@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/fit_text.h"
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
@@ -139,6 +140,9 @@ void Ang_Disp::ShowEngineSummary(std::string_view name, std::string_view strokeT
     m_bdcLine[0]->setVisible(summary.showBdc);
     m_bdcLine[1]->setVisible(summary.showBdc);
     m_bdcAngLab->setVisible(summary.showBdc);
+    for (QLabel* label : {m_stkLab, m_crlLab, m_offLab, m_bdcAngLab}) {
+        condenseToFit(*label);
+    }
 }
 
 void Ang_Disp::FillDisplacementColumns()

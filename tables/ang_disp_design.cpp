@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/command_button.h"
+#include "platform/fit_text.h"
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp.h"
@@ -54,6 +56,27 @@ constexpr int kScrollWidth = 375;
 
 constexpr int kAngleCellWidth = 500;
 constexpr int kDispCellWidth = 560;
+// The widest value a cell shows: three whole digits and two decimals
+// (all digits are equally wide).
+const QString kWidestValue = QStringLiteral("000.00");
+constexpr qreal kValuePoints = 7.5;
+
+// Gives every cell of the columns the font of their first cell: a size
+// smaller than the captions, closed up for the widest value. The captions'
+// size would need the digits of "176.25" closed up until they touch.
+void fitValues(const std::array<std::array<QLineEdit*, kRowsPerTable>, 4>& columns)
+{
+    QFont values = columns[1][0]->font();
+    values.setPointSizeF(kValuePoints);
+    columns[1][0]->setFont(values);
+    condenseToFit(*columns[1][0], kWidestValue);
+    const QFont font = columns[1][0]->font();
+    for (int t = 1; t <= 3; ++t) {
+        for (QLineEdit* cell : columns[t]) {
+            cell->setFont(font);
+        }
+    }
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption)
 {
@@ -96,15 +119,16 @@ void Ang_Disp::buildDesign()
     screenPalette.setColor(QPalette::Window, kScreenColour);
     screenPalette.setColor(QPalette::Base, kScreenColour); // the cells
     setPalette(screenPalette);
+    // The designed face; every control inherits it.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
 
     for (int i = 0; i < 3; ++i) {
         const ButtonDesign& design = kButtons[i];
-        auto* button = new QPushButton(QString::fromLatin1(design.caption), this);
+        auto* button = new CommandButton(QString::fromLatin1(design.caption), design.colour, this);
         button->setObjectName(QStringLiteral("AngDispCom_%1").arg(i));
         button->setGeometry(twipRect(design.left, design.top, design.width, design.height));
-        QPalette buttonPalette = button->palette();
-        buttonPalette.setColor(QPalette::Button, design.colour);
-        button->setPalette(buttonPalette);
         m_com[i] = button;
     }
 
@@ -131,9 +155,12 @@ void Ang_Disp::buildDesign()
         m_labB[t] = makeLabel(this, QStringLiteral("Lab%1b").arg(t), QString());
         m_labB[t]->setGeometry(
             twipRect(design.labB[t], kHeaderTop, kDispHeaderWidth, kHeaderHeight));
-        // Two lines high: the caption wraps so BTDC and ATDC stand over their columns.
-        m_labA[t]->setWordWrap(true);
-        m_labB[t]->setWordWrap(true);
+        // Two lines high: the caption wraps so BTDC and ATDC stand over their
+        // columns; centred, each word sits over the middle of its column.
+        for (QLabel* header : {m_labA[t], m_labB[t]}) {
+            header->setWordWrap(true);
+            header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        }
     }
     for (int i = 1; i <= 6; ++i) {
         m_thLine[i] = makeLine(this, QStringLiteral("THLine%1").arg(i));
@@ -156,6 +183,9 @@ void Ang_Disp::buildDesign()
                                      kDispCellWidth);
         }
     }
+    fitValues(m_ang);
+    fitValues(m_dispB);
+    fitValues(m_dispA);
     for (int i = 1; i <= 6; ++i) {
         m_vLine[i] = makeLine(m_panel, QStringLiteral("VLine%1").arg(i));
     }
