@@ -119,9 +119,9 @@ void EngVals::GeomTxt_Change(int index)
 
 void EngVals::handleNumberOfTables()
 {
-    TableSpec& spec = m_state.tables;
-    spec.NumTables = ReadInt16(textOf(m_geomTxt[3]));
-    const int n = spec.NumTables;
+    TableSpec& requests = m_state.tables;
+    requests.NumTables = ReadInt16(textOf(m_geomTxt[3]));
+    const int n = requests.NumTables;
     if (n >= 1 && n <= 3) {
         m_geomLab[4]->setText(QString::fromLatin1(n == 1 ? kOneAnglePrompt : kManyAnglesPrompt));
         m_geomLab[4]->show();
@@ -137,14 +137,14 @@ void EngVals::handleNumberOfTables()
         }
         return;
     }
-    spec.NumTables = 0;
+    requests.NumTables = 0;
     m_geomLab[4]->hide();
     m_geomTxt[3]->setText(QString());
     for (int k = 4; k <= 6; ++k) {
         m_geomTxt[k]->hide();
     }
     for (int k = 1; k <= 3; ++k) {
-        spec.InitAngle[k] = -1.0f;
+        requests.InitAngle[k] = -1.0f;
     }
 }
 

@@ -7,10 +7,10 @@
 
 namespace crank {
 
-std::vector<RequestWrite> SortTableRequests(TableSpec& spec)
+std::vector<RequestWrite> SortTableRequests(TableSpec& requests)
 {
-    const int n = TablesToBuild(spec);
-    auto& angle = spec.InitAngle;
+    const int n = TablesToBuild(requests);
+    auto& angle = requests.InitAngle;
     std::vector<RequestWrite> writes;
     for (int pass = 1; pass <= n - 1; ++pass) {
         for (int j = 1; j <= n - pass; ++j) {
@@ -48,16 +48,16 @@ TableColumn BuildAngleColumn(float initAngle)
     return column;
 }
 
-int TablesToBuild(const TableSpec& spec)
+int TablesToBuild(const TableSpec& requests)
 {
-    return std::clamp<int>(spec.NumTables, 0, kMaxTables);
+    return std::clamp<int>(requests.NumTables, 0, kMaxTables);
 }
 
-void FillAngleColumns(const TableSpec& spec, TableData& data)
+void FillAngleColumns(const TableSpec& requests, TableData& data)
 {
-    const int n = TablesToBuild(spec);
+    const int n = TablesToBuild(requests);
     for (int t = 1; t <= n; ++t) {
-        data.AngleCol[t] = BuildAngleColumn(spec.InitAngle[t]);
+        data.AngleCol[t] = BuildAngleColumn(requests.InitAngle[t]);
     }
 }
 

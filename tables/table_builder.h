@@ -38,7 +38,7 @@ struct RequestWrite {
 // raising each later request as needed; a raise carries on to the next table.
 // Returns every box write in the order it must happen: both boxes of a swap,
 // then each raised request. A raised request may exceed kMaxTypedAngle.
-std::vector<RequestWrite> SortTableRequests(TableSpec& spec);
+std::vector<RequestWrite> SortTableRequests(TableSpec& requests);
 
 // The number text of angle row `row` (0..48): whole degrees "##0", the rows
 // inside a degree "##0.##".
@@ -51,11 +51,11 @@ NumberPattern AngleRowPattern(int row);
 TableColumn BuildAngleColumn(float initAngle);
 
 // The number of tables a display builds: NumTables limited to 0..3.
-int TablesToBuild(const TableSpec& spec);
+int TablesToBuild(const TableSpec& requests);
 
 // AngleCol of tables 1..NumTables from their InitAngle. Other tables keep
 // their earlier data.
-void FillAngleColumns(const TableSpec& spec, TableData& data);
+void FillAngleColumns(const TableSpec& requests, TableData& data);
 
 // Displacements (mm) of every row of tables 1..numTables. Zero offset:
 // DispBCol only. Offset: DispACol at the row's angle after TDC, then DispBCol

@@ -31,14 +31,14 @@ TEST(TableBuilderTest, SortAndSpaceRequests)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.n << " tables from " << c.typed[0] << ", "
                                         << c.typed[1] << ", " << c.typed[2]);
-        TableSpec spec;
-        spec.NumTables = c.n;
-        spec.InitAngle = {0, c.typed[0], c.typed[1], c.typed[2]};
-        EXPECT_EQ(SortTableRequests(spec), c.writes);
-        EXPECT_EQ(spec.InitAngle[1], c.result[0]);
-        EXPECT_EQ(spec.InitAngle[2], c.result[1]);
-        EXPECT_EQ(spec.InitAngle[3], c.result[2]);
-        EXPECT_LE(spec.InitAngle[c.n], kMaxSpacedAngle);
+        TableSpec requests;
+        requests.NumTables = c.n;
+        requests.InitAngle = {0, c.typed[0], c.typed[1], c.typed[2]};
+        EXPECT_EQ(SortTableRequests(requests), c.writes);
+        EXPECT_EQ(requests.InitAngle[1], c.result[0]);
+        EXPECT_EQ(requests.InitAngle[2], c.result[1]);
+        EXPECT_EQ(requests.InitAngle[3], c.result[2]);
+        EXPECT_LE(requests.InitAngle[c.n], kMaxSpacedAngle);
     }
 }
 
@@ -94,13 +94,13 @@ TEST(TableBuilderTest, WorkedExampleDisplacements)
         geometry.PinOffset = c.offset;
         geometry.OffsetNonZero = c.offset != 0.0f;
         CrankModel model;
-        TableSpec spec;
-        spec.NumTables = 1;
-        spec.InitAngle = {0, 77, -1, -1};
+        TableSpec requests;
+        requests.NumTables = 1;
+        requests.InitAngle = {0, 77, -1, -1};
         TableData data;
-        FillAngleColumns(spec, data);
+        FillAngleColumns(requests, data);
         CalcGeometry(geometry, model);
-        FillDisplacementColumns(geometry, model, spec.NumTables, data);
+        FillDisplacementColumns(geometry, model, requests.NumTables, data);
         const int rows[] = {0, 3, 12};
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(FormatNumber(data.DispBCol[1][rows[i]], NumberPattern::Two), c.before[i]);
@@ -127,14 +127,14 @@ TEST(TableBuilderTest, WorkedExampleDisplacements)
 
 TEST(TableBuilderTest, NumberOfTablesOutsideOneToThreeBuildsNothingOutOfRange)
 {
-    TableSpec spec;
-    spec.NumTables = 7;
-    spec.InitAngle = {0, 30, 20, 10};
-    SortTableRequests(spec); // must not read past InitAngle(3)
-    EXPECT_EQ(spec.InitAngle[1], 10);
-    EXPECT_EQ(TablesToBuild(spec), 3);
-    spec.NumTables = -2;
-    EXPECT_EQ(TablesToBuild(spec), 0);
+    TableSpec requests;
+    requests.NumTables = 7;
+    requests.InitAngle = {0, 30, 20, 10};
+    SortTableRequests(requests); // must not read past InitAngle(3)
+    EXPECT_EQ(requests.InitAngle[1], 10);
+    EXPECT_EQ(TablesToBuild(requests), 3);
+    requests.NumTables = -2;
+    EXPECT_EQ(TablesToBuild(requests), 0);
 }
 
 TEST(AngDispLayoutTest, PanelTopRoundsDown)
