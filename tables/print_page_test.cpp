@@ -37,6 +37,7 @@ public:
     int height = 16838; // A4, twips
     std::vector<Printed> printed;
     int endDocs = 0;
+    PrintOutcome outcome; // what ending the document reports
 
     void setFontName(const std::string& name) override { m_font.font = name; }
     void setFontSize(float points) override { m_font.size = points; }
@@ -63,7 +64,7 @@ public:
     PrintOutcome endDoc() override
     {
         ++endDocs;
-        return {};
+        return outcome;
     }
 
 private:
@@ -78,10 +79,10 @@ struct Job {
     PageContent content;
 
     explicit Job(const PageRequest& request) : content(buildPageContent(request)) {}
-    void print()
+    PrintOutcome print()
     {
         SetPrinterFont(printer);
-        PrintTablesPage(content, printer, messages);
+        return PrintTablesPage(content, printer, messages);
     }
     // Index of the first text of the rows: after the title, the engine
     // summary and two heading lines.
@@ -385,6 +386,22 @@ TEST(PrintPageTest, TwoPrintsGiveTheSamePage)
         for (std::size_t col = 1; col < job.textsPerRow(); ++col) {
             EXPECT_EQ(job.cell(r, col).y, y);
         }
+    }
+}
+
+TEST(PrintPageTest, RefusedJobReachesTheCaller)
+{
+    // A whole page, and one cut short by the overflow guard: either way the
+    // printer's refusal is what the caller hears, so that it can tell the user.
+    for (const int height : {16838, 6000}) {
+        SCOPED_TRACE(height);
+        Job job({.tables = 2});
+        job.printer.height = height;
+        job.printer.outcome = {false, "The printer did not accept the page."};
+        const PrintOutcome outcome = job.print();
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.reason, "The printer did not accept the page.");
+        EXPECT_EQ(job.printer.endDocs, 1);
     }
 }
 

@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# A keyboard-only session with the built program on a private Xvfb display:
+#
+#   keyboard_session.sh PROGRAM EXPECTED_PAGE
+#
+# front screen -> construct -> engine, zero offset, one table -> display ->
+# print to a PDF through the save dialog; back to data entry -> offset, three
+# tables typed out of order and too close -> display -> print; back to data
+# entry -> display again unchanged -> print; back to the front screen -> exit.
+# Every PDF is read back with pdftotext -bbox and each word's text and
+# position compared with the page EXPECTED_PAGE computes for the same boxes.
+# Nothing but the keyboard is used; windows are found by their titles.
+set -euo pipefail
+
+program=$(realpath "$1")
+expected_page=$(realpath "$2")
+for tool in Xvfb xdotool pdftotext timeout; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (script/bootstrap installs it)" >&2; exit 1; }
+done
+
+readonly front_title='^Crank Angle/Piston Displacement Utility$'
+readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
+readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
+readonly save_title='^Save the Page as PDF$'
+# How far a word may stand from where the layout put it, twips.
+readonly tolerance=4
+readonly wait_seconds=30
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display number itself and writes it once it accepts
+# connections.
+exec 3>"$work/display"
+timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 200); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.05
+done
+[[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The program's own world: a home for the save dialog, and a print system
+# that cannot be reached, so that there is no printer and the page goes to
+# a PDF.
+mkdir -p "$work/home/Documents" "$work/runtime" "$work/out"
+chmod 700 "$work/runtime"
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/no-print-system" \
+    QT_QPA_PLATFORM=xcb timeout 240 "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+
+# Waits until a window with the title is shown and gives it the keyboard
+# (there is no window manager to do it).
+focus_window() {
+    local title=$1 window
+    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
+        fail "no window \"$title\" appeared"
+    xdotool windowfocus --sync "$window"
+}
+
+# Waits until no window with the title is shown.
+await_gone() {
+    local title=$1
+    for _ in $(seq $((wait_seconds * 10))); do
+        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$title\" did not close"
+}
+
+key() { xdotool key --clearmodifiers "$@"; }
+type_text() { xdotool type --delay 15 -- "$1"; }
+# Moves on with Tab, then types into the box that has the focus; a box
+# selects its whole text when it receives the focus.
+tab_type() {
+    key Tab
+    type_text "$1"
+}
+
+# Prints the tables screen through the save dialog into $work/out/NAME.pdf.
+print_to_pdf() {
+    local pdf="$work/out/$1.pdf"
+    focus_window "$tables_title"
+    key alt+p
+    focus_window "$save_title"
+    key ctrl+a
+    type_text "$pdf"
+    key Return
+    await_gone "$save_title"
+    for _ in $(seq $((wait_seconds * 10))); do
+        pdftotext "$pdf" /dev/null 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "no readable PDF at $pdf"
+}
+
+# Compares every word of the PDF with the expected page for the box texts
+# given (name, stroke, rod length, offset, angles as typed).
+compare_page() {
+    local name=$1
+    shift
+    local pdf="$work/out/$name.pdf"
+    "$expected_page" "$@" >"$work/$name.expected" || fail "$name: no expected page for $*"
+    pdftotext -bbox "$pdf" "$work/$name.html"
+    [[ $(grep -c '<page ' "$work/$name.html") -eq 1 ]] || fail "$name: not one page"
+    awk -v tolerance="$tolerance" -v name="$name" '
+        function unescape(s) {
+            gsub(/&lt;/, "<", s); gsub(/&gt;/, ">", s); gsub(/&quot;/, "\"", s)
+            gsub(/&apos;/, "\047", s); gsub(/&amp;/, "\\&", s)
+            return s
+        }
+        function abs(v) { return v < 0 ? -v : v }
+        # The PDF words: points from the sheet corner, 20 twips to a point.
+        FNR == NR {
+            if (match($0, /<word xMin="[0-9.]+" yMin="[0-9.]+"[^>]*>[^<]*<\/word>/)) {
+                w = substr($0, RSTART, RLENGTH)
+                split(w, q, "\"")
+                text = w; sub(/^[^>]*>/, "", text); sub(/<\/word>$/, "", text)
+                pdf_text[++pdf_n] = unescape(text)
+                pdf_left[pdf_n] = q[2] * 20
+                pdf_top[pdf_n] = q[4] * 20
+            }
+            next
+        }
+        # The expected texts, split at blanks: in the monospaced page font a
+        # character is 0.6 of the point size wide, 12 twips per point.
+        {
+            split($0, f, "\t")
+            x = f[1]; y = f[2]; width = 12 * f[3]; line = f[4]
+            for (i = 1; i <= length(line); ) {
+                if (substr(line, i, 1) == " ") { i++; continue }
+                j = i
+                while (j <= length(line) && substr(line, j, 1) != " ") j++
+                word = substr(line, i, j - i)
+                left = x + (i - 1) * width
+                expected_n++
+                found = 0
+                for (k = 1; k <= pdf_n; k++) {
+                    if (!used[k] && pdf_text[k] == word && abs(pdf_left[k] - left) <= tolerance &&
+                        abs(pdf_top[k] - y) <= tolerance) {
+                        used[k] = 1; found = 1; break
+                    }
+                }
+                if (!found && ++missing <= 10)
+                    printf "%s: \"%s\" expected at x %.1f y %.1f twips, not in the PDF\n", name, word, left, y
+                i = j
+            }
+        }
+        END {
+            for (k = 1; k <= pdf_n; k++)
+                if (!used[k] && ++extra <= 10)
+                    printf "%s: unexpected \"%s\" at x %.1f y %.1f twips\n", name, pdf_text[k], pdf_left[k], pdf_top[k]
+            printf "%s: %d words expected, %d in the PDF, %d missing, %d unexpected\n", name, expected_n, pdf_n, missing + 0, extra + 0
+            exit (missing + extra > 0 || expected_n == 0)
+        }' "$work/$name.html" "$work/$name.expected" || fail "$name: the PDF differs from the computed page"
+}
+
+# Front screen -> construct. The data entry screen starts with the focus on
+# "Return to &Front Screen"; the display command is disabled, so Tab goes to
+# the name, then stroke, rod length, offset, number of tables and angles.
+focus_window "$front_title"
+key alt+c
+await_gone "$front_title"
+focus_window "$entry_title"
+tab_type "E2E Zero"
+tab_type "46"
+tab_type "100"
+tab_type "0"
+tab_type "1"
+tab_type "8"
+key alt+d
+await_gone "$entry_title"
+print_to_pdf zero-one
+compare_page zero-one "E2E Zero" 46 100 0 8
+
+# Back to data entry: the screen as it was left, the focus still in the angle
+# box (an access key does not move it); Shift+Tab twice reaches the offset.
+# An offset and three tables typed out of order and too close together:
+# 90, 10, 12 are shown as 10, 14, 90.
+focus_window "$tables_title"
+key alt+d
+await_gone "$tables_title"
+focus_window "$entry_title"
+key shift+Tab shift+Tab
+type_text "-0.5"
+tab_type "3"
+tab_type "90"
+tab_type "10"
+tab_type "12"
+key alt+d
+await_gone "$entry_title"
+print_to_pdf offset-three
+compare_page offset-three "E2E Zero" 46 100 -0.5 90 10 12
+
+# Again, with the boxes as the display left them: the same page.
+focus_window "$tables_title"
+key alt+d
+await_gone "$tables_title"
+focus_window "$entry_title"
+key alt+d
+await_gone "$entry_title"
+print_to_pdf offset-three-again
+compare_page offset-three-again "E2E Zero" 46 100 -0.5 10 14 90
+
+# A second construct starts afresh: a longer stroke, a positive offset, one
+# table at the top of the range.
+focus_window "$tables_title"
+key alt+f
+await_gone "$tables_title"
+focus_window "$front_title"
+key alt+c
+await_gone "$front_title"
+focus_window "$entry_title"
+tab_type "Twin 125"
+tab_type "54.5"
+tab_type "110"
+tab_type "1.2"
+tab_type "1"
+tab_type "176"
+key alt+d
+await_gone "$entry_title"
+print_to_pdf positive-one
+compare_page positive-one "Twin 125" 54.5 110 1.2 176
+
+# Back to the front screen and out.
+focus_window "$tables_title"
+key alt+f
+await_gone "$tables_title"
+focus_window "$front_title"
+key alt+x
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+echo "PASS: four pages as computed, exit status 0"
