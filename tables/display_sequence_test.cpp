@@ -12,11 +12,10 @@ protected:
     // The text of a cell ("Ang", 2, 0) or of a label ("StkLab") of the tables screen.
     QString shown(const char* column, int table = 0, int row = 0) const
     {
-        const QString name = table == 0 ? QString::fromLatin1(column)
-                                        : QStringLiteral("%1%2_%3")
-                                              .arg(QString::fromLatin1(column))
-                                              .arg(table)
-                                              .arg(row);
+        const QString name =
+            table == 0
+                ? QString::fromLatin1(column)
+                : QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row);
         if (auto* cell = tables->findChild<QLineEdit*>(name)) {
             return cell->text();
         }

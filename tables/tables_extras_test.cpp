@@ -46,7 +46,8 @@ protected:
         requestTables("2", {"0", "90"});
         display();
         EXPECT_TRUE(messages.shown.empty());
-        extras = new TablesExtras(*tables, state, messages, csvChooser, pdfChooser); // owned by the screen
+        extras = new TablesExtras(*tables, state, messages, csvChooser,
+                                  pdfChooser); // owned by the screen
         tables->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
     }

@@ -77,10 +77,9 @@ std::string misfits(const QWidget& screen)
     QString found;
     for (const QWidget* widget : screen.findChildren<QWidget*>()) {
         QString why = widget->isVisibleTo(&screen) ? overflowOf(*widget) : QString();
-        const bool showsText = qobject_cast<const QLabel*>(widget) ||
-                               qobject_cast<const QAbstractButton*>(widget) ||
-                               qobject_cast<const QLineEdit*>(widget) ||
-                               qobject_cast<const QGroupBox*>(widget);
+        const bool showsText =
+            qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+            qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QGroupBox*>(widget);
         auto* box = qobject_cast<const QLineEdit*>(widget);
         const qreal points = box != nullptr && box->isReadOnly() ? 7.5 : 8.25;
         if (showsText && (widget->font().family() != QStringLiteral("MS Sans Serif") ||
