@@ -1,11 +1,9 @@
 #include "tables/ang_disp.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,13 +24,18 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QWidget* cell(const char* column, int table, int row) const
+    LineShape* line(const char* name, int n) const
     {
-        return child(
-            QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row));
+        return child<LineShape>(QString::fromLatin1(name) + QString::number(n));
     }
-    LineShape* line(const QString& name) const { return child<LineShape>(name); }
-
+    // Visible at x twips from its parent's left, or hidden when x is -1.
+    static void expectAt(const QWidget* widget, int x)
+    {
+        EXPECT_EQ(widget->isVisible(), x >= 0);
+        if (x >= 0) {
+            EXPECT_EQ(widget->x(), twipsToPixels(x));
+        }
+    }
     void layOut(int numTables, bool offset)
     {
         state.tables.NumTables = static_cast<std::int16_t>(numTables);
@@ -74,45 +77,50 @@ TEST_F(AngDispTest, FixedDesign)
     }
     EXPECT_EQ(child(QStringLiteral("Picture1"))->geometry(), twipRect(200, 2640, 9440, 4600));
     auto* scroll = child<QScrollBar>(QStringLiteral("VScroll1"));
-    EXPECT_EQ(scroll->minimum(), 0);
     EXPECT_EQ(scroll->maximum(), 60);
-    EXPECT_EQ(scroll->singleStep(), 1);
     EXPECT_EQ(scroll->pageStep(), 1);
-    EXPECT_EQ(cell("Ang", 2, 10)->geometry().top(), twipsToPixels(2500));
+    EXPECT_EQ(child(QStringLiteral("Ang2_10"))->y(), twipsToPixels(2500));
     EXPECT_TRUE(child<QLineEdit>(QStringLiteral("DispA3_48"))->isReadOnly());
-    EXPECT_EQ(line(QStringLiteral("BDCLine_1"))->twipLine(), QLine(20, 1275, 3360, 1275));
-    EXPECT_EQ(line(QStringLiteral("BDCLine_1"))->color(), QColor(Qt::white));
+    EXPECT_EQ(line("BDCLine_", 1)->twipLine(), QLine(20, 1275, 3360, 1275));
+    EXPECT_EQ(line("BDCLine_", 1)->color(), QColor(Qt::white));
 }
+
+// Rules, x in twips (-1: hidden), the same with and without offset.
+struct Rules {
+    int panelWidth;
+    std::array<int, 6> vLines; // VLine1..6
+    std::array<int, 6> tvLines;
+    std::array<std::pair<int, int>, 3> thSpans; // THLine1..3 and 4..6
+};
+const Rules kRules[] = {
+    {5900,
+     {3340, 5880, -1, -1, -1, -1},
+     {3540, 6080, -1, -1, -1, -1},
+     {{{3540, 6080}, {-1, -1}, {-1, -1}}}},
+    {7440,
+     {1800, 4340, 4890, 7430, -1, -1},
+     {1990, 4530, 5090, 7620, -1, -1},
+     {{{1990, 4530}, {5090, 7630}, {-1, -1}}}},
+    {9000,
+     {240, 2770, 3340, 5880, 6450, 8980},
+     {440, 2980, 3540, 6080, 6640, 9180},
+     {{{440, 2980}, {3540, 6080}, {6640, 9180}}}},
+};
 
 struct Layout {
     int n;
     bool offset;
-    std::array<int, 9> cells;  // Ang1, DispB1, DispA1, Ang2, ..., DispA3 (-1: hidden)
-    std::array<int, 6> labels; // Lab1a, Lab1b, Lab2a, ... (-1: hidden)
-    int panelWidth;
-    std::array<int, 6> vLines; // x of VLine1..6 (-1: hidden)
-    std::array<int, 6> tvLines;
-    std::array<std::pair<int, int>, 3> thSpans; // THLine1..3 and 4..6
+    std::array<int, 9> cells;  // Ang1, DispB1, DispA1, Ang2, ..., DispA3
+    std::array<int, 6> labels; // Lab1a, Lab1b, Lab2a, ...
 };
-
 // clang-format off
 const Layout kLayouts[] = {
-    {1, false, {3610, 4740, -1, -1, -1, -1, -1, -1, -1}, {3800, 4780, -1, -1, -1, -1}, 5900,
-     {3340, 5880, -1, -1, -1, -1}, {3540, 6080, -1, -1, -1, -1}, {{{3540, 6080}, {-1, -1}, {-1, -1}}}},
-    {1, true, {3580, 4310, 5120, -1, -1, -1, -1, -1, -1}, {3800, 4400, -1, -1, -1, -1}, 5900,
-     {3340, 5880, -1, -1, -1, -1}, {3540, 6080, -1, -1, -1, -1}, {{{3540, 6080}, {-1, -1}, {-1, -1}}}},
-    {2, false, {2060, 3180, -1, 5160, 6280, -1, -1, -1, -1}, {2250, 3230, 5350, 6330, -1, -1},
-     7440, {1800, 4340, 4890, 7430, -1, -1}, {1990, 4530, 5090, 7620, -1, -1},
-     {{{1990, 4530}, {5090, 7630}, {-1, -1}}}},
-    {2, true, {2030, 2760, 3570, 5140, 5860, 6680, -1, -1, -1}, {2250, 2850, 5350, 5950, -1, -1},
-     7440, {1800, 4340, 4890, 7430, -1, -1}, {1990, 4530, 5090, 7620, -1, -1},
-     {{{1990, 4530}, {5090, 7630}, {-1, -1}}}},
-    {3, false, {510, 1620, -1, 3610, 4740, -1, 6710, 7830, -1}, {700, 1680, 3800, 4780, 6900, 7880},
-     9000, {240, 2770, 3340, 5880, 6450, 8980}, {440, 2980, 3540, 6080, 6640, 9180},
-     {{{440, 2980}, {3540, 6080}, {6640, 9180}}}},
-    {3, true, {480, 1210, 2020, 3580, 4310, 5120, 6690, 7410, 8220},
-     {700, 1300, 3800, 4400, 6900, 7500}, 9000, {240, 2770, 3340, 5880, 6450, 8980},
-     {440, 2980, 3540, 6080, 6640, 9180}, {{{440, 2980}, {3540, 6080}, {6640, 9180}}}},
+    {1, false, {3610, 4740, -1, -1, -1, -1, -1, -1, -1}, {3800, 4780, -1, -1, -1, -1}},
+    {1, true, {3580, 4310, 5120, -1, -1, -1, -1, -1, -1}, {3800, 4400, -1, -1, -1, -1}},
+    {2, false, {2060, 3180, -1, 5160, 6280, -1, -1, -1, -1}, {2250, 3230, 5350, 6330, -1, -1}},
+    {2, true, {2030, 2760, 3570, 5140, 5860, 6680, -1, -1, -1}, {2250, 2850, 5350, 5950, -1, -1}},
+    {3, false, {510, 1620, -1, 3610, 4740, -1, 6710, 7830, -1}, {700, 1680, 3800, 4780, 6900, 7880}},
+    {3, true, {480, 1210, 2020, 3580, 4310, 5120, 6690, 7410, 8220}, {700, 1300, 3800, 4400, 6900, 7500}},
 };
 // clang-format on
 
@@ -128,11 +136,11 @@ TEST_F(AngDispTest, SixLayouts)
             for (int i = 0; i < 9; ++i) {
                 SCOPED_TRACE(testing::Message() << columns[i % 3] << i / 3 + 1);
                 for (int row : {0, 48}) {
-                    QWidget* c = cell(columns[i % 3], i / 3 + 1, row);
-                    EXPECT_EQ(c->isVisible(), l.cells[i] >= 0);
-                    if (l.cells[i] >= 0) {
-                        EXPECT_EQ(c->x(), twipsToPixels(l.cells[i]));
-                    }
+                    expectAt(child(QStringLiteral("%1%2_%3")
+                                       .arg(QString::fromLatin1(columns[i % 3]))
+                                       .arg(i / 3 + 1)
+                                       .arg(row)),
+                             l.cells[i]);
                 }
             }
             for (int i = 0; i < 6; ++i) {
@@ -140,65 +148,52 @@ TEST_F(AngDispTest, SixLayouts)
                     QStringLiteral("Lab%1%2").arg(i / 2 + 1).arg(i % 2 ? 'b' : 'a');
                 SCOPED_TRACE(name.toStdString());
                 auto* label = child<QLabel>(name);
-                EXPECT_EQ(label->isVisible(), l.labels[i] >= 0);
-                if (l.labels[i] >= 0) {
-                    EXPECT_EQ(label->x(), twipsToPixels(l.labels[i]));
-                }
-                if (i % 2 == 1) {
+                expectAt(label, l.labels[i]);
+                if (i % 2 == 0) {
+                    EXPECT_EQ(label->text(), QStringLiteral("Angle (deg)"));
+                } else {
                     EXPECT_EQ(label->text(),
                               l.offset ? QStringLiteral("Displacement (mm) BTDC       ATDC  ")
                                        : QStringLiteral("Displacement (mm)"));
                     EXPECT_EQ(label->width(), twipsToPixels(l.offset ? 1760 : 1000));
-                } else {
-                    EXPECT_EQ(label->text(), QStringLiteral("Angle (deg)"));
                 }
             }
-            EXPECT_EQ(child(QStringLiteral("fdisp_2"))->width(), twipsToPixels(l.panelWidth));
-            EXPECT_EQ(child(QStringLiteral("VScroll1"))->x(), twipsToPixels(l.panelWidth));
+            const Rules& r = kRules[l.n - 1];
+            EXPECT_EQ(child(QStringLiteral("fdisp_2"))->width(), twipsToPixels(r.panelWidth));
+            EXPECT_EQ(child(QStringLiteral("VScroll1"))->x(), twipsToPixels(r.panelWidth));
             for (int i = 0; i < 6; ++i) {
                 SCOPED_TRACE(i + 1);
-                LineShape* body = line(QStringLiteral("VLine%1").arg(i + 1));
-                LineShape* head = line(QStringLiteral("TVLine%1").arg(i + 1));
-                EXPECT_EQ(body->isVisible(), l.vLines[i] >= 0);
-                EXPECT_EQ(head->isVisible(), l.tvLines[i] >= 0);
-                if (l.vLines[i] >= 0) {
-                    EXPECT_EQ(body->twipLine(), QLine(l.vLines[i], 0, l.vLines[i], 12240));
-                    const bool lowered = i == 1 || i == 4;
-                    EXPECT_EQ(head->twipLine(), QLine(l.tvLines[i], lowered ? 2040 : 2020,
-                                                      l.tvLines[i], lowered ? 2720 : 2700));
+                LineShape* body = line("VLine", i + 1);
+                LineShape* head = line("TVLine", i + 1);
+                EXPECT_EQ(body->isVisible(), r.vLines[i] >= 0);
+                EXPECT_EQ(head->isVisible(), r.tvLines[i] >= 0);
+                if (r.vLines[i] >= 0) {
+                    const int x = r.vLines[i];
+                    const int tx = r.tvLines[i];
+                    const int drop = i == 1 || i == 4 ? 20 : 0; // lowered head rules
+                    EXPECT_EQ(body->twipLine(), QLine(x, 0, x, 12240));
+                    EXPECT_EQ(head->twipLine(), QLine(tx, 2020 + drop, tx, 2700 + drop));
                 }
             }
             for (int t = 1; t <= 3; ++t) {
                 SCOPED_TRACE(t);
-                const auto [x1, x2] = l.thSpans[t - 1];
-                LineShape* top = line(QStringLiteral("THLine%1").arg(t));
-                LineShape* bottom = line(QStringLiteral("THLine%1").arg(t + 3));
-                EXPECT_EQ(top->isVisible(), x1 >= 0);
-                EXPECT_EQ(bottom->isVisible(), x1 >= 0);
-                EXPECT_EQ(line(QStringLiteral("HLine%1").arg(t))->isVisible(), x1 >= 0);
+                const auto [x1, x2] = r.thSpans[t - 1];
+                EXPECT_EQ(line("THLine", t)->isVisible(), x1 >= 0);
+                EXPECT_EQ(line("THLine", t + 3)->isVisible(), x1 >= 0);
+                EXPECT_EQ(line("HLine", t)->isVisible(), x1 >= 0);
                 if (x1 >= 0) {
-                    EXPECT_EQ(top->twipLine(), QLine(x1, 2020, x2, 2020));
-                    EXPECT_EQ(bottom->twipLine(), QLine(x1, 2600, x2, 2600));
+                    EXPECT_EQ(line("THLine", t)->twipLine(), QLine(x1, 2020, x2, 2020));
+                    EXPECT_EQ(line("THLine", t + 3)->twipLine(), QLine(x1, 2600, x2, 2600));
                 }
             }
         }
     }
     // Body bottoms, which differ from the header spans for two tables.
     layOut(2, false);
-    EXPECT_EQ(line(QStringLiteral("HLine1"))->twipLine(), QLine(1800, 12240, 4330, 12240));
-    EXPECT_EQ(line(QStringLiteral("HLine2"))->twipLine(), QLine(4890, 12240, 7430, 12240));
-    EXPECT_EQ(line(QStringLiteral("VScrollLine"))->twipLine(), QLine(7820, 240, 7820, 6000));
-}
-
-TEST_F(AngDispTest, OffsetHeaderWrapsWithBtdcAndAtdcOnTheSecondLine)
-{
-    layOut(1, true);
-    auto* header = child<QLabel>(QStringLiteral("Lab1b"));
-    const QFontMetrics metrics(header->font());
-    EXPECT_TRUE(header->wordWrap());
-    EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("Displacement (mm) BTDC")), header->width());
-    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("BTDC       ATDC")), header->width());
-    EXPECT_GE(header->height(), 2 * metrics.height() - 4);
+    EXPECT_EQ(line("HLine", 1)->twipLine(), QLine(1800, 12240, 4330, 12240));
+    EXPECT_EQ(line("HLine", 2)->twipLine(), QLine(4890, 12240, 7430, 12240));
+    EXPECT_EQ(child<LineShape>(QStringLiteral("VScrollLine"))->twipLine(),
+              QLine(7820, 240, 7820, 6000));
 }
 
 TEST_F(AngDispTest, ScrollMovesThePanel)
@@ -214,27 +209,10 @@ TEST_F(AngDispTest, ScrollMovesThePanel)
         EXPECT_EQ(panel->y(), twipsToPixels(top));
     }
     scroll->setValue(60);
-    layOut(1, false); // a new layout keeps the scroll position
-    EXPECT_EQ(screen.panelTopTwips(), -7650);
+    layOut(1, false); // a new layout and a print keep the scroll position
     screen.AngDispCom_Click(2);
+    EXPECT_EQ(screen.panelTopTwips(), -7650);
     EXPECT_EQ(scroll->value(), 60);
-}
-
-TEST_F(AngDispTest, ReturnCommandsHideThenAsk)
-{
-    screen.show();
-    QSignalSpy front(&screen, &Ang_Disp::frontScreenRequested);
-    QSignalSpy entry(&screen, &Ang_Disp::dataEntryRequested);
-    QObject::connect(&screen, &Ang_Disp::frontScreenRequested,
-                     [this] { EXPECT_FALSE(screen.isVisible()); });
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("AngDispCom_0")), Qt::LeftButton);
-    EXPECT_EQ(front.count(), 1);
-    EXPECT_EQ(entry.count(), 0);
-    screen.show();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("AngDispCom_1")), Qt::LeftButton);
-    EXPECT_EQ(entry.count(), 1);
-    EXPECT_FALSE(screen.isVisible());
-    EXPECT_TRUE(printer.printed.empty());
 }
 
 } // namespace
