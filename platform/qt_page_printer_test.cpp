@@ -29,7 +29,7 @@ TEST(QtPagePrinterTest, A4CourierIsMonospacedAt120TwipsPerCharacter)
         const QFont font = pdf.deviceFont();
         EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
         const QFontMetricsF metrics(font);
-        for (const QString text : {QStringLiteral("W"), QStringLiteral("Displacement")}) {
+        for (const QString& text : {QStringLiteral("W"), QStringLiteral("Displacement")}) {
             EXPECT_NEAR(metrics.horizontalAdvance(text) * twipsPerPixel, 120.0 * text.size(), 0.5);
         }
         // The rows keep 10 points only with an engine line of 228 twips or less.

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,12 @@ struct Printed {
     bool underline = false, italic = false, strikethrough = false;
     std::string font;
     friend bool operator==(const Printed&, const Printed&) = default;
+    friend void PrintTo(const Printed& p, std::ostream* os)
+    {
+        *os << '"' << p.text << "\" at " << p.x << ", " << p.y << ", " << p.font << ' ' << p.size
+            << " pt, weight " << p.weight << (p.underline ? ", underlined" : "")
+            << (p.italic ? ", italic" : "") << (p.strikethrough ? ", struck through" : "");
+    }
 };
 
 // Logs every text with its position and font, and passes every call on to
