@@ -13,8 +13,7 @@ namespace crank::testing {
 
 struct PdfWord {
     std::string text;
-    double left = 0; // twips from the sheet's left edge
-    double top = 0;  // twips from the sheet's top edge
+    double left = 0, top = 0; // twips from the sheet's left and top edges
 };
 
 struct PdfText {

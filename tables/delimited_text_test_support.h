@@ -4,7 +4,9 @@
 // of fields, strictly, so that a malformed line fails the test.
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace crank::testing {
@@ -15,20 +17,18 @@ using Rows = std::vector<std::vector<std::string>>;
 // without fields.
 inline Rows parseTsv(const std::string& text)
 {
+    EXPECT_TRUE(text.empty() || text.back() == '\n') << "last line not ended";
     Rows rows;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        EXPECT_NE(end, std::string::npos) << "last line not ended";
-        const std::string line = text.substr(start, end - start);
-        std::vector<std::string> fields;
-        std::size_t from = 0;
-        for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
-            fields.push_back(line.substr(from, tab - from));
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        rows.emplace_back();
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) {
+            rows.back().push_back(field);
         }
-        fields.push_back(line.substr(from));
-        rows.push_back(line.empty() ? std::vector<std::string>{} : fields);
-        start = end + 1;
+        if (!line.empty() && line.back() == '\t') {
+            rows.back().emplace_back();
+        }
     }
     return rows;
 }
@@ -42,35 +42,26 @@ inline Rows parseCsv(const std::string& text)
     bool quoted = false, anyField = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        if (quoted) {
-            if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (ch == '"') {
-                quoted = false;
-            } else {
-                field += ch;
-            }
+        if (quoted && ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            field += text[i++];
         } else if (ch == '"') {
-            EXPECT_TRUE(field.empty()) << "quote inside an unquoted field at " << i;
-            quoted = anyField = true;
-        } else if (ch == ',') {
-            fields.push_back(field);
-            field.clear();
+            EXPECT_TRUE(quoted || field.empty()) << "quote inside an unquoted field at " << i;
+            quoted = !quoted;
             anyField = true;
-        } else if (ch == '\r') {
+        } else if (quoted || (ch != ',' && ch != '\r')) {
+            EXPECT_TRUE(quoted || ch != '\n') << "bare LF at " << i;
+            field += ch;
+        } else if (ch == ',') {
+            fields.push_back(std::exchange(field, {}));
+            anyField = true;
+        } else {
             EXPECT_EQ(text[i + 1], '\n') << "bare CR at " << i;
             if (anyField || !field.empty()) {
-                fields.push_back(field);
+                fields.push_back(std::exchange(field, {}));
             }
-            rows.push_back(fields);
-            fields.clear();
-            field.clear();
+            rows.push_back(std::exchange(fields, {}));
             anyField = false;
             ++i;
-        } else {
-            EXPECT_NE(ch, '\n') << "bare LF at " << i;
-            field += ch;
         }
     }
     EXPECT_FALSE(quoted);

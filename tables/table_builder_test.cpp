@@ -11,34 +11,26 @@ namespace {
 TEST(TableBuilderTest, SortAndSpaceRequests)
 {
     struct Case {
-        std::int16_t n;
-        std::array<float, 3> typed;
-        std::array<float, 3> result;
+        TableSpec requests; // typed, then sorted and spaced
+        std::array<float, 4> result;
         std::vector<RequestWrite> writes;
     };
     const Case cases[] = {
-        {1, {90, -1, -1}, {90, -1, -1}, {}},
-        {2, {90, 10, -1}, {10, 90, -1}, {{1, 10}, {2, 90}}},
-        {2, {50, 0, -1}, {0, 50, -1}, {{1, 0}, {2, 50}}},
-        {2, {50, 50, -1}, {50, 54, -1}, {{2, 54}}},
-        {2, {10, 14, -1}, {10, 14, -1}, {}},
-        {2, {10, 13, -1}, {10, 14, -1}, {{2, 14}}},
-        {3, {20, 10, 12}, {10, 14, 20}, {{1, 10}, {2, 20}, {2, 12}, {3, 20}, {2, 14}}},
-        {3, {10, 11, 12}, {10, 14, 18}, {{2, 14}, {3, 18}}},
-        {2, {174, 175, -1}, {174, 178, -1}, {{2, 178}}},
-        {3, {176, 176, 176}, {176, 180, 184}, {{2, 180}, {3, 184}}},
+        {{1, {0, 90, -1, -1}}, {0, 90, -1, -1}, {}},
+        {{2, {0, 90, 10, -1}}, {0, 10, 90, -1}, {{1, 10}, {2, 90}}},
+        {{2, {0, 50, 0, -1}}, {0, 0, 50, -1}, {{1, 0}, {2, 50}}},
+        {{2, {0, 50, 50, -1}}, {0, 50, 54, -1}, {{2, 54}}},
+        {{2, {0, 10, 14, -1}}, {0, 10, 14, -1}, {}},
+        {{2, {0, 10, 13, -1}}, {0, 10, 14, -1}, {{2, 14}}},
+        {{3, {0, 20, 10, 12}}, {0, 10, 14, 20}, {{1, 10}, {2, 20}, {2, 12}, {3, 20}, {2, 14}}},
+        {{3, {0, 10, 11, 12}}, {0, 10, 14, 18}, {{2, 14}, {3, 18}}},
+        {{2, {0, 174, 175, -1}}, {0, 174, 178, -1}, {{2, 178}}},
+        {{3, {0, 176, 176, 176}}, {0, 176, 180, 184}, {{2, 180}, {3, 184}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.n << " tables from " << c.typed[0] << ", "
-                                        << c.typed[1] << ", " << c.typed[2]);
-        TableSpec requests;
-        requests.NumTables = c.n;
-        requests.InitAngle = {0, c.typed[0], c.typed[1], c.typed[2]};
-        EXPECT_EQ(SortTableRequests(requests), c.writes);
-        EXPECT_EQ(requests.InitAngle[1], c.result[0]);
-        EXPECT_EQ(requests.InitAngle[2], c.result[1]);
-        EXPECT_EQ(requests.InitAngle[3], c.result[2]);
-        EXPECT_LE(requests.InitAngle[c.n], kMaxSpacedAngle);
+    for (Case c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.requests.InitAngle));
+        EXPECT_EQ(SortTableRequests(c.requests), c.writes);
+        EXPECT_EQ(c.requests.InitAngle, c.result);
     }
 }
 
@@ -61,18 +53,6 @@ TEST(TableBuilderTest, AngleColumnTexts)
     }
 }
 
-TEST(TableBuilderTest, RowsInsideADegreeAddToTheirWholeRow)
-{
-    const TableColumn column = BuildAngleColumn(176.0f);
-    for (int block = 0; block < 4; ++block) {
-        const float whole = 176.0f + static_cast<float>(block);
-        EXPECT_EQ(column[12 * block], whole);
-        for (int k = 0; k < 11; ++k) {
-            EXPECT_EQ(column[12 * block + k + 1], whole + DegreeSubSteps[k]);
-        }
-    }
-}
-
 TEST(TableBuilderTest, WorkedExampleDisplacements)
 {
     struct Case {
@@ -88,18 +68,13 @@ TEST(TableBuilderTest, WorkedExampleDisplacements)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "offset " << c.offset);
-        EngineGeometry geometry;
-        geometry.Stroke = 46;
-        geometry.RodLength = 100;
-        geometry.PinOffset = c.offset;
-        geometry.OffsetNonZero = c.offset != 0.0f;
+        EngineGeometry geometry{
+            .Stroke = 46, .RodLength = 100, .PinOffset = c.offset, .OffsetNonZero = c.offset != 0};
         CrankModel model;
-        TableSpec requests;
-        requests.NumTables = 1;
-        requests.InitAngle = {0, 77, -1, -1};
+        CalcGeometry(geometry, model);
+        const TableSpec requests{.NumTables = 1, .InitAngle = {0, 77, -1, -1}};
         TableData data;
         FillAngleColumns(requests, data);
-        CalcGeometry(geometry, model);
         FillDisplacementColumns(geometry, model, requests.NumTables, data);
         const int rows[] = {0, 3, 12};
         for (int i = 0; i < 3; ++i) {
@@ -107,21 +82,16 @@ TEST(TableBuilderTest, WorkedExampleDisplacements)
             EXPECT_EQ(FormatNumber(data.DispACol[1][rows[i]], NumberPattern::Two), c.after[i]);
         }
         EXPECT_EQ(data.AngleCol[2][0], 0.0f); // tables beyond NumTables untouched
-        const EngineSummary summary = MakeEngineSummary("Test", "46", "100", "-0.5", geometry);
-        EXPECT_EQ(summary.showBdc, geometry.OffsetNonZero);
-        if (summary.showBdc) {
-            EXPECT_EQ(summary.bdc, std::string("Crank Angle at BDC (degrees ATDC): ") + c.bdc);
-            EXPECT_EQ(summary.frameTop, 160);
-            EXPECT_EQ(summary.frameHeight, 1680);
-        } else {
-            EXPECT_EQ(summary.bdc, "");
-            EXPECT_EQ(summary.frameTop, 300);
-            EXPECT_EQ(summary.frameHeight, 1280);
-        }
-        EXPECT_EQ(summary.engine, " Engine: Test ");
-        EXPECT_EQ(summary.stroke, "Stroke (mm): 46");
-        EXPECT_EQ(summary.rod, "Connecting Rod Length (mm): 100");
-        EXPECT_EQ(summary.offset, "Gudgeon Pin Offset (mm): -0.5");
+        // The summary frame grows by the BDC line with an offset.
+        const EngineSummary s = MakeEngineSummary("Test", "46", "100", "-0.5", geometry);
+        EXPECT_EQ(s.engine, " Engine: Test ");
+        EXPECT_EQ(s.stroke, "Stroke (mm): 46");
+        EXPECT_EQ(s.rod, "Connecting Rod Length (mm): 100");
+        EXPECT_EQ(s.offset, "Gudgeon Pin Offset (mm): -0.5");
+        EXPECT_EQ(s.showBdc, geometry.OffsetNonZero);
+        EXPECT_EQ(s.bdc, *c.bdc ? std::string("Crank Angle at BDC (degrees ATDC): ") + c.bdc : "");
+        EXPECT_EQ(std::pair(s.frameTop, s.frameHeight),
+                  s.showBdc ? std::pair(160, 1680) : std::pair(300, 1280));
     }
 }
 
