@@ -14,11 +14,6 @@
 namespace crank {
 namespace {
 
-QRect pixels(const QRect& t)
-{
-    return twipRect(t.x(), t.y(), t.width(), t.height());
-}
-
 TEST(UserInfoTest, FollowsTheFixedDesign)
 {
     UserInfo info;
@@ -33,12 +28,12 @@ TEST(UserInfoTest, FollowsTheFixedDesign)
     EXPECT_EQ(picture->geometry(), twipRect(240, 950, 7190, 6100));
     EXPECT_EQ(std::pair(picture->frameShape(), picture->lineWidth()), std::pair(QFrame::Box, 1));
     // The scroll bar and the panel are placed from the inside of its border.
-    for (auto [name, t] :
-         {std::pair{"VScroll1", QRect(6815, 0, 375, 6070)}, {"finfo_1", QRect(0, 0, 6800, 8255)}}) {
+    for (auto [name, inside] : {std::pair{"VScroll1", twipRect(6815, 0, 375, 6070)},
+                                {"finfo_1", twipRect(0, 0, 6800, 8255)}}) {
         SCOPED_TRACE(name);
         auto* w = info.findChild<QWidget*>(name);
         ASSERT_TRUE(picture->isAncestorOf(w));
-        EXPECT_EQ(QRect(w->mapTo(picture, QPoint(0, 0)), w->size()), pixels(t).translated(1, 1));
+        EXPECT_EQ(QRect(w->mapTo(picture, QPoint(0, 0)), w->size()), inside.translated(1, 1));
     }
     auto* bar = info.findChild<QScrollBar*>("VScroll1");
     EXPECT_EQ(std::tuple(bar->orientation(), bar->minimum(), bar->maximum(), bar->value(),
@@ -83,50 +78,9 @@ TEST(UserInfoTest, FollowsTheFixedDesign)
     }
 }
 
-TEST(UserInfoTest, ScrollMovesThePanelByTheWholeTwipFormula)
-{
-    UserInfo info;
-    auto* bar = info.findChild<QScrollBar*>("VScroll1");
-    auto* panel = info.findChild<QWidget*>("finfo_1");
-    EXPECT_EQ(info.panelTopTwips(), 0);
-    // -floor(v * 2155 / 60)
-    for (auto [value, top] :
-         {std::pair{1, -35}, {2, -71}, {30, -1077}, {59, -2119}, {60, -2155}, {0, 0}}) {
-        SCOPED_TRACE(value);
-        bar->setValue(value);
-        EXPECT_EQ(info.panelTopTwips(), top);
-        EXPECT_EQ(panel->y(), twipsToPixels(top));
-        EXPECT_EQ(twipGeometry(*panel).height(), 8255);
-    }
-    // The heights and the maximum are read at each change. A taller panel and
-    // a shorter viewport: travel 9000 - 6000 = 3000.
-    bar->setValue(30);
-    setTwipGeometry(*panel, QRect(0, twipGeometry(*panel).y(), 6800, 9000));
-    setTwipGeometry(*info.findChild<QWidget*>("Picture1"), QRect(240, 950, 7190, 6000));
-    bar->setValue(31);
-    EXPECT_EQ(info.panelTopTwips(), -1550);
-    bar->setMaximum(62);
-    bar->setValue(1);
-    EXPECT_EQ(info.panelTopTwips(), -48); // floor(3000 / 62)
-}
-
-TEST(UserInfoTest, DraggingMovesNothingUntilRelease)
-{
-    UserInfo info;
-    auto* bar = info.findChild<QScrollBar*>("VScroll1");
-    bar->setSliderDown(true);
-    for (int position : {10, 45, 30}) {
-        bar->setSliderPosition(position);
-        EXPECT_EQ(info.panelTopTwips(), 0) << position;
-    }
-    bar->setSliderDown(false);
-    EXPECT_EQ(bar->value(), 30);
-    EXPECT_EQ(info.panelTopTwips(), -1077);
-}
-
-// On show the return command has the focus; an arrow click moves at once;
-// return hides the screen before asking for the front one.
-TEST(UserInfoTest, ArrowScrollsAndReturnHidesThenAsksForTheFrontScreen)
+// On show the return command has the focus; the panel moves by the whole
+// twip formula, at once on an arrow click, only on release when dragged.
+TEST(UserInfoTest, ScrollMovesThePanelAndReturnHidesTheScreen)
 {
     UserInfo info;
     info.show();
@@ -134,15 +88,40 @@ TEST(UserInfoTest, ArrowScrollsAndReturnHidesThenAsksForTheFrontScreen)
     auto* command = info.findChild<QPushButton*>("Command1");
     EXPECT_TRUE(command->hasFocus());
     auto* bar = info.findChild<QScrollBar*>("VScroll1");
+    auto* panel = info.findChild<QWidget*>("finfo_1");
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
     EXPECT_EQ(bar->value(), 1);
-    EXPECT_EQ(info.panelTopTwips(), -35);
+    // -floor(v * 2155 / 60)
+    for (auto [value, top] : {std::pair{1, -35}, {2, -71}, {59, -2119}, {60, -2155}, {0, 0}}) {
+        SCOPED_TRACE(value);
+        bar->setValue(value);
+        EXPECT_EQ(info.panelTopTwips(), top);
+        EXPECT_EQ(panel->y(), twipsToPixels(top));
+        EXPECT_EQ(twipGeometry(*panel).height(), 8255);
+    }
+    bar->setSliderDown(true);
+    for (int position : {10, 45, 30}) {
+        bar->setSliderPosition(position);
+        EXPECT_EQ(info.panelTopTwips(), 0) << position;
+    }
+    bar->setSliderDown(false);
+    EXPECT_EQ(info.panelTopTwips(), -1077);
+    // The heights and the maximum are read at each change. A taller panel and
+    // a shorter viewport: travel 9000 - 6000 = 3000.
+    setTwipGeometry(*panel, QRect(0, twipGeometry(*panel).y(), 6800, 9000));
+    setTwipGeometry(*info.findChild<QWidget*>("Picture1"), QRect(240, 950, 7190, 6000));
+    bar->setValue(31);
+    EXPECT_EQ(info.panelTopTwips(), -1550);
+    bar->setMaximum(62);
+    bar->setValue(1);
+    EXPECT_EQ(info.panelTopTwips(), -48); // floor(3000 / 62)
+
     bool visibleWhenAsked = true;
     QObject::connect(&info, &UserInfo::frontScreenRequested,
                      [&] { visibleWhenAsked = info.isVisible(); });
     QTest::mouseClick(command, Qt::LeftButton);
     EXPECT_FALSE(info.isVisible());
-    EXPECT_FALSE(visibleWhenAsked);
+    EXPECT_FALSE(visibleWhenAsked) << "hidden before the front screen is asked for";
 }
 
 } // namespace
