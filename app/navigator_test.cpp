@@ -13,153 +13,115 @@
 #include "entry/eng_vals.h"
 #include "info/user_info.h"
 #include "model/engine_state.h"
-#include "platform/message_box.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
-#include "tables/tables_printer.h"
+#include "tables/test_doubles.h"
 
 namespace crank {
 namespace {
 
-class NoMessages final : public MessageBox {
-public:
-    void show(const std::string&, const std::string&) override {}
-};
-
-class CountingPrinter final : public TablesPrinter {
-public:
-    void printTables(const PageContent&) override { ++printed; }
-    int printed = 0;
-};
+using Screen = std::function<QWidget*()>;
 
 class NavigatorTest : public ::testing::Test {
 protected:
     // The one visible screen, or a failure when there is not exactly one.
     QWidget* visibleScreen() const
     {
-        QWidget* visible = nullptr;
-        int count = 0;
-        for (QWidget* s : navigator.screens()) {
-            if (s->isVisible()) {
-                visible = s;
-                ++count;
-            }
+        std::vector<QWidget*> shown = navigator.screens();
+        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
+        EXPECT_EQ(shown.size(), 1u) << "screens visible";
+        return shown.size() == 1 ? shown[0] : nullptr;
+    }
+    QWidget* entryChild(const QString& name)
+    {
+        return navigator.engVals().findChild<QWidget*>(name);
+    }
+    QLineEdit* box(int i)
+    {
+        return static_cast<QLineEdit*>(entryChild(QString("GeomTxt_%1").arg(i)));
+    }
+    void fill(std::initializer_list<const char*> texts)
+    {
+        for (int i = 0; const char* t : texts) {
+            box(i++)->setText(t);
         }
-        EXPECT_EQ(count, 1) << "screens visible";
-        return count == 1 ? visible : nullptr;
+    }
+    static void click(QWidget* screen, const char* name)
+    {
+        QTest::mouseClick(screen->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 
-    QScrollBar* scrollBar() { return navigator.userInfo().findChild<QScrollBar*>("VScroll1"); }
-
     EngineState state;
-    NoMessages messages;
-    CountingPrinter printer;
+    RecordingMessageBox messages;
+    RecordingTablesPrinter printer;
     Navigator navigator{state, messages, printer};
+    Screen front = [this] { return &navigator.tabsMenu(); };
+    Screen entry = [this] { return &navigator.engVals(); };
+    Screen info = [this] { return &navigator.userInfo(); };
+    Screen tables = [this] { return navigator.tablesScreenIfCreated(); };
 };
-
-TEST_F(NavigatorTest, StartShowsOnlyTheFrontScreenWithDataEntryMadeHidden)
-{
-    navigator.start();
-    EXPECT_EQ(visibleScreen(), &navigator.tabsMenu());
-    // The data entry screen exists from the start; the others come on first use.
-    ASSERT_EQ(navigator.screens().size(), 2u);
-    EXPECT_EQ(navigator.screens()[1], &navigator.engVals());
-    EXPECT_EQ(navigator.tablesScreenIfCreated(), nullptr);
-}
 
 // The whole navigation map, as a user moves: after every command exactly one
 // screen is visible, and it is the one the command leads to.
 TEST_F(NavigatorTest, WalkTheNavigationMap)
 {
     navigator.start();
-    QWidget* front = &navigator.tabsMenu();
-    QWidget* entry = &navigator.engVals();
-    auto entryBox = [&](int i) {
-        return navigator.engVals().findChild<QLineEdit*>(QStringLiteral("GeomTxt_%1").arg(i));
-    };
-    auto type = [&](int i, const char* keys) {
-        entryBox(i)->setFocus();
-        entryBox(i)->selectAll();
-        QTest::keyClicks(entryBox(i), QString::fromLatin1(keys));
-    };
-    auto button = [&](QWidget* screen, const char* name) {
-        auto* b = screen->findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    };
-    auto fillAndDisplay = [&] {
-        type(0, "46");
-        type(1, "100");
-        type(2, "-0.5");
-        type(3, "2");
-        type(4, "90");
-        type(5, "10");
-        QTest::mouseClick(button(entry, "GeomCom_1"), Qt::LeftButton);
-    };
-    auto tables = [&]() -> QWidget* { return navigator.tablesScreenIfCreated(); };
+    EXPECT_EQ(visibleScreen(), front());
+    // The data entry screen is made (hidden) at start; the others on first use.
+    EXPECT_EQ(navigator.screens(), (std::vector<QWidget*>{front(), entry()}));
+    EXPECT_EQ(tables(), nullptr);
 
+    auto press = [&](const Screen& s, const char* name) { return [=] { click(s(), name); }; };
+    auto construct = [&] { navigator.tabsMenu().Tables()->trigger(); };
+    auto closeOf = [&](const Screen& s) { return [=] { EXPECT_FALSE(s()->close()); }; };
+    auto display = [&] {
+        fill({"46", "100", "-0.5", "2", "90", "10"}); // the angles out of order
+        click(entry(), "GeomCom_1");
+    };
+    auto find = [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
+        QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
+    };
     const struct {
         const char* step;
         std::function<void()> act;
-        std::function<QWidget*()> shown;
+        Screen shown;
     } walk[] = {
-        {"user information", [&] { navigator.tabsMenu().InfoScrn()->trigger(); },
-         [&] { return &navigator.userInfo(); }},
-        {"back from user information",
-         [&] { QTest::mouseClick(button(&navigator.userInfo(), "Command1"), Qt::LeftButton); },
-         [&] { return front; }},
-        {"construct", [&] { navigator.tabsMenu().Tables()->trigger(); }, [&] { return entry; }},
-        {"back from data entry",
-         [&] { QTest::mouseClick(button(entry, "GeomCom_0"), Qt::LeftButton); },
-         [&] { return front; }},
-        {"construct again", [&] { navigator.tabsMenu().Tables()->trigger(); },
-         [&] { return entry; }},
-        {"display", fillAndDisplay, tables},
-        {"back to data entry",
-         [&] { QTest::mouseClick(button(tables(), "AngDispCom_1"), Qt::LeftButton); },
-         [&] { return entry; }},
-        {"display again", [&] { QTest::mouseClick(button(entry, "GeomCom_1"), Qt::LeftButton); },
-         tables},
-        {"print stays",
-         [&] { QTest::mouseClick(button(tables(), "AngDispCom_2"), Qt::LeftButton); }, tables},
-        {"find stays",
-         [&] {
-             ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
-             QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
-         },
-         tables},
-        {"back to front from tables",
-         [&] { QTest::mouseClick(button(tables(), "AngDispCom_0"), Qt::LeftButton); },
-         [&] { return front; }},
-        {"construct after tables", [&] { navigator.tabsMenu().Tables()->trigger(); },
-         [&] { return entry; }},
-        {"close control on data entry", [&] { EXPECT_FALSE(entry->close()); },
-         [&] { return front; }},
-        {"user information again", [&] { navigator.InfoScrn_Click(); },
-         [&] { return &navigator.userInfo(); }},
-        {"close control on user information", [&] { EXPECT_FALSE(navigator.userInfo().close()); },
-         [&] { return front; }},
+        {"user information", [&] { navigator.tabsMenu().InfoScrn()->trigger(); }, info},
+        {"back from user information", press(info, "Command1"), front},
+        {"construct", construct, entry},
+        {"back from data entry", press(entry, "GeomCom_0"), front},
+        {"construct again", construct, entry},
+        {"display", display, tables},
+        {"back to data entry", press(tables, "AngDispCom_1"), entry},
+        {"display again", press(entry, "GeomCom_1"), tables},
+        {"print stays", press(tables, "AngDispCom_2"), tables},
+        {"find stays", find, tables},
+        {"back to front from tables", press(tables, "AngDispCom_0"), front},
+        {"construct after tables", construct, entry},
+        {"close control on data entry", closeOf(entry), front},
+        {"user information again", [&] { navigator.InfoScrn_Click(); }, info},
+        {"close control on user information", closeOf(info), front},
     };
     for (const auto& w : walk) {
         SCOPED_TRACE(w.step);
+        const std::string_view step = w.step;
         w.act();
         EXPECT_EQ(visibleScreen(), w.shown());
-        if (std::string_view(w.step) == "back to data entry") {
+        if (step == "back to data entry") {
             // The values as entered, the angles as sorted for the tables.
-            EXPECT_EQ(entryBox(0)->text(), "46");
-            EXPECT_EQ(entryBox(2)->text(), "-0.5");
-            EXPECT_EQ(entryBox(4)->text(), "10");
-            EXPECT_EQ(entryBox(5)->text(), "90");
-            EXPECT_TRUE(button(entry, "GeomCom_1")->isEnabled());
+            for (auto [i, text] : {std::pair{0, "46"}, {2, "-0.5"}, {4, "10"}, {5, "90"}}) {
+                EXPECT_EQ(box(i)->text(), text) << i;
+            }
+            EXPECT_TRUE(entryChild("GeomCom_1")->isEnabled());
         }
         // The finder is a dialog of the tables screen, open only while it is.
         const auto* finder = tables() ? tables()->findChild<FindAngleDialog*>() : nullptr;
-        EXPECT_EQ(finder != nullptr && finder->isVisible(),
-                  std::string_view(w.step) == "find stays");
+        EXPECT_EQ(finder != nullptr && finder->isVisible(), step == "find stays");
     }
-    EXPECT_EQ(printer.printed, 1);
-    // Four screens for the whole run, each made once.
-    EXPECT_EQ(navigator.screens().size(), 4u);
+    EXPECT_EQ(printer.printed.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(navigator.screens().size(), 4u) << "each screen made once";
 }
 
 // The construct command always presents an empty data entry screen in its
@@ -167,58 +129,38 @@ TEST_F(NavigatorTest, WalkTheNavigationMap)
 TEST_F(NavigatorTest, ConstructAlwaysPresentsAnEmptyDataEntryScreen)
 {
     navigator.start();
-    auto child = [&](const char* name) {
-        return navigator.engVals().findChild<QWidget*>(QString::fromLatin1(name));
-    };
-    auto box = [&](int i) {
-        return navigator.engVals().findChild<QLineEdit*>(QStringLiteral("GeomTxt_%1").arg(i));
-    };
     const struct {
         const char* before;
-        std::function<void()> act;
-    } visits[] = {
-        {"first visit", [] {}},
-        {"left with values",
-         [&] {
-             navigator.Tables_Click();
-             QTest::keyClicks(child("EngNamTxt"), "Twin");
-             for (auto [i, t] : {std::pair{0, "46"}, {1, "100"}, {2, "0"}, {3, "3"}}) {
-                 box(i)->setText(QString::fromLatin1(t));
-             }
-             box(4)->setText("5");
-             navigator.engVals().GeomCom_Click(0);
-         }},
-        {"after tables were displayed",
-         [&] {
-             navigator.Tables_Click();
-             for (auto [i, t] : {std::pair{0, "46"}, {1, "100"}, {2, "0.5"}, {3, "1"}, {4, "77"}}) {
-                 box(i)->setText(QString::fromLatin1(t));
-             }
-             navigator.engVals().GeomCom_Click(1);
-             ASSERT_NE(navigator.tablesScreenIfCreated(), nullptr);
-             navigator.tablesScreenIfCreated()->AngDispCom_Click(0);
-         }},
-    };
+        std::initializer_list<const char*> values;
+        bool displayed;
+    } visits[] = {{"first visit", {}, false},
+                  {"left with values", {"46", "100", "0", "3", "5"}, false},
+                  {"after tables were displayed", {"46", "100", "0.5", "1", "77"}, true}};
     for (const auto& v : visits) {
         SCOPED_TRACE(v.before);
-        v.act();
+        if (v.values.size() > 0) {
+            navigator.Tables_Click();
+            QTest::keyClicks(entryChild("EngNamTxt"), "Twin");
+            fill(v.values);
+            click(entry(), v.displayed ? "GeomCom_1" : "GeomCom_0");
+            if (v.displayed) {
+                click(tables(), "AngDispCom_0");
+            }
+        }
         navigator.tabsMenu().Tables()->trigger();
-        EXPECT_EQ(visibleScreen(), &navigator.engVals());
-        EXPECT_EQ(static_cast<QLineEdit*>(child("EngNamTxt"))->text(), "");
+        EXPECT_EQ(visibleScreen(), entry());
+        EXPECT_EQ(static_cast<QLineEdit*>(entryChild("EngNamTxt"))->text(), "");
         for (int i = 0; i <= 6; ++i) {
             EXPECT_EQ(box(i)->text(), "") << i;
+            EXPECT_TRUE(i < 4 || !box(i)->isVisible()) << i;
         }
-        for (int i = 4; i <= 6; ++i) {
-            EXPECT_FALSE(box(i)->isVisible()) << i;
-        }
-        EXPECT_FALSE(child("GeomFram")->isVisible());
-        EXPECT_FALSE(child("GeomCom_1")->isEnabled());
-        EXPECT_EQ(state.tables.NumTables, 0);
-        EXPECT_EQ(state.tables.InitAngle[1], -1.0f);
-        EXPECT_EQ(state.tables.InitAngle[3], -1.0f);
-        EXPECT_FALSE(state.GeomFramShown);
-        EXPECT_EQ(state.geometry.Stroke, 0.0f);
-        navigator.engVals().GeomCom_Click(0);
+        EXPECT_FALSE(entryChild("GeomFram")->isVisible());
+        EXPECT_FALSE(entryChild("GeomCom_1")->isEnabled());
+        const auto& t = state.tables;
+        EXPECT_EQ(std::tuple(t.NumTables, t.InitAngle[1], t.InitAngle[3], state.GeomFramShown,
+                             state.geometry.Stroke),
+                  std::tuple(0, -1.0f, -1.0f, false, 0.0f));
+        click(entry(), "GeomCom_0");
     }
 }
 
@@ -226,41 +168,30 @@ TEST_F(NavigatorTest, UserInformationKeepsItsScrollPosition)
 {
     navigator.start();
     navigator.InfoScrn_Click();
-    scrollBar()->setValue(30);
     UserInfo* first = &navigator.userInfo();
-    navigator.userInfo().Command1_Click();
+    first->findChild<QScrollBar*>("VScroll1")->setValue(30);
+    first->Command1_Click();
     navigator.InfoScrn_Click();
     EXPECT_EQ(&navigator.userInfo(), first);
-    EXPECT_EQ(scrollBar()->value(), 30);
-    EXPECT_EQ(navigator.userInfo().panelTopTwips(), -1077);
+    EXPECT_EQ(first->findChild<QScrollBar*>("VScroll1")->value(), 30);
+    EXPECT_EQ(first->panelTopTwips(), -1077);
 }
 
 // Exit, from the menu or the front screen's close control, ends the event
 // loop at once and leaves no screen on show.
 TEST_F(NavigatorTest, ExitEndsTheProgram)
 {
-    const struct {
-        const char* how;
-        bool viaClose;
-    } cases[] = {{"menu command", false}, {"close control", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
+    for (const bool viaClose : {false, true}) {
+        SCOPED_TRACE(viaClose ? "close control" : "menu command");
         Navigator nav(state, messages, printer);
         nav.start();
         nav.InfoScrn_Click();
         nav.userInfo().Command1_Click();
         QTimer::singleShot(0, [&] {
-            if (c.viaClose) {
-                nav.tabsMenu().close();
-            } else {
-                nav.tabsMenu().ExitProg()->trigger();
-            }
+            viaClose ? void(nav.tabsMenu().close()) : nav.tabsMenu().ExitProg()->trigger();
         });
         // A loop that is not ended comes back with 99 after two seconds.
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(2000);
+        QTimer::singleShot(2000, &nav, [] { QCoreApplication::exit(99); });
         EXPECT_EQ(QApplication::exec(), 0);
         for (QWidget* s : nav.screens()) {
             EXPECT_FALSE(s->isVisible()) << s->objectName().toStdString();

@@ -9,74 +9,54 @@
 namespace crank {
 namespace {
 
-TEST(FitTextTest, ClosesUpOnlyTextsThatWouldBeClipped)
+QFont screenFont()
 {
-    const QString text = QStringLiteral("within their manufacturing tolerance limits, the");
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font("MS Sans Serif");
     font.setPointSizeF(8.25);
-    const int natural = qCeil(QFontMetricsF(font).horizontalAdvance(text));
-    const struct {
-        const char* what;
-        int width;
-        bool condensed;
-    } cases[] = {
-        {"ample room", natural + 20, false},
-        {"exact fit", natural, false},
-        {"four per cent short", natural * 96 / 100, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        QLabel label(text);
-        label.setFont(font);
-        label.resize(c.width, 17);
-        condenseToFit(label);
-        EXPECT_EQ(label.font().family(), font.family());
-        EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
-        EXPECT_EQ(label.font().letterSpacing() < 100, c.condensed);
-        EXPECT_LE(QFontMetricsF(label.font()).horizontalAdvance(text), c.width);
-    }
+    return font;
 }
 
-// A value box is closed up for the widest value it will show, measured inside
-// its frame and margins; a multi-line box for its longest line.
-TEST(FitTextTest, ValueAndHelpBoxesFitTheirWidestText)
+qreal advance(const QFont& font, const QString& text)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    const QString widest = QStringLiteral("176.25");
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(widest);
-    const struct {
-        const char* what;
-        int width; // pixels, frameless, 2 px kept clear on each side
-        bool condensed;
-    } cases[] = {
-        {"ample room", qCeil(natural) + 10, false},
-        {"ten per cent short", qFloor(natural * 0.9) + 4, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        QLineEdit box;
-        box.setFrame(false);
-        box.setTextMargins(0, 0, 0, 0);
-        box.setFont(font);
-        box.resize(c.width, 16);
-        condenseToFit(box, widest);
-        EXPECT_EQ(box.font().letterSpacing() < 100, c.condensed);
-        EXPECT_LE(QFontMetricsF(box.font()).horizontalAdvance(widest), c.width - 4);
-    }
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
 
-    QPlainTextEdit help;
-    help.setFont(font);
-    help.setPlainText(QStringLiteral("short\na much longer line of help text\n"));
-    const qreal longest =
-        QFontMetricsF(font).horizontalAdvance(QStringLiteral("a much longer line of help text"));
-    const qreal chrome = 2 * help.frameWidth() + 2 * help.document()->documentMargin();
-    help.resize(qFloor(longest * 0.95 + chrome), 100);
+// Only texts that would be clipped are closed up, and then until they fit,
+// keeping the family and size.
+TEST(FitTextTest, ClosesUpOnlyWhatWouldBeClipped)
+{
+    const QString text = "within their manufacturing tolerance limits, the";
+    const int natural = qCeil(advance(screenFont(), text));
+    for (auto [width, condensed] :
+         {std::pair{natural + 20, false}, {natural, false}, {natural * 96 / 100, true}}) {
+        SCOPED_TRACE(width - natural);
+        QLabel label(text);
+        label.setFont(screenFont());
+        label.resize(width, 17);
+        condenseToFit(label);
+        EXPECT_EQ(label.font().family(), screenFont().family());
+        EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
+        EXPECT_EQ(label.font().letterSpacing() < 100, condensed);
+        EXPECT_LE(advance(label.font(), text), width);
+    }
+    // A value box, for the widest value it will show, inside its 2 px side
+    // margins; 10 % short.
+    QLineEdit box;
+    box.setFrame(false);
+    box.setTextMargins(0, 0, 0, 0);
+    box.setFont(screenFont());
+    box.resize(qFloor(advance(screenFont(), "176.25") * 0.9) + 4, 16);
+    condenseToFit(box, "176.25");
+    EXPECT_LE(advance(box.font(), "176.25"), box.width() - 4);
+    // A help box, for its longest line inside the frame and document margins.
+    const QString longest = "a much longer line of help text";
+    QPlainTextEdit help("short\n" + longest + "\n");
+    help.setFont(screenFont());
+    const qreal margin = help.document()->documentMargin();
+    help.resize(qFloor(advance(screenFont(), longest) * 0.95 + 2 * help.frameWidth() + 2 * margin),
+                100);
     condenseToFit(help);
-    EXPECT_LT(help.font().letterSpacing(), 100);
-    EXPECT_LE(QFontMetricsF(help.font())
-                  .horizontalAdvance(QStringLiteral("a much longer line of help text")),
-              help.contentsRect().width() - 2 * help.document()->documentMargin());
+    EXPECT_LE(advance(help.font(), longest), help.contentsRect().width() - 2 * margin);
 }
 
 } // namespace

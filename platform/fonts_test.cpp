@@ -7,23 +7,14 @@
 namespace crank {
 namespace {
 
-// The design's font names must resolve to their stand-ins, not to whatever
-// the platform's default sans-serif happens to be.
+// The design's font names resolve to their stand-ins, not to whatever the
+// platform's default family happens to be.
 TEST(FontsTest, DesignFontsResolveToTheirStandIns)
 {
     installFontSubstitutions();
-    const struct {
-        const char* family;
-        const char* resolved;
-    } cases[] = {
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.family);
-        QFont font(QString::fromLatin1(c.family));
-        font.setPointSizeF(12);
-        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(c.resolved));
+    for (auto [family, resolved] :
+         {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}}) {
+        EXPECT_EQ(QFontInfo(QFont(family, 12)).family(), resolved) << family;
     }
 }
 
