@@ -266,12 +266,12 @@ private:
             return "a message for a geometry inside the limits";
         }
         ++stats.shown;
-        const TableSpec& spec = m_state.tables;
-        for (int t = 1; t <= spec.NumTables; ++t) {
-            if (t > 1 && spec.InitAngle[t] - spec.InitAngle[t - 1] < kTableSpan) {
+        const TableSpec& requests = m_state.tables;
+        for (int t = 1; t <= requests.NumTables; ++t) {
+            if (t > 1 && requests.InitAngle[t] - requests.InitAngle[t - 1] < kTableSpan) {
                 return "requests not ordered and spaced after a display";
             }
-            m_raised[t] = spec.InitAngle[t] > kMaxTypedAngle ? spec.InitAngle[t] : -1.0f;
+            m_raised[t] = requests.InitAngle[t] > kMaxTypedAngle ? requests.InitAngle[t] : -1.0f;
         }
         return m_navigator.tablesScreen().isVisible() ? "" : "the tables screen is not shown";
     }
@@ -297,15 +297,15 @@ private:
                 problem << "value " << values[i] << " of GeomTxt_" << i << " \"" << text << "\"; ";
             }
         }
-        const TableSpec& spec = m_state.tables;
+        const TableSpec& requests = m_state.tables;
         const std::string tablesText = m_box[3]->text().toStdString();
         const int typedTables = tablesText.size() == 1 ? tablesText[0] - '0' : 0;
-        if (spec.NumTables != (typedTables >= 1 && typedTables <= 3 ? typedTables : 0) ||
-            (!tablesText.empty() && spec.NumTables == 0)) {
-            problem << "NumTables " << spec.NumTables << " for \"" << tablesText << "\"; ";
+        if (requests.NumTables != (typedTables >= 1 && typedTables <= 3 ? typedTables : 0) ||
+            (!tablesText.empty() && requests.NumTables == 0)) {
+            problem << "NumTables " << requests.NumTables << " for \"" << tablesText << "\"; ";
         }
         for (int k = 1; k <= 3; ++k) {
-            const float angle = spec.InitAngle[k];
+            const float angle = requests.InitAngle[k];
             const std::string text = m_box[3 + k]->text().toStdString();
             const bool whole = angle == std::floor(angle);
             const bool inRange = (angle >= 0.0f && angle <= kMaxTypedAngle) ||
@@ -316,8 +316,8 @@ private:
                 problem << "InitAngle(" << k << ") " << angle << " for \"" << text << "\"; ";
             }
         }
-        bool complete = spec.NumTables > 0;
-        for (int i = 0; complete && i <= spec.NumTables + 3; ++i) {
+        bool complete = requests.NumTables > 0;
+        for (int i = 0; complete && i <= requests.NumTables + 3; ++i) {
             complete = !m_box[i]->text().isEmpty();
         }
         if (m_display->isEnabled() != complete) {

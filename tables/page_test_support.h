@@ -46,8 +46,8 @@ inline PageContent buildPageContent(const PageRequest& request)
     page.rodCaption = summary.rod;
     page.offsetCaption = summary.offset;
     page.bdcCaption = summary.bdc;
-    const TableSpec spec{.NumTables = page.NumTables, .InitAngle = request.initAngle};
-    FillAngleColumns(spec, page.data);
+    const TableSpec requests{.NumTables = page.NumTables, .InitAngle = request.initAngle};
+    FillAngleColumns(requests, page.data);
     FillDisplacementColumns(geometry, model, request.tables, page.data);
     for (int t = 1; t <= request.tables; ++t) {
         for (int r = 0; r < kRowsPerTable; ++r) {
