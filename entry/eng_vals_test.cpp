@@ -150,25 +150,6 @@ TEST_F(EngValsTest, AngleLimits)
         << "the nested run stores 0, then -1 remains";
 }
 
-TEST_F(EngValsTest, TabSelectsTheWholeTextInTabOrder)
-{
-    enterGeometry("46", "100", "-0.5");
-    requestTables("2", {"10", "20"});
-    child<QLineEdit>(QStringLiteral("EngNamTxt"))->setText(QStringLiteral("Twin"));
-    command(1)->setFocus(Qt::OtherFocusReason);
-    for (const char* name : {"EngNamTxt", "GeomTxt_0", "GeomTxt_1", "GeomTxt_2", "GeomTxt_3",
-                             "GeomTxt_4", "GeomTxt_5", "GeomCom_0"}) {
-        SCOPED_TRACE(name);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        EXPECT_EQ(focused->objectName(), QString::fromLatin1(name));
-        if (auto* edit = qobject_cast<QLineEdit*>(focused)) {
-            EXPECT_TRUE(!edit->text().isEmpty() && edit->selectedText() == edit->text());
-        }
-    }
-}
-
 TEST_F(EngValsTest, FailedValidationKeepsTheScreenAndSelectsTheBox)
 {
     const std::tuple<std::array<const char*, 3>, const char*, int> cases[] = {

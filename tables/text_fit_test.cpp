@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QStyleOptionButton>
 
 #include "entry/eng_vals_fixture.h"
@@ -106,29 +105,6 @@ TEST_F(TextFitTest, BothScreensShowEveryTextWhole)
     EXPECT_EQ(misfits(screen), "");
     display();
     EXPECT_EQ(misfits(*tables), "");
-}
-
-// The access keys still reach the command buttons with their own painting
-// (a button clicks a moment after its key, as if pressed).
-TEST_F(TextFitTest, AccessKeysReachTheCommands)
-{
-    fillFullest();
-    const auto press = [](QWidget* window, Qt::Key key) {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(window, key, Qt::AltModifier);
-    };
-    press(&screen, Qt::Key_D);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return tables && tables->isVisible(); }));
-    QSignalSpy toData(tables.get(), &Ang_Disp::dataEntryRequested);
-    press(tables.get(), Qt::Key_D);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return toData.count() == 1; }));
-    press(tables.get(), Qt::Key_P);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return printer.printed.size() == 1; }));
-    QSignalSpy toFront(&screen, &EngVals::frontScreenRequested);
-    press(&screen, Qt::Key_F);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return toFront.count() == 1; }));
 }
 
 } // namespace
