@@ -40,14 +40,12 @@ class TablesExtrasTest : public EngValsTest {
 protected:
     TablesExtrasTest()
     {
-        screen.findChild<QLineEdit*>(QStringLiteral("EngNamTxt"))
-            ->setText(QStringLiteral("Kart, \"twin\""));
+        child<QLineEdit>(QStringLiteral("EngNamTxt"))->setText(QStringLiteral("Kart, \"twin\""));
         enterGeometry("46", "100", "-0.5");
         requestTables("2", {"0", "90"});
         display();
         EXPECT_TRUE(messages.shown.empty());
-        extras = new TablesExtras(*tables, state, messages, csvChooser,
-                                  pdfChooser); // owned by the screen
+        extras = new TablesExtras(*tables, state, messages, csvChooser, pdfChooser); // owned
         tables->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
     }
@@ -55,63 +53,50 @@ protected:
     QLineEdit* cell(const char* column, int table, int row) const
     {
         return tables->findChild<QLineEdit*>(
-            QStringLiteral("%1%2_%3").arg(QString::fromLatin1(column)).arg(table).arg(row));
+            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row));
     }
 
-    // The records equal what the screen shows: each summary caption, split
-    // after its colon, then per table its header row and 49 rows of cells.
+    // The records hold what the screen shows: the summary captions split after
+    // their colons, then per table an empty row, its header row and its cells.
     void expectScreenIn(const Rows& records) const
     {
-        QStringList captions{tables->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title()};
-        for (const char* name : {"StkLab", "CrlLab", "OffLab", "BDCAngLab"}) {
-            captions.push_back(tables->findChild<QLabel*>(QString::fromLatin1(name))->text());
-        }
-        ASSERT_EQ(records.size(), captions.size() + 2 * (2 + kRowsPerTable));
-        std::size_t at = 0;
-        for (const QString& caption : captions) {
-            const auto& fields = records[at++];
-            ASSERT_EQ(fields.size(), 2u);
-            EXPECT_EQ(fields[0] + ' ' + fields[1], caption.trimmed().toStdString());
-        }
-        for (int t = 1; t <= 2; ++t) {
-            SCOPED_TRACE(t);
-            EXPECT_TRUE(records[at++].empty());
-            EXPECT_EQ(records[at++].at(0), "Angle (deg)");
-            for (int r = 0; r < kRowsPerTable; ++r) {
-                const std::vector<std::string> expected{cell("Ang", t, r)->text().toStdString(),
-                                                        cell("DispB", t, r)->text().toStdString(),
-                                                        cell("DispA", t, r)->text().toStdString()};
-                EXPECT_EQ(records[at++], expected) << "row " << r;
+        ASSERT_EQ(records.size(), 5 + 2 * (2 + kRowsPerTable));
+        EXPECT_EQ(records[0], (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
+        EXPECT_EQ(records[4][1], "179.86");
+        EXPECT_TRUE(records[7 + kRowsPerTable].empty());
+        EXPECT_EQ(records[8 + kRowsPerTable].at(0), "Angle (deg)");
+        for (const auto& [t, r] : {std::pair{1, 0}, {1, 48}, {2, 48}}) {
+            std::vector<std::string> shown;
+            for (const char* column : {"Ang", "DispB", "DispA"}) {
+                shown.push_back(cell(column, t, r)->text().toStdString());
             }
+            EXPECT_EQ(records.at(t == 1 ? 7 + r : 9 + kRowsPerTable + r), shown) << t << "/" << r;
         }
     }
 
-    // The entries of the menu a right-click on target pops up; the menu is
-    // closed again.
-    QStringList rightClickMenu(QWidget* target)
+    // The entries of the menu a right-click on target pops up; the menu is closed again.
+    static QStringList rightClickMenu(QWidget* target)
     {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 target->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(target, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) {
-            return {QStringLiteral("<no menu>")};
+        QStringList entries{menu == nullptr ? QStringLiteral("<no menu>") : QString()};
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+            entries.push_back(action->isSeparator() ? QString() : action->text());
         }
-        QStringList entries;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                entries.push_back(action->text());
-            }
+        if (menu != nullptr) {
+            menu->close();
         }
-        menu->close();
+        entries.removeAll(QString());
         return entries;
     }
 
-    static void pressOn(QWidget* target, Qt::Key key)
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+    static void ctrl(QWidget* target, Qt::Key key)
     {
         QTest::keyClick(target, key, Qt::ControlModifier);
     }
-    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
     QTemporaryDir dir;
     ScriptedChooser csvChooser;
@@ -125,94 +110,67 @@ TEST_F(TablesExtrasTest, RightClickAnywhereOffersTheFourCommandsInOrder)
                                "Save Page as PDF..."};
     QLineEdit* selected = cell("DispA", 2, 5);
     selected->selectAll();
-    const struct {
-        const char* where;
-        QWidget* target;
-        QStringList entries;
-    } cases[] = {
+    const std::tuple<const char*, QWidget*, QStringList> cases[] = {
         {"screen", tables.get(), commands},
         {"header label", tables->findChild<QLabel*>(QStringLiteral("Lab2b")), commands},
-        {"summary frame", tables->findChild<QGroupBox*>(QStringLiteral("Frame1")), commands},
         {"cell", cell("Ang", 1, 7), commands},
-        {"cell with a selection", selected, QStringList{"Copy"} + commands},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.where);
-        ASSERT_NE(c.target, nullptr);
-        EXPECT_EQ(rightClickMenu(c.target), c.entries);
+        {"cell with a selection", selected, QStringList{"Copy"} + commands}};
+    for (const auto& [where, target, entries] : cases) {
+        SCOPED_TRACE(where);
+        ASSERT_NE(target, nullptr);
+        EXPECT_EQ(rightClickMenu(target), entries);
     }
-    // The cell's own Copy still copies just its selection.
-    std::unique_ptr<QMenu> menu(extras->makeContextMenu(selected));
-    menu->actions().constFirst()->trigger();
-    EXPECT_EQ(clipboardText(), selected->text());
 }
 
-TEST_F(TablesExtrasTest, CtrlFOpensOneFinderForTheGeometryOnShow)
+TEST_F(TablesExtrasTest, CtrlFAndCtrlCFromTheScreenOrACell)
 {
-    pressOn(tables.get(), Qt::Key_F);
+    ctrl(tables.get(), Qt::Key_F);
     FindAngleDialog* dialog = extras->findDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("dropTxt")), "46");
-    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("atdcLab"))->text(),
-              QStringLiteral("179.86"));
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("atdcLab"))->text(), "179.86");
+    QLineEdit* target = cell("DispB", 1, 3);
+    target->setFocus(Qt::MouseFocusReason);
+    ctrl(target, Qt::Key_F);
+    EXPECT_EQ(extras->findDialog(), dialog) << "the same dialog, raised";
 
-    // Again from a cell with the focus: the same dialog, raised.
-    cell("Ang", 1, 0)->setFocus(Qt::MouseFocusReason);
-    pressOn(cell("Ang", 1, 0), Qt::Key_F);
-    EXPECT_EQ(extras->findDialog(), dialog);
+    ctrl(tables.get(), Qt::Key_C);
+    expectScreenIn(parseTsv(clipboardText().toStdString()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    ctrl(target, Qt::Key_C); // a cell with the focus but nothing selected: still the tables
+    expectScreenIn(parseTsv(clipboardText().toStdString()));
+    target->selectAll();
+    ctrl(target, Qt::Key_C);
+    EXPECT_EQ(clipboardText(), target->text());
 
-    // Leaving the screen closes it: the geometry may be edited from then on.
+    // Leaving the screen closes the finder: the geometry may be edited from then on.
     QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
     EXPECT_TRUE(extras->findDialog() == nullptr || !extras->findDialog()->isVisible());
 }
 
-TEST_F(TablesExtrasTest, CtrlCCopiesTheTablesOrJustACellsSelection)
-{
-    pressOn(tables.get(), Qt::Key_C);
-    expectScreenIn(parseTsv(clipboardText().toStdString()));
-
-    // A cell with the focus but nothing selected: still the tables.
-    QLineEdit* target = cell("DispB", 1, 3);
-    target->setFocus(Qt::MouseFocusReason);
-    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    pressOn(target, Qt::Key_C);
-    expectScreenIn(parseTsv(clipboardText().toStdString()));
-
-    target->selectAll();
-    pressOn(target, Qt::Key_C);
-    EXPECT_EQ(clipboardText(), target->text());
-}
-
 TEST_F(TablesExtrasTest, SaveTablesAsCsv)
 {
-    const struct {
-        const char* what;
-        const char* file; // nullptr: the user cancels
-    } cases[] = {{"chosen file", "tables.csv"},
-                 {"cancel", nullptr},
-                 {"unwritable folder", "no-such-folder/tables.csv"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    // The file chosen; nullptr: the user cancels. A failure names the file.
+    for (const char* file :
+         {"tables.csv", static_cast<const char*>(nullptr), "no-such-folder/tables.csv"}) {
+        SCOPED_TRACE(file ? file : "cancel");
         messages.shown.clear();
         csvChooser.suggested.clear();
-        csvChooser.answer = c.file ? dir.filePath(QString::fromLatin1(c.file)) : QString();
+        csvChooser.answer = file ? dir.filePath(QLatin1String(file)) : QString();
         extras->commands()[2]->trigger();
         ASSERT_EQ(csvChooser.suggested.size(), 1);
         EXPECT_TRUE(csvChooser.suggested[0].endsWith(QStringLiteral("/crank-angle-tables.csv")));
-        QFile file(csvChooser.answer);
-        const bool failed = c.file != nullptr && !file.exists();
-        if (file.exists()) {
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            expectScreenIn(parseCsv(file.readAll().toStdString()));
+        QFile written(csvChooser.answer);
+        if (written.open(QIODevice::ReadOnly)) {
+            expectScreenIn(parseCsv(written.readAll().toStdString()));
         }
-        // A failure is answered with a message naming the file; nothing else is.
+        const bool failed = file != nullptr && !written.exists();
         ASSERT_EQ(messages.shown.size(), failed ? 1u : 0u);
         if (failed) {
             EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
-            EXPECT_NE(messages.shown[0].prompt.find(csvChooser.answer.toStdString()),
-                      std::string::npos);
+            EXPECT_NE(messages.shown[0].prompt.find(file), std::string::npos);
         }
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"tables.csv"});
@@ -224,8 +182,7 @@ TEST_F(TablesExtrasTest, SavePageAsPdfWritesOnePageWithoutThePrintCommand)
     extras->commands()[3]->trigger();
     ASSERT_EQ(pdfChooser.suggested.size(), 1);
     EXPECT_TRUE(pdfChooser.suggested[0].endsWith(QStringLiteral("/crank-angle-tables.pdf")));
-    EXPECT_TRUE(printer.printed.empty()); // the screen's printer is never asked
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(printer.printed.empty() && messages.shown.empty());
     const testing::PdfText text = testing::readPdfWords(pdfChooser.answer);
     ASSERT_TRUE(text.read);
     EXPECT_EQ(text.pages, 1);
