@@ -19,21 +19,18 @@ TEST(QtPagePrinterTest, A4CourierIsMonospacedAt120TwipsPerCharacter)
 {
     QTemporaryDir dir;
     QtPagePrinter pdf(dir.filePath(QStringLiteral("font.pdf")));
-    EXPECT_EQ(pdf.pageHeight(), 16838); // 297 mm from the sheet's top
+    EXPECT_EQ(pdf.pageHeight(), 16838); // 297 mm
     SetPrinterFont(pdf);
     pdf.setFontSize(10.0f);
     const double twipsPerPixel = 1440.0 / pdf.resolution();
     for (const int weight : {0, 700}) {
-        SCOPED_TRACE(weight);
         pdf.setFontWeight(weight);
-        const QFont font = pdf.deviceFont();
-        EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
-        const QFontMetricsF metrics(font);
-        for (const QString& text : {QStringLiteral("W"), QStringLiteral("Displacement")}) {
-            EXPECT_NEAR(metrics.horizontalAdvance(text) * twipsPerPixel, 120.0 * text.size(), 0.5);
-        }
+        const QFontMetricsF metrics(pdf.deviceFont());
+        EXPECT_TRUE(QFontInfo(pdf.deviceFont()).fixedPitch()) << weight;
+        EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("Displacement")) * twipsPerPixel,
+                    12 * 120.0, 0.5);
         // The rows keep 10 points only with an engine line of 228 twips or less.
-        EXPECT_LE(metrics.lineSpacing() * twipsPerPixel, 228.0);
+        EXPECT_LE(metrics.lineSpacing() * twipsPerPixel, 228.0) << weight;
     }
 }
 
@@ -54,11 +51,9 @@ TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
                 noting, messages);
             EXPECT_TRUE(outcome.ok) << outcome.reason;
             EXPECT_TRUE(messages.shown.empty());
-            ASSERT_EQ(noting.printed.size(), (offset == 0 ? 5u + 4u * tables : 6u + 5u * tables) +
-                                                 49u * tables * (offset == 0 ? 2u : 3u));
-
+            ASSERT_EQ(noting.printed.size(),
+                      (offset == 0 ? 5u + 102u * tables : 6u + 152u * tables));
             const testing::PdfText text = testing::readPdfWords(path);
-            ASSERT_TRUE(text.read);
             EXPECT_EQ(text.pages, 1);
             // Every text's first word stands where the layout put it.
             for (const testing::Printed& line : noting.printed) {
@@ -76,16 +71,6 @@ TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
             }
         }
     }
-}
-
-TEST(QtPagePrinterTest, UnwritableFileIsReported)
-{
-    const QString path = QStringLiteral("/nonexistent-folder/page.pdf");
-    QtPagePrinter pdf(path);
-    pdf.printLine("text");
-    const PrintOutcome outcome = pdf.endDoc();
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_NE(outcome.reason.find(path.toStdString()), std::string::npos) << outcome.reason;
 }
 
 } // namespace
