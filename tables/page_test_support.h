@@ -60,8 +60,8 @@ struct Printed {
     friend void PrintTo(const Printed& p, std::ostream* os)
     {
         *os << '"' << p.text << "\" at " << p.x << ", " << p.y << ", " << p.font << ' ' << p.size
-            << " pt, weight " << p.weight << (p.underline ? ", underlined" : "")
-            << (p.italic ? ", italic" : "") << (p.struck ? ", struck through" : "");
+            << " pt, weight " << p.weight << ", underline/italic/struck " << p.underline << p.italic
+            << p.struck;
     }
 };
 
@@ -74,9 +74,8 @@ class RecordingPrinter final : public PagePrinter {
 public:
     explicit RecordingPrinter(PagePrinter* inner = nullptr) : m_inner(inner) {}
     std::function<float(float)> lineHeight = [](float points) { return points * 22.0f; };
-    int height = 16838; // A4, twips
+    int height = 16838, endDocs = 0; // A4, twips
     std::vector<Printed> printed;
-    int endDocs = 0;
     PrintOutcome outcome; // what ending the document reports when alone
 
     void setFontName(const std::string& v) override { on(&P::setFontName, m_f.font = v); }
@@ -96,21 +95,14 @@ public:
         printed.push_back(m_f);
         std::tie(printed.back().text, printed.back().x, printed.back().y) =
             std::tuple(text, currentX(), currentY());
-        if (m_inner) {
-            m_inner->printLine(text);
-        } else {
-            m_f.y += lineHeight(m_f.size);
-            m_f.x = 0;
-        }
+        on(&P::printLine, text);
+        m_f.y += m_inner ? 0 : lineHeight(m_f.size);
+        m_f.x = 0;
     }
-    PrintOutcome endDoc() override
-    {
-        ++endDocs;
-        return m_inner ? m_inner->endDoc() : outcome;
-    }
+    PrintOutcome endDoc() override { return ++endDocs, m_inner ? m_inner->endDoc() : outcome; }
 
 private:
-    template <typename Setter, typename Value> void on(Setter setter, Value value)
+    template <typename Setter, typename Value> void on(Setter setter, const Value& value)
     {
         if (m_inner) {
             (m_inner->*setter)(value);
