@@ -10,15 +10,11 @@ struct Engine {
     EngineGeometry geometry;
     CrankModel model;
 
-    Engine(float stroke, float rod, float offset)
+    Engine(float stroke, float rod, float offset) : geometry{stroke, rod, offset, offset != 0.0f}
     {
-        geometry.Stroke = stroke;
-        geometry.RodLength = rod;
-        geometry.PinOffset = offset;
-        geometry.OffsetNonZero = offset != 0.0f;
         CalcGeometry(geometry, model);
     }
-    // Displacement at an angle after TDC, and at an angle before TDC.
+    // Displacement (mm) at an angle after TDC, and at an angle before TDC.
     float at(float angle) const { return CalcDisplacement(geometry, model, angle); }
     float atBtdc(float btdc) const { return at(static_cast<float>(360.0 - double{btdc})); }
 };

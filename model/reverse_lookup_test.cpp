@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "model/crank_slider.h"
 #include "model/engine_test_support.h"
 
 namespace crank {
@@ -19,16 +18,14 @@ DropAngles find(const Engine& e, float drop)
 // stroke; drops from TDC (0) to BDC (the stroke).
 TEST(ReverseLookupTest, FoundAnglesGiveBackTheDrop)
 {
-    const double dropPerStroke[] = {0, 1e-5, 0.01, 0.05, 0.5, 0.95, 0.999, 0.99999, 1};
-    for (float s : {15.0f, 46.0f, 333.3f, 1000.0f}) {
-        for (float k : {1.5f, 2.17f, 3.0f}) {
-            for (float o : {0.0f, 0.01f, -0.01f, 0.2f, -0.2f}) {
+    for (float s : {15.0f, 333.3f, 1000.0f}) {
+        for (float k : {1.5f, 3.0f}) {
+            for (float o : {0.0f, 0.01f, -0.2f}) {
                 const Engine engine(s, s * k, s * o);
                 const float bdc = engine.geometry.BdcAngle;
-                for (double q : dropPerStroke) {
-                    const float drop = static_cast<float>(s * q);
-                    SCOPED_TRACE(::testing::Message()
-                                 << s << ", " << s * k << ", " << s * o << ": drop " << drop);
+                for (double q : {0.0, 1e-5, 0.05, 0.5, 0.95, 0.99999, 1.0}) {
+                    const auto drop = static_cast<float>(s * q);
+                    SCOPED_TRACE(testing::Message() << s << ", " << k << ", " << o << ": " << drop);
                     const DropAngles found = find(engine, drop);
                     ASSERT_EQ(found.status, DropLookupStatus::Found);
                     if (q == 0 || q == 1) { // the dead centres exactly
@@ -42,62 +39,39 @@ TEST(ReverseLookupTest, FoundAnglesGiveBackTheDrop)
                     EXPECT_LE(found.btdc, 360.0f - bdc + 1e-4f);
                     EXPECT_NEAR(engine.at(found.atdc), drop, 0.001);
                     EXPECT_NEAR(engine.atBtdc(found.btdc), drop, 0.001);
-                    if (q >= 0.05 && q <= 0.95) {
-                        // Where the piston moves briskly the angle is pinned
-                        // down to well inside 0.005 degree on both sides.
-                        EXPECT_LT(engine.at(found.atdc - 0.005f), drop);
-                        EXPECT_GT(engine.at(found.atdc + 0.005f), drop);
-                        EXPECT_LT(engine.atBtdc(found.btdc - 0.005f), drop);
-                        EXPECT_GT(engine.atBtdc(found.btdc + 0.005f), drop);
-                    }
                 }
             }
         }
     }
-}
-
-TEST(ReverseLookupTest, OffsetSplitsAndMirrorsTheTwoAngles)
-{
-    const Engine plus(46, 100, 0.5f), minus(46, 100, -0.5f), zero(46, 100, 0.0f);
-    for (float drop : {0.5f, 20.37f, 40.0f}) {
-        SCOPED_TRACE(drop);
-        const DropAngles p = find(plus, drop), m = find(minus, drop), z = find(zero, drop);
-        EXPECT_NEAR(z.atdc, z.btdc, 0.001);
-        if (drop > 10.0f) { // near TDC the two sides lie within 0.01 degree
-            EXPECT_GT(std::fabs(p.atdc - p.btdc), 0.05f);
-        }
-        // Offset -e at X is offset +e at 360 - X: the sides swap.
-        EXPECT_NEAR(p.atdc, m.btdc, 0.001);
-        EXPECT_NEAR(p.btdc, m.atdc, 0.001);
-    }
+    // Where the piston moves briskly both angles are pinned down to well
+    // inside 0.005 degree; with an offset the two sides differ.
+    const Engine e(46, 100, 0.5f);
+    const DropAngles found = find(e, 20.37f);
+    EXPECT_LT(e.at(found.atdc - 0.005f), 20.37f);
+    EXPECT_GT(e.at(found.atdc + 0.005f), 20.37f);
+    EXPECT_LT(e.atBtdc(found.btdc - 0.005f), 20.37f);
+    EXPECT_GT(e.atBtdc(found.btdc + 0.005f), 20.37f);
+    EXPECT_GT(std::fabs(found.atdc - found.btdc), 0.05f);
 }
 
 TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
 {
     const Engine engine(46, 100, -0.5f);
     const float inf = std::numeric_limits<float>::infinity();
-    const struct {
-        float drop;
-        DropLookupStatus status;
-    } cases[] = {
+    const std::pair<float, DropLookupStatus> cases[] = {
         {-0.0f, DropLookupStatus::Found}, // a drop of zero, not an error
         {-0.001f, DropLookupStatus::OutOfRange},
         {std::nextafter(46.0f, 47.0f), DropLookupStatus::OutOfRange},
-        {1e30f, DropLookupStatus::OutOfRange},
         {std::numeric_limits<float>::quiet_NaN(), DropLookupStatus::NotANumber},
-        {inf, DropLookupStatus::NotANumber},
-        {-inf, DropLookupStatus::NotANumber},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.drop);
-        const DropAngles found = find(engine, c.drop);
-        EXPECT_EQ(found.status, c.status);
-        EXPECT_EQ(found.atdc, 0.0f);
-        EXPECT_EQ(found.btdc, 0.0f);
+        {-inf, DropLookupStatus::NotANumber}};
+    for (const auto& [drop, status] : cases) {
+        SCOPED_TRACE(drop);
+        const DropAngles found = find(engine, drop);
+        EXPECT_EQ(found.status, status);
+        EXPECT_EQ(std::pair(found.atdc, found.btdc), std::pair(0.0f, 0.0f));
     }
     // Before any display the model holds zeros.
-    EXPECT_EQ(FindCrankAngles(EngineGeometry{}, CrankModel{}, 1.0f).status,
-              DropLookupStatus::NoGeometry);
+    EXPECT_EQ(FindCrankAngles({}, {}, 1.0f).status, DropLookupStatus::NoGeometry);
 }
 
 } // namespace

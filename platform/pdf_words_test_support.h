@@ -1,11 +1,10 @@
 #pragma once
 
-// Test support: the words of a PDF with their boxes, read back with
-// pdftotext -bbox (poppler-utils).
+// Test support: the words of a PDF with their top-left corners, read back
+// with pdftotext -bbox (poppler-utils).
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QString>
 #include <string>
 #include <vector>
 
@@ -24,23 +23,20 @@ struct PdfText {
 
 inline PdfText readPdfWords(const QString& path)
 {
-    PdfText result;
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
                   {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return result;
+        return {};
     }
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    result.read = true;
-    result.pages = static_cast<int>(html.count(QStringLiteral("<page ")));
+    PdfText result{true, static_cast<int>(html.count(QStringLiteral("<page "))), {}};
     static const QRegularExpression word(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto match = it.next();
-        // pdftotext gives points; a point is 20 twips.
-        result.words.push_back({match.captured(3).toStdString(), match.captured(1).toDouble() * 20,
-                                match.captured(2).toDouble() * 20});
+        const auto m = it.next(); // points; a point is 20 twips
+        result.words.push_back({m.captured(3).toStdString(), m.captured(1).toDouble() * 20,
+                                m.captured(2).toDouble() * 20});
     }
     return result;
 }

@@ -3,6 +3,7 @@
 // Test support: tab-separated and comma-separated text read back into rows
 // of fields, strictly, so that a malformed line fails the test.
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -13,8 +14,7 @@ namespace crank::testing {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// Lines ended by "\n", fields split at tabs; an empty line is a row
-// without fields.
+// Lines ended by "\n", fields split at tabs; an empty line has no fields.
 inline Rows parseTsv(const std::string& text)
 {
     EXPECT_TRUE(text.empty() || text.back() == '\n') << "last line not ended";
@@ -22,12 +22,10 @@ inline Rows parseTsv(const std::string& text)
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         rows.emplace_back();
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');) {
-            rows.back().push_back(field);
-        }
-        if (!line.empty() && line.back() == '\t') {
-            rows.back().emplace_back();
+        for (std::size_t from = 0; !line.empty() && from <= line.size();) {
+            const std::size_t tab = std::min(line.find('\t', from), line.size());
+            rows.back().push_back(line.substr(from, tab - from));
+            from = tab + 1;
         }
     }
     return rows;
@@ -56,16 +54,14 @@ inline Rows parseCsv(const std::string& text)
             anyField = true;
         } else {
             EXPECT_EQ(text[i + 1], '\n') << "bare CR at " << i;
-            if (anyField || !field.empty()) {
+            if (std::exchange(anyField, false) || !field.empty()) {
                 fields.push_back(std::exchange(field, {}));
             }
             rows.push_back(std::exchange(fields, {}));
-            anyField = false;
             ++i;
         }
     }
-    EXPECT_FALSE(quoted);
-    EXPECT_TRUE(field.empty() && fields.empty()) << "last record not ended";
+    EXPECT_TRUE(!quoted && field.empty() && fields.empty()) << "last record not ended";
     return rows;
 }
 

@@ -28,9 +28,8 @@ PageContent sampleContent(int numTables, bool offset, const std::string& engineN
         for (int r = 0; r < kRowsPerTable; ++r) {
             // Distinct texts per table, column and row, so a misplaced cell shows.
             const std::string tag = std::to_string(t) + "." + std::to_string(r);
-            c.angleTexts[t][r] = "a" + tag;
-            c.dispBTexts[t][r] = "b" + tag;
-            c.dispATexts[t][r] = "c" + tag;
+            std::tie(c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]) =
+                std::tuple("a" + tag, "b" + tag, "c" + tag);
         }
     }
     return c;
@@ -39,29 +38,26 @@ PageContent sampleContent(int numTables, bool offset, const std::string& engineN
 // A count beyond three tables never reads past the cell arrays.
 TEST(TableExportTest, ParsedBackEqualsTheCells)
 {
-    for (const int tables : {0, 1, 2, 3, 9}) {
+    for (const int tables : {0, 1, 3, 9}) {
         for (const bool offset : {false, true}) {
-            SCOPED_TRACE(std::to_string(tables) + (offset ? " tables, offset" : " tables, none"));
+            SCOPED_TRACE(std::to_string(tables) + (offset ? " tables, offset" : " tables"));
             const PageContent c = sampleContent(tables, offset, "Twin 125");
             Rows expected = {{"Engine:", "Twin 125"},
                              {"Stroke (mm):", "46"},
                              {"Connecting Rod Length (mm):", "100"},
-                             {"Gudgeon Pin Offset (mm):", "-0.5"}};
-            if (offset) {
-                expected.push_back({"Crank Angle at BDC (degrees ATDC):", "179.86"});
-            }
+                             {"Gudgeon Pin Offset (mm):", "-0.5"},
+                             {"Crank Angle at BDC (degrees ATDC):", "179.86"}};
+            expected.resize(offset ? 5 : 4);
+            const auto row = [&](std::vector<std::string> fields) {
+                fields.resize(offset ? 3 : 2);
+                expected.push_back(fields);
+            };
             for (int t = 1; t <= std::min(tables, kMaxTables); ++t) {
                 expected.emplace_back();
-                expected.push_back({"Angle (deg)", "Displacement (mm)"});
-                if (offset) {
-                    expected.back() = {"Angle (deg)", "Displacement (mm) BTDC",
-                                       "Displacement (mm) ATDC"};
-                }
+                row({"Angle (deg)", offset ? "Displacement (mm) BTDC" : "Displacement (mm)",
+                     "Displacement (mm) ATDC"});
                 for (int r = 0; r < kRowsPerTable; ++r) {
-                    expected.push_back({c.angleTexts[t][r], c.dispBTexts[t][r]});
-                    if (offset) {
-                        expected.back().push_back(c.dispATexts[t][r]);
-                    }
+                    row({c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]});
                 }
             }
             EXPECT_EQ(parseTsv(TablesAsTsv(c)), expected);
@@ -74,23 +70,14 @@ TEST(TableExportTest, EngineNameSurvivesTheSeparators)
 {
     // The name, and what the tab-separated text can carry of it; only the
     // caption's own colon splits.
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<const char*, const char*> names[] = {
         {"Mine, \"fast\" one", "Mine, \"fast\" one"}, {"a\tb", "a b"}, {"a: b", "a: b"}, {"", ""}};
-    for (const auto& [name, tsvName] : cases) {
+    for (const auto& [name, tsvName] : names) {
         SCOPED_TRACE(name);
         const PageContent c = sampleContent(1, true, name);
         EXPECT_EQ(parseTsv(TablesAsTsv(c)).at(0), (std::vector<std::string>{"Engine:", tsvName}));
         EXPECT_EQ(parseCsv(TablesAsCsv(c)).at(0), (std::vector<std::string>{"Engine:", name}));
     }
-}
-
-TEST(TableExportTest, RealCellTextsStayUnquoted)
-{
-    PageContent c = sampleContent(1, false, "X");
-    c.angleTexts[1][3] = "77.25";
-    c.dispBTexts[1][3] = "20.47";
-    EXPECT_NE(TablesAsCsv(c).find("\r\n77.25,20.47\r\n"), std::string::npos);
-    EXPECT_NE(TablesAsTsv(c).find("\n77.25\t20.47\n"), std::string::npos);
 }
 
 } // namespace
