@@ -22,13 +22,6 @@ namespace {
 
 class NavigatorTest : public ::testing::Test {
 public:
-    QWidget* visibleScreen() const
-    {
-        std::vector<QWidget*> shown = navigator.screens();
-        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
-        EXPECT_EQ(shown.size(), 1u) << "screens visible";
-        return shown.size() == 1 ? shown[0] : nullptr;
-    }
     template <class W = QWidget> W* child(QWidget* screen, const QString& name)
     {
         return screen->findChild<W*>(name);
@@ -44,9 +37,19 @@ public:
     {
         QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
     }
-    // The data entry screen in its first state: empty, one angle box, no frame.
-    void expectFirstState()
+    // Exactly one screen visible, `screen`; the finder (a dialog of the tables
+    // screen) closed unless the tables show; after construct, the data entry
+    // screen in its first state: empty, one angle box, no frame.
+    void expectOnly(QWidget* screen, const char* step, bool firstState = false)
     {
+        SCOPED_TRACE(step);
+        std::vector<QWidget*> shown = navigator.screens();
+        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
+        EXPECT_EQ(shown, std::vector<QWidget*>{screen});
+        const auto* finder = tables() ? tables()->findChild<FindAngleDialog*>() : nullptr;
+        EXPECT_TRUE(finder == nullptr || !finder->isVisible() || screen == tables());
+        if (!firstState)
+            return;
         EXPECT_EQ(child<QLineEdit>(entry(), "EngNamTxt")->text(), "");
         for (int i = 0; i <= 6; ++i)
             EXPECT_TRUE(box(i)->text().isEmpty() && (i < 4 || !box(i)->isVisible())) << i;
@@ -73,73 +76,49 @@ public:
 TEST_F(NavigatorTest, WalkTheNavigationMap)
 {
     navigator.start();
-    EXPECT_EQ(visibleScreen(), front());
+    expectOnly(front(), "start");
     EXPECT_EQ(navigator.screens(), (std::vector<QWidget*>{front(), entry()}));
-    using Screen = QWidget* (NavigatorTest::*)();
-    const Screen F = &NavigatorTest::front, E = &NavigatorTest::entry, I = &NavigatorTest::info,
-                 T = &NavigatorTest::tables;
     auto construct = [&] { navigator.tabsMenu().Tables()->trigger(); };
-    const struct {
-        const char* step;
-        std::function<void()> act;
-        Screen shown;
-    } walk[] = {
-        {"user information", [&] { navigator.tabsMenu().InfoScrn()->trigger(); }, I},
-        {"scroll, back",
-         [&] {
-             child<QScrollBar>(info(), "VScroll1")->setValue(30);
-             click(info(), "Command1");
-         },
-         F},
-        {"construct", construct, E},
-        {"leave with values",
-         [&] {
-             fill({"46", "100", "0", "3", "5"});
-             click(entry(), "GeomCom_0");
-         },
-         F},
-        {"construct again", construct, E},
-        {"display",
-         [&] {
-             fill({"46", "100", "-0.5", "2", "90", "10"});
-             click(entry(), "GeomCom_1");
-         },
-         T},
-        {"back to data entry", [&] { click(tables(), "AngDispCom_1"); }, E},
-        {"display again", [&] { click(entry(), "GeomCom_1"); }, T},
-        {"print stays", [&] { click(tables(), "AngDispCom_2"); }, T},
-        {"find stays",
-         [&] {
-             ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
-             QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
-         },
-         T},
-        {"back to front from tables", [&] { click(tables(), "AngDispCom_0"); }, F},
-        {"construct after tables", construct, E},
-        {"close control on data entry", [&] { EXPECT_FALSE(entry()->close()); }, F},
-        {"user information again", [&] { navigator.InfoScrn_Click(); }, I},
-        {"close control on user information", [&] { EXPECT_FALSE(info()->close()); }, F},
-    };
-    for (const auto& w : walk) {
-        SCOPED_TRACE(w.step);
-        const std::string_view step = w.step;
-        w.act();
-        EXPECT_EQ(visibleScreen(), (this->*w.shown)());
-        if (step.starts_with("construct"))
-            expectFirstState();
-        if (step == "back to data entry") { // as entered, the angles sorted for the tables
-            for (auto [i, text] : {std::pair{0, "46"}, {2, "-0.5"}, {4, "10"}, {5, "90"}})
-                EXPECT_EQ(box(i)->text(), text) << i;
-            EXPECT_TRUE(child(entry(), "GeomCom_1")->isEnabled());
-        }
-        if (step == "user information again") { // the same screen, scrolled as left
-            EXPECT_EQ(child<QScrollBar>(info(), "VScroll1")->value(), 30);
-            EXPECT_EQ(navigator.userInfo().panelTopTwips(), -1077);
-        }
-        // The finder is a dialog of the tables screen, open only while it is.
-        const auto* finder = tables() ? tables()->findChild<FindAngleDialog*>() : nullptr;
-        EXPECT_EQ(finder != nullptr && finder->isVisible(), step == "find stays");
-    }
+    navigator.tabsMenu().InfoScrn()->trigger();
+    expectOnly(info(), "user information");
+    child<QScrollBar>(info(), "VScroll1")->setValue(30);
+    click(info(), "Command1");
+    expectOnly(front(), "scrolled, back");
+    construct();
+    expectOnly(entry(), "construct", true);
+    fill({"46", "100", "0", "3", "5"});
+    click(entry(), "GeomCom_0");
+    expectOnly(front(), "left with values");
+    construct();
+    expectOnly(entry(), "construct again", true);
+    fill({"46", "100", "-0.5", "2", "90", "10"});
+    click(entry(), "GeomCom_1");
+    expectOnly(tables(), "display");
+    click(tables(), "AngDispCom_1");
+    expectOnly(entry(), "back to data entry"); // as entered, the angles sorted for the tables
+    for (auto [i, text] : {std::pair{0, "46"}, {2, "-0.5"}, {4, "10"}, {5, "90"}})
+        EXPECT_EQ(box(i)->text(), text) << i;
+    EXPECT_TRUE(child(entry(), "GeomCom_1")->isEnabled());
+    click(entry(), "GeomCom_1");
+    expectOnly(tables(), "display again");
+    click(tables(), "AngDispCom_2");
+    expectOnly(tables(), "print stays");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
+    QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(tables()->findChild<FindAngleDialog*>()->isVisible()) << "find";
+    expectOnly(tables(), "find stays");
+    click(tables(), "AngDispCom_0");
+    expectOnly(front(), "back to front from tables");
+    construct();
+    expectOnly(entry(), "construct after tables", true);
+    EXPECT_FALSE(entry()->close());
+    expectOnly(front(), "close control on data entry");
+    navigator.InfoScrn_Click();
+    expectOnly(info(), "user information again"); // the same screen, scrolled as left
+    EXPECT_EQ(child<QScrollBar>(info(), "VScroll1")->value(), 30);
+    EXPECT_EQ(navigator.userInfo().panelTopTwips(), -1077);
+    EXPECT_FALSE(info()->close());
+    expectOnly(front(), "close control on user information");
     EXPECT_EQ(printer.printed.size(), 1u);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(navigator.screens().size(), 4u) << "each screen made once";

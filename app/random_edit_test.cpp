@@ -34,15 +34,6 @@
 namespace crank {
 namespace {
 
-std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 0) : fallback;
-}
-
-// Keystroke filter of each value box: leading minus, decimal point.
-constexpr bool kMinus[7] = {false, false, true, false, true, true, true};
-constexpr bool kPoint[7] = {true, true, true, false, false, false, false};
 // Mostly characters a box accepts, some it refuses.
 const std::string kKeys = "0123456789012345678901234567890123456789..--abcXyz ";
 
@@ -61,12 +52,11 @@ struct Session {
         if (recent.size() > 12)
             recent.pop_front();
     }
-    QWidget* shownScreen() const
+    std::vector<QWidget*> visible() const
     {
-        for (QWidget* s : navigator.screens())
-            if (s->isVisible())
-                return s;
-        return nullptr;
+        std::vector<QWidget*> shown = navigator.screens();
+        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
+        return shown;
     }
     char key() { return kKeys[static_cast<size_t>(pick(static_cast<int>(kKeys.size())))]; }
     std::string randomText(int maxLength)
@@ -178,16 +168,13 @@ struct Session {
     std::string invariants() const
     {
         std::ostringstream problem;
-        const auto screens = navigator.screens();
-        const auto visible = std::count_if(screens.begin(), screens.end(),
-                                           [](QWidget* s) { return s->isVisible(); });
-        if (visible != 1)
-            problem << visible << " screens visible; ";
+        if (visible().size() != 1)
+            problem << visible().size() << " screens visible; ";
         const EngineGeometry& g = state.geometry;
         const float values[3] = {g.Stroke, g.RodLength, g.PinOffset};
         for (int i = 0; i < 7; ++i) {
             const std::string text = box[i]->text().toStdString();
-            if (!IsNumericText(text, kMinus[i], kPoint[i]))
+            if (!IsNumericText(text, i == 2 || i > 3, i < 3)) // the keystroke filter
                 problem << "GeomTxt_" << i << " holds \"" << text << "\"; ";
             if (i < 3 && values[i] != static_cast<float>(ReadNumber(text)))
                 problem << "value " << values[i] << " of GeomTxt_" << i << " \"" << text << "\"; ";
@@ -218,7 +205,7 @@ struct Session {
     // One step; `edited` tells whether it typed into a box. Returns the fault, or "".
     std::string step(bool& edited)
     {
-        QWidget* screen = shownScreen();
+        QWidget* screen = visible().empty() ? nullptr : visible()[0];
         edited = screen == entry && pick(100) < 90;
         if (edited) {
             edit();
@@ -260,8 +247,12 @@ struct Session {
 
 TEST(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
 {
-    const std::uint64_t seed = fromEnvironment("CRANK_RANDOM_SEED", 0x5eed2024);
-    const std::uint64_t edits = fromEnvironment("CRANK_RANDOM_STEPS", CRANK_RANDOM_DEFAULT_STEPS);
+    auto env = [](const char* name, std::uint64_t fallback) {
+        const char* v = std::getenv(name);
+        return v != nullptr && *v != '\0' ? std::strtoull(v, nullptr, 0) : fallback;
+    };
+    const std::uint64_t seed = env("CRANK_RANDOM_SEED", 0x5eed2024);
+    const std::uint64_t edits = env("CRANK_RANDOM_STEPS", CRANK_RANDOM_DEFAULT_STEPS);
     Session s(seed);
     ASSERT_TRUE(std::all_of(s.box.begin(), s.box.end(), [](auto* b) { return b != nullptr; }));
     std::uint64_t done = 0;
