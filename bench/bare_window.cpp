@@ -1,5 +1,5 @@
-// The baseline of bench/startup.sh: a bare Qt window of the front screen's
-// size, shown and reported exactly as the probe build of the program does.
+// The baseline of bench/startup.sh: a bare Qt window of the front screen's size,
+// shown and reported exactly as the probe build of the program does.
 #include <QApplication>
 #include <QWidget>
 
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("bare"));
+    window.setWindowTitle("bare");
     window.resize(472, 514);
     window.show();
     crank::reportWhenMapped(window);

@@ -9,54 +9,43 @@
 namespace crank {
 namespace {
 
-QFont screenFont()
+// Only texts that would be clipped are closed up, until they fit, keeping the
+// family and size; a value box inside its 2 px side margins, a help box inside
+// the frame and document margins.
+TEST(FitTextTest, ClosesUpOnlyWhatWouldBeClipped)
 {
     QFont font("MS Sans Serif");
     font.setPointSizeF(8.25);
-    return font;
-}
-
-qreal advance(const QFont& font, const QString& text)
-{
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
-
-// Only texts that would be clipped are closed up, and then until they fit,
-// keeping the family and size.
-TEST(FitTextTest, ClosesUpOnlyWhatWouldBeClipped)
-{
+    auto advance = [](const QWidget& w, const QString& t) {
+        return QFontMetricsF(w.font()).horizontalAdvance(t);
+    };
     const QString text = "within their manufacturing tolerance limits, the";
-    const int natural = qCeil(advance(screenFont(), text));
-    for (auto [width, condensed] :
-         {std::pair{natural + 20, false}, {natural, false}, {natural * 96 / 100, true}}) {
-        SCOPED_TRACE(width - natural);
-        QLabel label(text);
-        label.setFont(screenFont());
+    QLabel label(text);
+    label.setFont(font);
+    const int natural = qCeil(advance(label, text));
+    for (auto [width, condensed] : {std::pair{natural, false}, {natural * 96 / 100, true}}) {
+        label.setFont(font);
         label.resize(width, 17);
         condenseToFit(label);
-        EXPECT_EQ(label.font().family(), screenFont().family());
-        EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 8.25);
-        EXPECT_EQ(label.font().letterSpacing() < 100, condensed);
-        EXPECT_LE(advance(label.font(), text), width);
+        EXPECT_EQ(std::pair(label.font().family(), label.font().pointSizeF()),
+                  std::pair(font.family(), 8.25));
+        EXPECT_EQ(label.font().letterSpacing() < 100, condensed) << width;
+        EXPECT_LE(advance(label, text), width);
     }
-    // A value box, for the widest value it will show, inside its 2 px side
-    // margins; 10 % short.
     QLineEdit box;
     box.setFrame(false);
     box.setTextMargins(0, 0, 0, 0);
-    box.setFont(screenFont());
-    box.resize(qFloor(advance(screenFont(), "176.25") * 0.9) + 4, 16);
+    box.setFont(font);
+    box.resize(qFloor(advance(box, "176.25") * 0.9) + 4, 16);
     condenseToFit(box, "176.25");
-    EXPECT_LE(advance(box.font(), "176.25"), box.width() - 4);
-    // A help box, for its longest line inside the frame and document margins.
+    EXPECT_LE(advance(box, "176.25"), box.width() - 4);
     const QString longest = "a much longer line of help text";
     QPlainTextEdit help("short\n" + longest + "\n");
-    help.setFont(screenFont());
+    help.setFont(font);
     const qreal margin = help.document()->documentMargin();
-    help.resize(qFloor(advance(screenFont(), longest) * 0.95 + 2 * help.frameWidth() + 2 * margin),
-                100);
+    help.resize(qFloor(advance(help, longest) * 0.95 + 2 * (help.frameWidth() + margin)), 100);
     condenseToFit(help);
-    EXPECT_LE(advance(help.font(), longest), help.contentsRect().width() - 2 * margin);
+    EXPECT_LE(advance(help, longest), help.contentsRect().width() - 2 * margin);
 }
 
 } // namespace

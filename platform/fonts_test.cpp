@@ -1,22 +1,12 @@
 #include "platform/fonts.h"
 
-#include <QFont>
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
-namespace crank {
-namespace {
-
-// The design's font names resolve to their stand-ins, not to whatever the
-// platform's default family happens to be.
+// The design's names resolve to their stand-ins, not to the default family.
 TEST(FontsTest, DesignFontsResolveToTheirStandIns)
 {
-    installFontSubstitutions();
-    for (auto [family, resolved] :
-         {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}}) {
-        EXPECT_EQ(QFontInfo(QFont(family, 12)).family(), resolved) << family;
-    }
+    crank::installFontSubstitutions();
+    EXPECT_EQ(QFontInfo(QFont("MS Sans Serif", 12)).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(QFont("Times New Roman", 12)).family(), "Liberation Serif");
 }
-
-} // namespace
-} // namespace crank
