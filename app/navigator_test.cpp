@@ -12,7 +12,6 @@
 #include "app/tabs_menu.h"
 #include "entry/eng_vals.h"
 #include "info/user_info.h"
-#include "model/engine_state.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
 #include "tables/test_doubles.h"
@@ -20,44 +19,42 @@
 namespace crank {
 namespace {
 
+const char* const kBoxes[] = {"EngNamTxt", "GeomTxt_0", "GeomTxt_1", "GeomTxt_2",
+                              "GeomTxt_3", "GeomTxt_4", "GeomTxt_5", "GeomTxt_6"};
+
 class NavigatorTest : public ::testing::Test {
 public:
-    template <class W = QWidget> W* child(QWidget* screen, const QString& name)
+    QLineEdit* box(int i) { return navigator.engVals().findChild<QLineEdit*>(kBoxes[i + 1]); }
+    // Runs a command of the screen on show (a button or menu command by name, or its close
+    // control); then `to` alone is on show, the finder (a dialog of the tables screen) closed
+    // unless the tables show; after construct, the data entry screen empty, one angle box.
+    void run(const char* command, const char* to)
     {
-        return screen->findChild<W*>(name);
-    }
-    QLineEdit* box(int i) { return child<QLineEdit>(entry(), QString("GeomTxt_%1").arg(i)); }
-    void fill(std::initializer_list<const char*> texts)
-    {
-        QTest::keyClicks(child(entry(), "EngNamTxt"), "Twin");
-        for (int i = 0; const char* t : texts)
-            box(i++)->setText(t);
-    }
-    void click(QWidget* screen, const char* name)
-    {
-        QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
-    }
-    // Exactly one screen visible, `screen`; the finder (a dialog of the tables
-    // screen) closed unless the tables show; after construct, the data entry
-    // screen in its first state: empty, one angle box, no frame.
-    void expectOnly(QWidget* screen, const char* step, bool firstState = false)
-    {
-        SCOPED_TRACE(step);
-        std::vector<QWidget*> shown = navigator.screens();
-        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
-        EXPECT_EQ(shown, std::vector<QWidget*>{screen});
-        const auto* finder = tables() ? tables()->findChild<FindAngleDialog*>() : nullptr;
-        EXPECT_TRUE(finder == nullptr || !finder->isVisible() || screen == tables());
-        if (!firstState)
+        SCOPED_TRACE(::testing::Message() << "step " << ++m_step << ": " << command);
+        const std::string_view c = command;
+        if (c == "start")
+            navigator.start();
+        else if (c == "close")
+            EXPECT_FALSE(shown->close());
+        else if (auto* action = shown->findChild<QAction*>(command))
+            action->trigger();
+        else
+            shown->findChild<QPushButton*>(command)->click();
+        std::vector<QWidget*> on = navigator.screens();
+        std::erase_if(on, [](QWidget* s) { return !s->isVisible(); });
+        ASSERT_EQ(on.size(), 1u);
+        EXPECT_EQ((shown = on[0])->objectName(), to);
+        QWidget* t = navigator.tablesScreenIfCreated();
+        EXPECT_TRUE(t == nullptr || t == shown ||
+                    std::ranges::none_of(t->findChildren<FindAngleDialog*>(), &QWidget::isVisible));
+        if (c != "Tables")
             return;
-        EXPECT_EQ(child<QLineEdit>(entry(), "EngNamTxt")->text(), "");
-        for (int i = 0; i <= 6; ++i)
+        for (int i = -1; i <= 6; ++i)
             EXPECT_TRUE(box(i)->text().isEmpty() && (i < 4 || !box(i)->isVisible())) << i;
-        EXPECT_FALSE(child(entry(), "GeomFram")->isVisible());
-        EXPECT_FALSE(child(entry(), "GeomCom_1")->isEnabled());
-        const auto& t = state.tables;
-        EXPECT_EQ(std::tuple(t.NumTables, t.InitAngle[1], t.InitAngle[3], state.GeomFramShown,
-                             state.geometry.Stroke),
+        EXPECT_FALSE(shown->findChild<QWidget*>("GeomFram")->isVisible() ||
+                     shown->findChild<QWidget*>("GeomCom_1")->isEnabled());
+        EXPECT_EQ(std::tuple(state.tables.NumTables, state.tables.InitAngle[1],
+                             state.tables.InitAngle[2], state.GeomFramShown, state.geometry.Stroke),
                   std::tuple(0, -1.0f, -1.0f, false, 0.0f));
     }
 
@@ -65,67 +62,43 @@ public:
     RecordingMessageBox messages;
     RecordingTablesPrinter printer;
     Navigator navigator{state, messages, printer};
-    QWidget* front() { return &navigator.tabsMenu(); }
-    QWidget* entry() { return &navigator.engVals(); }
-    QWidget* info() { return &navigator.userInfo(); }
-    QWidget* tables() { return navigator.tablesScreenIfCreated(); }
+    QWidget* shown = nullptr; // the screen on show after the last step
+    int m_step = 0;
 };
 
-// The whole navigation map as a user moves: after every command exactly one
-// screen is visible, the one the command leads to, showing what it should.
 TEST_F(NavigatorTest, WalkTheNavigationMap)
 {
-    navigator.start();
-    expectOnly(front(), "start");
-    EXPECT_EQ(navigator.screens(), (std::vector<QWidget*>{front(), entry()}));
-    auto construct = [&] { navigator.tabsMenu().Tables()->trigger(); };
-    navigator.tabsMenu().InfoScrn()->trigger();
-    expectOnly(info(), "user information");
-    child<QScrollBar>(info(), "VScroll1")->setValue(30);
-    click(info(), "Command1");
-    expectOnly(front(), "scrolled, back");
-    construct();
-    expectOnly(entry(), "construct", true);
-    fill({"46", "100", "0", "3", "5"});
-    click(entry(), "GeomCom_0");
-    expectOnly(front(), "left with values");
-    construct();
-    expectOnly(entry(), "construct again", true);
-    fill({"46", "100", "-0.5", "2", "90", "10"});
-    click(entry(), "GeomCom_1");
-    expectOnly(tables(), "display");
-    click(tables(), "AngDispCom_1");
-    expectOnly(entry(), "back to data entry"); // as entered, the angles sorted for the tables
+    run("start", "TabsMenu");
+    run("InfoScrn", "UserInfo");
+    navigator.userInfo().findChild<QScrollBar*>("VScroll1")->setValue(30);
+    run("Command1", "TabsMenu");
+    run("Tables", "EngVals");
+    for (int i = -1; const char* text : {"Twin", "46", "100", "0", "3", "5"})
+        box(i++)->setText(text);
+    run("GeomCom_0", "TabsMenu"); // left with values
+    run("Tables", "EngVals");
+    for (int i = -1; const char* text : {"Twin", "46", "100", "-0.5", "2", "90", "10"})
+        box(i++)->setText(text);
+    run("GeomCom_1", "Ang_Disp");
+    run("AngDispCom_1", "EngVals"); // as entered, the angles sorted for the tables
     for (auto [i, text] : {std::pair{0, "46"}, {2, "-0.5"}, {4, "10"}, {5, "90"}})
         EXPECT_EQ(box(i)->text(), text) << i;
-    EXPECT_TRUE(child(entry(), "GeomCom_1")->isEnabled());
-    click(entry(), "GeomCom_1");
-    expectOnly(tables(), "display again");
-    click(tables(), "AngDispCom_2");
-    expectOnly(tables(), "print stays");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(tables()));
-    QTest::keyClick(tables(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_TRUE(tables()->findChild<FindAngleDialog*>()->isVisible()) << "find";
-    expectOnly(tables(), "find stays");
-    click(tables(), "AngDispCom_0");
-    expectOnly(front(), "back to front from tables");
-    construct();
-    expectOnly(entry(), "construct after tables", true);
-    EXPECT_FALSE(entry()->close());
-    expectOnly(front(), "close control on data entry");
-    navigator.InfoScrn_Click();
-    expectOnly(info(), "user information again"); // the same screen, scrolled as left
-    EXPECT_EQ(child<QScrollBar>(info(), "VScroll1")->value(), 30);
+    run("GeomCom_1", "Ang_Disp");    // displays again from the values kept
+    run("AngDispCom_2", "Ang_Disp"); // print
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+    QTest::keyClick(shown, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(shown->findChild<FindAngleDialog*>()->isVisible()) << "find";
+    run("AngDispCom_0", "TabsMenu");
+    run("Tables", "EngVals");
+    run("close", "TabsMenu");
+    run("InfoScrn", "UserInfo"); // the same screen, scrolled as left
     EXPECT_EQ(navigator.userInfo().panelTopTwips(), -1077);
-    EXPECT_FALSE(info()->close());
-    expectOnly(front(), "close control on user information");
-    EXPECT_EQ(printer.printed.size(), 1u);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(navigator.screens().size(), 4u) << "each screen made once";
+    run("close", "TabsMenu");
+    EXPECT_EQ(std::tuple(printer.printed.size(), messages.shown.size(), navigator.screens().size()),
+              std::tuple(1u, 0u, 4u)); // one print, no message, each screen made once
 }
 
-// Exit, from the menu or the front screen's close control, ends the event
-// loop at once and leaves no screen on show.
+// Exit, by menu or the front screen's close control, ends the loop and hides every screen.
 TEST_F(NavigatorTest, ExitEndsTheProgram)
 {
     for (const bool viaClose : {false, true}) {
@@ -137,11 +110,9 @@ TEST_F(NavigatorTest, ExitEndsTheProgram)
         QTimer::singleShot(0, [&] {
             viaClose ? void(nav.tabsMenu().close()) : nav.tabsMenu().ExitProg()->trigger();
         });
-        // A loop that is not ended comes back with 99 after two seconds.
-        QTimer::singleShot(2000, &nav, [] { QCoreApplication::exit(99); });
+        QTimer::singleShot(2000, &nav, [] { QCoreApplication::exit(99); }); // a loop not ended
         EXPECT_EQ(QApplication::exec(), 0);
-        for (QWidget* s : nav.screens())
-            EXPECT_FALSE(s->isVisible()) << s->objectName().toStdString();
+        EXPECT_EQ(std::ranges::count_if(nav.screens(), &QWidget::isVisible), 0);
     }
 }
 

@@ -1,7 +1,5 @@
-// Seeded random editing of the data entry screen, interleaved with the display
-// command and the moves between screens; after every step the shared state must
-// agree with what the boxes show. CRANK_RANDOM_SEED picks the seed and
-// CRANK_RANDOM_STEPS the number of edits; a failure names both.
+// Seeded random edits of the data entry screen between displays and moves between screens;
+// after every step the state agrees with the boxes. A failure names its seed and step.
 
 #include <QAction>
 #include <QClipboard>
@@ -10,19 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
-#include <cmath>
 #include <cstdlib>
-#include <deque>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 
 #include "app/navigator.h"
-#include "app/tabs_menu.h"
 #include "entry/eng_vals.h"
 #include "entry/numeric_text.h"
 #include "entry/validation.h"
-#include "info/user_info.h"
 #include "tables/ang_disp.h"
 #include "tables/table_builder.h"
 #include "tables/test_doubles.h"
@@ -34,128 +28,78 @@
 namespace crank {
 namespace {
 
-// Mostly characters a box accepts, some it refuses.
-const std::string kKeys = "0123456789012345678901234567890123456789..--abcXyz ";
+const std::string kKeys = "0123456789012345678901234567890123456789..--abcXyz "; // some refused
 
-struct Session {
-    explicit Session(std::uint64_t seed) : random(seed)
-    {
-        navigator.start();
-        entry = &navigator.engVals();
-        for (int i = 0; i < 7; ++i)
-            box[i] = entry->findChild<QLineEdit*>(QStringLiteral("GeomTxt_%1").arg(i));
-    }
+class RandomEditTest : public ::testing::Test {
+protected:
     int pick(int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); }
-    void note(std::string what)
-    {
-        recent.push_back(std::move(what));
-        if (recent.size() > 12)
-            recent.pop_front();
-    }
-    std::vector<QWidget*> visible() const
-    {
-        std::vector<QWidget*> shown = navigator.screens();
-        std::erase_if(shown, [](QWidget* s) { return !s->isVisible(); });
-        return shown;
-    }
     char key() { return kKeys[static_cast<size_t>(pick(static_cast<int>(kKeys.size())))]; }
+    static void click(QWidget* s, const char* name) { s->findChild<QPushButton*>(name)->click(); }
     std::string randomText(int maxLength)
     {
-        std::string text(static_cast<size_t>(pick(maxLength + 1)), ' ');
-        std::generate(text.begin(), text.end(), [this] { return key(); });
+        std::string text;
+        std::generate_n(std::back_inserter(text), pick(maxLength + 1), [this] { return key(); });
         return text;
     }
-    // A value of the range the box expects, so that displays happen often; the
-    // rod length mostly 1.5 to 3 strokes.
+    // A value in the range box i expects, so that displays happen often.
     std::string plausible(int i)
     {
         const float stroke = state.geometry.Stroke > 0 ? state.geometry.Stroke : 50.0f;
-        switch (i) {
-        case 0:
-            return std::to_string(10 + pick(200)) + (pick(3) == 0 ? ".5" : "");
-        case 1:
-            return std::to_string(static_cast<int>(stroke * (1.4 + pick(17) / 10.0)));
-        case 2:
+        if (i == 2)
             return pick(3) == 0 ? "0"
                                 : (pick(2) == 0 ? "-" : "") + std::to_string(pick(8)) + "." +
                                       std::to_string(pick(10));
-        case 3:
-            return std::to_string(1 + pick(3));
-        default:
-            return std::to_string(pick(20) == 0 ? 150 + pick(60) : pick(177));
-        }
+        return std::to_string(i == 0   ? 10 + pick(200)
+                              : i == 1 ? static_cast<int>(stroke * (1.4 + pick(17) / 10.0))
+                              : i == 3 ? 1 + pick(3)
+                                       : (pick(20) == 0 ? 150 + pick(60) : pick(177))) +
+               (i == 0 && pick(3) == 0 ? ".5" : "");
     }
-    void selectAllAndType(QLineEdit* b, const std::string& text)
+    static void type(QLineEdit* b, const std::string& text, bool selectAll = true)
     {
-        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        if (selectAll)
+            QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(b, QString::fromStdString(text));
     }
 
     void edit()
     {
-        std::vector<int> reachable{-1}; // the name and every value box shown
-        for (int i = 0; i < 7; ++i)
-            if (box[i]->isVisibleTo(entry))
-                reachable.push_back(i);
-        const int index = reachable[static_cast<size_t>(pick(static_cast<int>(reachable.size())))];
-        QLineEdit* b = index < 0 ? entry->findChild<QLineEdit*>("EngNamTxt") : box[index];
+        int index = pick(8); // the name (7) or a value box shown
+        while (index < 7 && !box[index]->isVisibleTo(entry))
+            index = pick(8);
+        QLineEdit* b = box[index];
         b->setFocus(Qt::MouseFocusReason);
         b->setCursorPosition(pick(static_cast<int>(b->text().size()) + 1));
-        std::ostringstream what;
-        what << b->objectName().toStdString() << " \"" << b->text().toStdString() << "\" at "
-             << b->cursorPosition() << ": ";
         const int kind = pick(100);
-        if (kind < 3) { // every box the screen asks for, in tab order
-            what << "fill in";
+        if (kind < 3) { // every box asked for, in tab order; the count may show more
             for (int i = 0; i < 7; ++i)
-                if (box[i]->isVisibleTo(entry)) { // the count shows more boxes
-                    const std::string text = plausible(i);
-                    what << " \"" << text << "\"";
-                    selectAllAndType(box[i], text);
-                }
+                if (box[i]->isVisibleTo(entry))
+                    type(box[i], plausible(i));
         } else if (kind < 40) {
-            const char k = key();
-            what << "key '" << k << "'";
-            QTest::keyClick(b, k);
+            QTest::keyClick(b, key());
         } else if (kind < 65) {
-            what << (kind < 55 ? "Backspace" : "Delete");
             QTest::keyClick(b, kind < 55 ? Qt::Key_Backspace : Qt::Key_Delete);
         } else if (kind < 94) {
-            const std::string text = index >= 0 && pick(2) == 0 ? plausible(index) : randomText(8);
-            what << "select all, type \"" << text << "\"";
-            selectAllAndType(b, text);
-        } else {
-            const std::string text = randomText(60);
-            const bool replace = pick(2) == 0;
-            what << (replace ? "select all, " : "") << "paste \"" << text << "\"";
-            QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-            if (replace)
-                QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+            type(b, index < 7 && pick(2) == 0 ? plausible(index) : randomText(8));
+        } else { // a long string pasted over or into the text
+            QGuiApplication::clipboard()->setText(QString::fromStdString(randomText(60)));
+            type(b, "", pick(2) == 0);
             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
         }
-        note(what.str());
     }
 
     std::string display()
     {
-        auto* command = entry->findChild<QPushButton*>("GeomCom_1");
-        const bool enabled = command->isEnabled();
-        const bool valid = !ValidateGeometry(state.geometry).has_value();
+        const bool enabled = show->isEnabled(), valid = !ValidateGeometry(state.geometry);
         const size_t before = messages.shown.size();
-        note(std::string("&Display the Table(s)") + (enabled ? "" : " (disabled)"));
-        command->click();
-        ++displays;
-        if (!enabled)
-            return entry->isVisible() ? "" : "a disabled display command left the screen";
-        if (!valid) {
-            ++refused;
-            const bool answered = messages.shown.size() == before + 1 &&
-                                  messages.shown.back().title == kValidationTitle;
-            return answered && entry->isVisible() ? "" : "a refused geometry not answered once";
+        show->click();
+        if (!enabled || !valid) { // refused: answered once (if enabled), on the same screen
+            const bool answered = messages.shown.size() == before + enabled &&
+                                  (!enabled || messages.shown.back().title == kValidationTitle);
+            return answered && entry->isVisible() ? "" : "a refused display not answered once";
         }
         if (messages.shown.size() != before)
             return "a message for a geometry inside the limits";
-        ++shown;
         const TableSpec& r = state.tables;
         for (int t = 1; t <= r.NumTables; ++t) {
             if (t > 1 && r.InitAngle[t] - r.InitAngle[t - 1] < kTableSpan)
@@ -167,70 +111,37 @@ struct Session {
 
     std::string invariants() const
     {
-        std::ostringstream problem;
-        if (visible().size() != 1)
-            problem << visible().size() << " screens visible; ";
+        std::ostringstream fault;
+        if (const auto n = std::ranges::count_if(navigator.screens(), &QWidget::isVisible); n != 1)
+            fault << n << " screens visible; ";
         const EngineGeometry& g = state.geometry;
-        const float values[3] = {g.Stroke, g.RodLength, g.PinOffset};
+        const TableSpec& r = state.tables;
         for (int i = 0; i < 7; ++i) {
             const std::string text = box[i]->text().toStdString();
+            const float value =
+                std::array{g.Stroke, g.RodLength, g.PinOffset, 0.0f}[std::min(i, 3)];
             if (!IsNumericText(text, i == 2 || i > 3, i < 3)) // the keystroke filter
-                problem << "GeomTxt_" << i << " holds \"" << text << "\"; ";
-            if (i < 3 && values[i] != static_cast<float>(ReadNumber(text)))
-                problem << "value " << values[i] << " of GeomTxt_" << i << " \"" << text << "\"; ";
+                fault << "GeomTxt_" << i << " holds \"" << text << "\"; ";
+            if (i < 3 && value != static_cast<float>(ReadNumber(text)))
+                fault << "value " << value << " of GeomTxt_" << i << " \"" << text << "\"; ";
+            // A request: -1, or whole as its box reads, 0..176 or raised by spacing.
+            const float a = i > 3 ? r.InitAngle[i - 3] : -1.0f;
+            const bool inRange =
+                (a >= 0.0f && a <= kMaxTypedAngle) || a == raised[std::max(i - 3, 0)];
+            if (a != -1.0f &&
+                !(inRange && a == static_cast<float>(RoundHalfEven(ReadNumber(text)))))
+                fault << "InitAngle(" << i - 3 << ") " << a << " for \"" << text << "\"; ";
         }
-        const TableSpec& r = state.tables;
         const std::string count = box[3]->text().toStdString();
-        const int typed = count.size() == 1 ? count[0] - '0' : 0;
-        if (r.NumTables != (typed >= 1 && typed <= 3 ? typed : 0) ||
-            (!count.empty() && r.NumTables == 0))
-            problem << "NumTables " << r.NumTables << " for \"" << count << "\"; ";
-        // Each request: -1, or whole, as its box reads, 0..176 or raised by spacing.
-        for (int k = 1; k <= 3; ++k) {
-            const float a = r.InitAngle[k];
-            const std::string text = box[3 + k]->text().toStdString();
-            const bool inRange = (a >= 0.0f && a <= kMaxTypedAngle) || a == raised[k];
-            if (a != -1.0f && !(a == std::floor(a) && inRange &&
-                                a == static_cast<float>(RoundHalfEven(ReadNumber(text)))))
-                problem << "InitAngle(" << k << ") " << a << " for \"" << text << "\"; ";
-        }
-        bool complete = r.NumTables > 0;
-        for (int i = 0; complete && i <= r.NumTables + 3; ++i)
-            complete = !box[i]->text().isEmpty();
-        if (entry->findChild<QPushButton*>("GeomCom_1")->isEnabled() != complete)
-            problem << "display command " << (complete ? "disabled" : "enabled") << "; ";
-        return problem.str();
-    }
-
-    // One step; `edited` tells whether it typed into a box. Returns the fault, or "".
-    std::string step(bool& edited)
-    {
-        QWidget* screen = visible().empty() ? nullptr : visible()[0];
-        edited = screen == entry && pick(100) < 90;
-        if (edited) {
-            edit();
-        } else if (screen == entry) {
-            if (pick(4) != 0)
-                return display();
-            note("Return to &Front Screen");
-            entry->findChild<QPushButton*>("GeomCom_0")->click();
-        } else if (screen == navigator.tablesScreenIfCreated()) {
-            const int c = pick(10), command = c < 5 ? 1 : c < 8 ? 0 : 2;
-            note(std::array{"Return to &Front Screen", "Return to &Data Entry Screen",
-                            "Print"}[command]);
-            navigator.tablesScreen().AngDispCom_Click(command);
-        } else if (screen == &navigator.tabsMenu() && pick(8) != 0) {
-            note("construct");
-            navigator.tabsMenu().Tables()->trigger();
-            raised.fill(-1.0f);
-        } else if (screen == &navigator.tabsMenu()) {
-            note("user information");
-            navigator.tabsMenu().InfoScrn()->trigger();
-        } else if (screen != nullptr) {
-            note("user information: Return to &Front Screen");
-            navigator.userInfo().Command1_Click();
-        }
-        return invariants();
+        const int typed = count == "1" || count == "2" || count == "3" ? count[0] - '0' : 0;
+        if (r.NumTables != typed || (!count.empty() && typed == 0))
+            fault << "NumTables " << r.NumTables << " for \"" << count << "\"; ";
+        const bool complete =
+            r.NumTables > 0 && std::all_of(box.begin(), box.begin() + r.NumTables + 4,
+                                           [](auto* b) { return !b->text().isEmpty(); });
+        if (show->isEnabled() != complete)
+            fault << "display command " << (complete ? "disabled" : "enabled") << "; ";
+        return fault.str();
     }
 
     std::mt19937_64 random;
@@ -238,14 +149,13 @@ struct Session {
     RecordingMessageBox messages;
     RecordingTablesPrinter printer;
     Navigator navigator{state, messages, printer};
-    EngVals* entry = nullptr;
-    std::array<QLineEdit*, 7> box{};
+    QWidget* entry = (navigator.start(), &navigator.engVals());
+    QPushButton* show = entry->findChild<QPushButton*>("GeomCom_1");
+    std::array<QLineEdit*, 8> box{};                         // the value boxes 0..6, then the name
     std::array<float, 4> raised{-1.0f, -1.0f, -1.0f, -1.0f}; // above 176 by the last display
-    std::deque<std::string> recent;
-    int displays = 0, refused = 0, shown = 0;
 };
 
-TEST(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
+TEST_F(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
 {
     auto env = [](const char* name, std::uint64_t fallback) {
         const char* v = std::getenv(name);
@@ -253,24 +163,37 @@ TEST(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
     };
     const std::uint64_t seed = env("CRANK_RANDOM_SEED", 0x5eed2024);
     const std::uint64_t edits = env("CRANK_RANDOM_STEPS", CRANK_RANDOM_DEFAULT_STEPS);
-    Session s(seed);
-    ASSERT_TRUE(std::all_of(s.box.begin(), s.box.end(), [](auto* b) { return b != nullptr; }));
+    random.seed(seed);
+    for (int i = 0; i < 8; ++i)
+        box[i] =
+            entry->findChild<QLineEdit*>(i < 7 ? QStringLiteral("GeomTxt_%1").arg(i) : "EngNamTxt");
+    ASSERT_TRUE(std::ranges::none_of(box, [](auto* b) { return b == nullptr; }));
     std::uint64_t done = 0;
     for (std::uint64_t step = 1; done < edits; ++step) {
-        bool edited = false;
-        const std::string problem = s.step(edited);
-        done += edited ? 1 : 0;
-        if (!problem.empty()) {
-            std::string last;
-            for (const std::string& r : s.recent)
-                last += "\n  " + r;
-            FAIL() << problem << "\nseed " << seed << ", step " << step << " (edit " << done
-                   << "); repeat with CRANK_RANDOM_SEED=" << seed << " CRANK_RANDOM_STEPS=" << done
-                   << ". Last steps:" << last;
+        const std::vector<QWidget*> all = navigator.screens();
+        QWidget* screen = *std::ranges::find_if(all, &QWidget::isVisible); // one, or it failed
+        std::string fault;
+        if (screen == entry && pick(100) < 90) {
+            edit();
+            ++done;
+        } else if (screen == entry && pick(4) != 0) {
+            fault = display();
+        } else if (screen == entry) {
+            click(screen, "GeomCom_0");                  // back to the front screen
+        } else if (screen->objectName() == "Ang_Disp") { // to data entry or front, or print
+            const int c = pick(10);
+            click(screen, c < 5 ? "AngDispCom_1" : c < 8 ? "AngDispCom_0" : "AngDispCom_2");
+        } else if (screen->objectName() == "UserInfo") {
+            click(screen, "Command1");
+        } else { // the front screen: construct, or user information
+            screen->findChild<QAction*>(pick(8) != 0 ? "Tables" : "InfoScrn")->trigger();
+            raised.fill(-1.0f);
         }
+        fault += invariants();
+        ASSERT_EQ(fault, "") << "seed " << seed << ", step " << step << " (edit " << done
+                             << "); repeat with CRANK_RANDOM_SEED=" << seed
+                             << " CRANK_RANDOM_STEPS=" << done;
     }
-    std::cout << "seed " << seed << ": " << done << " edits, " << s.displays << " displays, "
-              << s.refused << " refused, " << s.shown << " tables shown\n";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt_page_printer.h"
 
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,19 @@
 
 namespace crank {
 namespace {
+
+// The layout counts on Courier at 10 points advancing 120 twips per character.
+TEST(QtPagePrinterTest, CourierAt10PointsAdvances120TwipsPerCharacter)
+{
+    QTemporaryDir dir;
+    QtPagePrinter pdf(dir.filePath(QStringLiteral("font.pdf")));
+    pdf.setFontName("Courier");
+    pdf.setFontSize(10.0f);
+    const QFontMetricsF metrics(pdf.deviceFont());
+    const QString text = QStringLiteral(" Engine: 0123456789.-");
+    EXPECT_NEAR(metrics.horizontalAdvance(text) * 1440.0 / pdf.resolution(), 120.0 * text.size(),
+                0.5);
+}
 
 TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
 {

@@ -1,10 +1,8 @@
 #pragma once
 
-// Test support: the content of a tables screen built the way a display
-// builds it, through the real model, table builder and number formats, and a
-// printer that records what the page prints.
+// The content of a tables screen built as a display builds it (stroke 46 mm, rod 100 mm, engine
+// "Test") through the real model, table builder and formats; a printer recording what it prints.
 
-#include <array>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -19,34 +17,30 @@
 namespace crank::testing {
 
 struct PageRequest {
-    float stroke = 46.0f, rod = 100.0f, offset = 0.0f;           // mm
+    float offset = 0.0f;                                         // mm
     int tables = 1;                                              // 1 to 3
     std::array<float, kMaxTables + 1> initAngle{0, 77, 90, 120}; // degrees, index 1..3
-    std::string engineName = "Test";
 };
 
 inline PageContent buildPageContent(const PageRequest& q)
 {
-    const Engine e(q.stroke, q.rod, q.offset);
+    const Engine e(46.0f, 100.0f, q.offset);
+    const EngineSummary s = MakeEngineSummary(
+        "Test", "46", "100", FormatNumber(q.offset, NumberPattern::UpToTwo), e.geometry);
     PageContent page;
-    page.NumTables = static_cast<std::int16_t>(q.tables);
-    page.OffsetNonZero = e.geometry.OffsetNonZero;
-    const auto mm = [](float v) { return FormatNumber(v, NumberPattern::UpToTwo); };
-    const EngineSummary s =
-        MakeEngineSummary(q.engineName, mm(q.stroke), mm(q.rod), mm(q.offset), e.geometry);
-    std::tie(page.engineCaption, page.strokeCaption, page.rodCaption, page.offsetCaption,
-             page.bdcCaption) = std::tie(s.engine, s.stroke, s.rod, s.offset, s.bdc);
+    std::tie(page.NumTables, page.OffsetNonZero, page.engineCaption, page.strokeCaption,
+             page.rodCaption, page.offsetCaption, page.bdcCaption) =
+        std::tuple(std::int16_t(q.tables), e.geometry.OffsetNonZero, s.engine, s.stroke, s.rod,
+                   s.offset, s.bdc);
     FillAngleColumns({.NumTables = page.NumTables, .InitAngle = q.initAngle}, page.data);
     FillDisplacementColumns(e.geometry, e.model, q.tables, page.data);
-    for (int t = 1; t <= q.tables; ++t) {
+    const auto two = [](float v) { return FormatNumber(v, NumberPattern::Two); };
+    for (int t = 1; t <= q.tables; ++t)
         for (int r = 0; r < kRowsPerTable; ++r) {
             page.angleTexts[t][r] = FormatNumber(page.data.AngleCol[t][r], AngleRowPattern(r));
-            page.dispBTexts[t][r] = FormatNumber(page.data.DispBCol[t][r], NumberPattern::Two);
-            if (page.OffsetNonZero) {
-                page.dispATexts[t][r] = FormatNumber(page.data.DispACol[t][r], NumberPattern::Two);
-            }
+            page.dispBTexts[t][r] = two(page.data.DispBCol[t][r]);
+            page.dispATexts[t][r] = page.OffsetNonZero ? two(page.data.DispACol[t][r]) : "";
         }
-    }
     return page;
 }
 
@@ -59,19 +53,15 @@ struct Printed {
     friend bool operator==(const Printed&, const Printed&) = default;
     friend void PrintTo(const Printed& p, std::ostream* os)
     {
-        *os << '"' << p.text << "\" at " << p.x << ", " << p.y << ", " << p.font << ' ' << p.size
-            << " pt, weight " << p.weight << ", underline/italic/struck " << p.underline << p.italic
-            << p.struck;
+        *os << '"' << p.text << "\" " << p.x << ',' << p.y << ' ' << p.font << p.size << '/'
+            << p.weight << '/' << p.underline << p.italic << p.struck;
     }
 };
 
-// Logs every text with its position and font, and passes every call on to
-// `inner` when given one. Alone it moves y by lineHeight(points) per line; its
-// font settings survive from one job to the next, as on a real printer.
-class RecordingPrinter final : public PagePrinter {
+// Logs every text with position and font and passes every call on to `inner` if given. Alone it
+// moves y by lineHeight(points) per line; font settings survive a job, as on a real printer.
+struct RecordingPrinter final : PagePrinter {
     using P = PagePrinter;
-
-public:
     explicit RecordingPrinter(PagePrinter* inner = nullptr) : m_inner(inner) {}
     std::function<float(float)> lineHeight = [](float points) { return points * 22.0f; };
     int height = 16838, endDocs = 0; // A4, twips
@@ -92,22 +82,14 @@ public:
     int pageHeight() const override { return m_inner ? m_inner->pageHeight() : height; }
     void printLine(const std::string& text) override
     {
-        printed.push_back(m_f);
-        std::tie(printed.back().text, printed.back().x, printed.back().y) =
-            std::tuple(text, currentX(), currentY());
+        Printed& line = printed.emplace_back(m_f);
+        std::tie(line.text, line.x, line.y) = std::tuple(text, currentX(), currentY());
         on(&P::printLine, text);
         m_f.y += m_inner ? 0 : lineHeight(m_f.size);
         m_f.x = 0;
     }
     PrintOutcome endDoc() override { return ++endDocs, m_inner ? m_inner->endDoc() : outcome; }
-
-private:
-    template <typename Setter, typename Value> void on(Setter setter, const Value& value)
-    {
-        if (m_inner) {
-            (m_inner->*setter)(value);
-        }
-    }
+    template <class S, class V> void on(S s, const V& v) { m_inner ? (m_inner->*s)(v) : void(); }
     PagePrinter* m_inner;
     Printed m_f; // the font settings and, alone, the position
 };
