@@ -40,10 +40,10 @@ const LabelDesign kLabels[] = {
      kWhite, Qt::AlignHCenter},
     {"Label4", 1540, 2000, 4000, 355, "(An Engine Tuner's Assistant)", "MS Sans Serif", 12, true,
      false, std::nullopt, Qt::AlignHCenter},
-    {"Label5", 400, 3140, 2400, 450, "Provided by . . .", "MS Sans Serif", 13.5, true, true,
-     kPeach, Qt::AlignLeft},
-    {"Label1", 4180, 5800, 1150, 300, TabsMenu::kBannerName, "Times New Roman", 14.25, true,
-     false, kWhite, Qt::AlignLeft},
+    {"Label5", 400, 3140, 2400, 450, "Provided by . . .", "MS Sans Serif", 13.5, true, true, kPeach,
+     Qt::AlignLeft},
+    {"Label1", 4180, 5800, 1150, 300, TabsMenu::kBannerName, "Times New Roman", 14.25, true, false,
+     kWhite, Qt::AlignLeft},
     {"Label6", 1960, 6600, 4800, 450, TabsMenu::kBannerSlogan, "MS Sans Serif", 13.5, true, true,
      kPeach, Qt::AlignHCenter},
 };
@@ -139,7 +139,8 @@ void TabsMenu::buildMenuBar()
     bar->setFont(font);
     m_infoScrn = bar->addAction(QStringLiteral("&User Information"));
     m_infoScrn->setObjectName(QStringLiteral("InfoScrn"));
-    m_tables = bar->addAction(QStringLiteral("&Construct Crank Angle/Piston Displacement Table(s)"));
+    m_tables =
+        bar->addAction(QStringLiteral("&Construct Crank Angle/Piston Displacement Table(s)"));
     m_tables->setObjectName(QStringLiteral("Tables"));
     m_exitProg = bar->addAction(QStringLiteral("E&xit the Program"));
     m_exitProg->setObjectName(QStringLiteral("ExitProg"));

@@ -3,11 +3,11 @@
 namespace crank {
 namespace {
 
-constexpr int kLine = 255;   // height of a body line, twips
-constexpr int kFull = 6495;  // width of a full body line, twips
+constexpr int kLine = 255;  // height of a body line, twips
+constexpr int kFull = 6495; // width of a full body line, twips
 
-const InfoLabelDesign kHeading{"HeadLab", 240, 240, 6255, 320, true,
-                               "Crank Angle/Piston Displacement Table(s)"};
+const InfoLabelDesign kHeading{
+    "HeadLab", 240, 240, 6255, 320, true, "Crank Angle/Piston Displacement Table(s)"};
 
 // Rows at 4600 and 7500 are single lines made of several labels, so that one
 // phrase in each can be bold.

@@ -48,8 +48,8 @@ void CalcGeometry(EngineGeometry& geometry, CrankModel& m)
         const float L2 = static_cast<float>(f64{L} * f64{L});
         const float S2 = static_cast<float>(f64{S} * f64{S});
         // Squared radius for which sqrt((L+r)^2 - e^2) - sqrt((L-r)^2 - e^2) = S.
-        const float r2 = static_cast<float>(((f64{S2} - 4.0 * (f64{L2} - f64{e2})) * f64{S2} / 4.0) /
-                                            (f64{S2} - 4.0 * f64{L2}));
+        const float r2 = static_cast<float>(
+            ((f64{S2} - 4.0 * (f64{L2} - f64{e2})) * f64{S2} / 4.0) / (f64{S2} - 4.0 * f64{L2}));
         const float r = static_cast<float>(std::sqrt(f64{r2}));
         m.CrankRadius = r;
         const float RL = static_cast<float>(f64{r} + f64{L});

@@ -7,9 +7,9 @@ namespace crank {
 // Outcome of a drop-to-angle lookup.
 enum class DropLookupStatus {
     Found,
-    NotANumber,   // the drop is NaN or infinite
-    OutOfRange,   // the drop lies outside 0..Stroke
-    NoGeometry,   // CalcGeometry has not run for a usable geometry
+    NotANumber, // the drop is NaN or infinite
+    OutOfRange, // the drop lies outside 0..Stroke
+    NoGeometry, // CalcGeometry has not run for a usable geometry
 };
 
 // The two crank positions at which the piston stands a given distance below TDC.

@@ -19,8 +19,8 @@ void closeUnexpectedModals()
     if (modal == nullptr) {
         return;
     }
-    ADD_FAILURE() << "unexpected modal window: \"" << modal->windowTitle().toStdString()
-                  << "\" (" << modal->metaObject()->className() << ")";
+    ADD_FAILURE() << "unexpected modal window: \"" << modal->windowTitle().toStdString() << "\" ("
+                  << modal->metaObject()->className() << ")";
     if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject();
     } else {
