@@ -14,6 +14,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Lets desktops match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.crankangleutility.CrankAngleUtility"));
     crank::installFontSubstitutions();
     // Only "E&xit the Program" ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
