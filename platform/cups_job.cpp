@@ -8,11 +8,37 @@ namespace {
 
 constexpr int kConnectTimeoutMs = 30000;
 
-PrintOutcome serverFailure()
+// What the queue's operator or the printer last said about its state, as
+// cupsreject -r sets it; empty when nothing was said.
+std::string printerStateMessage(http_t* http, const char* queue)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", queue);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-state-message");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    const char* text =
+        ippGetString(ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT), 0, nullptr);
+    std::string message = text != nullptr ? text : "";
+    ippDelete(response);
+    return message;
+}
+
+// The server's answer to the last request, with the printer's own state
+// message where it has one (a queue stopped or rejecting jobs, for instance
+// "Out of paper").
+PrintOutcome serverFailure(http_t* http, const char* queue)
 {
     std::string reason = cupsLastErrorString();
     if (reason.empty()) {
         reason = "The print server gave no reason.";
+    }
+    const std::string state = printerStateMessage(http, queue);
+    if (!state.empty()) {
+        reason += " The printer says: " + state;
     }
     return {false, reason};
 }
@@ -57,7 +83,7 @@ PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const
     const QByteArray name = queue.toUtf8();
     const int job = cupsCreateJob(http, name.constData(), title.toUtf8().constData(), 0, nullptr);
     if (job <= 0) {
-        return serverFailure();
+        return serverFailure(http, name.constData());
     }
 
     bool sent = cupsStartDocument(http, name.constData(), job, "page.pdf", CUPS_FORMAT_PDF, 1) ==
@@ -75,7 +101,7 @@ PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const
     if (sent) {
         return {};
     }
-    const PrintOutcome failed = serverFailure();
+    const PrintOutcome failed = serverFailure(http, name.constData());
     // A job left half-sent must not print later.
     cupsCancelJob2(http, name.constData(), job, 0);
     return failed;

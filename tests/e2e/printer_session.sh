@@ -12,7 +12,8 @@
 # - a queue whose PPD, written here, makes US Letter the default paper with
 #   margins of its own: the overflow message appears, and the rows printed up
 #   to the overflow arrive on one Letter page, shifted by those margins;
-# - a queue that rejects jobs: "Page Not Printed" appears and no job arrives.
+# - a queue that rejects jobs: "Page Not Printed" appears and no job arrives;
+# - then, with the server gone, the save dialog offers a PDF instead.
 # The tables screen stays shown throughout, and the program exits with 0.
 set -euo pipefail
 
@@ -29,6 +30,7 @@ readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
 readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
 readonly overflow_title='^Page Overflow Detected and Prevented$'
 readonly refused_title='^Page Not Printed$'
+readonly save_title='^Save the Page as PDF$'
 readonly tolerance=4 # twips
 readonly wait_seconds=30
 
@@ -183,6 +185,14 @@ focus_window "$refused_title"
 key Return
 await_gone "$refused_title"
 [[ $(job_files | wc -l) -eq 2 ]] || fail "refused: a job arrived anyway"
+
+# No print server at all: the save dialog, which is cancelled.
+stop_print_server
+focus_window "$tables_title"
+key alt+p
+focus_window "$save_title"
+key Escape
+await_gone "$save_title"
 
 # The tables screen is still there; back to the front screen and out.
 focus_window "$tables_title"
