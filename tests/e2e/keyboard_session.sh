@@ -6,7 +6,9 @@
 # front screen -> construct -> engine, zero offset, one table -> display ->
 # print to a PDF through the save dialog; back to data entry -> offset, three
 # tables typed out of order and too close -> display -> print; back to data
-# entry -> display again unchanged -> print; back to the front screen -> exit.
+# entry -> display again unchanged -> print; construct anew -> print, and once
+# more on an A4 printer of a private print server; back to the front screen
+# -> exit.
 # Every PDF is read back with pdftotext -bbox and each word's text and
 # position compared with the page EXPECTED_PAGE computes for the same boxes.
 # Nothing but the keyboard is used; windows are found by their titles.
@@ -55,11 +57,11 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # The program's own world: a home for the save dialog, and a print system
-# that cannot be reached, so that there is no printer and the page goes to
-# a PDF.
+# that cannot be reached until the last print, so that there is no printer
+# and the page goes to a PDF.
 mkdir -p "$work/home/Documents" "$work/runtime" "$work/out"
 chmod 700 "$work/runtime"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/no-print-system" \
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/cups/cups.sock" \
     QT_QPA_PLATFORM=xcb timeout 240 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
@@ -235,6 +237,26 @@ key alt+d
 await_gone "$entry_title"
 print_to_pdf positive-one
 compare_page positive-one "Twin 125" 54.5 110 1.2 176
+
+# Once through a real printer: a print server starts where the program looks
+# for one, with an A4 raw queue as the default printer. The page arrives
+# without a dialog, shifted by the queue's 10-point margins.
+source "$(dirname "$(realpath "$0")")/print_server.sh"
+trap 'stop_print_server; cleanup' EXIT
+start_print_server "$work/cups" && add_raw_queue A4Raw && timeout 10 lpadmin -d A4Raw ||
+    fail "no print server"
+focus_window "$tables_title"
+key alt+p
+for _ in $(seq $((wait_seconds * 10))); do
+    job=$(job_files | head -n1)
+    [[ -n "$job" ]] && pdftotext "$job" /dev/null 2>/dev/null && break
+    sleep 0.1
+done
+pdftotext -bbox "$job" "$work/printer.html" || fail "printer: no job arrived"
+"$expected_page" "Twin 125" 54.5 110 1.2 176 >"$work/printer.expected"
+awk -v name=printer -v dx=200 -v dy=200 -v tolerance="$tolerance" \
+    -f "$(dirname "$(realpath "$0")")/page_words.awk" "$work/printer.html" "$work/printer.expected" ||
+    fail "printer: the printed page differs from the computed page"
 
 # Back to the front screen and out.
 focus_window "$tables_title"
