@@ -268,4 +268,4 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
-echo "PASS: four pages as computed, exit status 0"
+echo "PASS: five pages as computed, exit status 0"
