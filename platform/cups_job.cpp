@@ -80,7 +80,8 @@ PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const
         return {false, "The print server " + std::string(cupsServer()) + " cannot be reached."};
     }
     http_t* http = connection.get();
-    const QByteArray name = queue.toUtf8();
+    // A printer instance ("queue/instance") prints on its queue.
+    const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
     const int job = cupsCreateJob(http, name.constData(), title.toUtf8().constData(), 0, nullptr);
     if (job <= 0) {
         return serverFailure(http, name.constData());

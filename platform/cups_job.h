@@ -6,8 +6,9 @@
 
 namespace crank {
 
-// Sends a finished PDF file to a CUPS queue as one job, on the print server
-// that CUPS is set up to use (CUPS_SERVER, client.conf or the local one).
+// Sends a finished PDF file to a CUPS queue (or "queue/instance", as Qt names
+// a printer instance) as one job, on the print server that CUPS is set up to
+// use (CUPS_SERVER, client.conf or the local one).
 // Unlike Qt's own submission, every step is checked: an unreachable server,
 // a queue that does not accept jobs, a job that cannot be created or whose
 // document cannot be sent all come back as a failure with the server's

@@ -21,7 +21,8 @@ TEST(CupsJobTest, ServerThatIsGoneFailsWithItsAddress)
     const QByteArray socket = dir.filePath(QStringLiteral("cups.sock")).toUtf8();
     cupsSetServer(socket.constData());
 
-    const PrintOutcome outcome = SubmitPdfToCups(QStringLiteral("A4"), pdfPath, QStringLiteral("t"));
+    const PrintOutcome outcome =
+        SubmitPdfToCups(QStringLiteral("A4"), pdfPath, QStringLiteral("t"));
     cupsSetServer(nullptr);
 
     EXPECT_FALSE(outcome.ok);

@@ -143,7 +143,7 @@ check_job() {
         fail "$name: not a $width x $height point sheet: $(grep '<page ' "$work/$name.html")"
     local status=0
     "$expected_page" --page-height $((height * 20)) "E2E Printer" 46 100 -0.5 8 40 96 \
-        >"$work/$name.expected" || status=$?
+        >"$work/$name.expected" 2>"$work/$name.messages" || status=$?
     [[ $status -eq 0 || $status -eq 3 ]] || fail "$name: no expected page"
     awk -v name="$name" -v dx="$dx" -v dy="$dy" -v tolerance="$tolerance" \
         -f "$here/page_words.awk" "$work/$name.html" "$work/$name.expected" ||
@@ -204,4 +204,4 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
-echo "PASS: A4 and Letter pages as computed, the refused job reported, exit status 0"
+echo "PASS: A4 and Letter pages as computed, the refusal told, the save dialog without a server"
