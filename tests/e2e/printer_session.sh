@@ -56,32 +56,17 @@ fail() {
 start_print_server "$work/cups" || fail "no print server"
 cat >"$work/letter.ppd" <<'PPD'
 *PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "LETTER.PPD"
-*Manufacturer: "Test"
-*Product: "(Letter Test)"
 *ModelName: "Letter Test"
-*ShortNickName: "Letter Test"
 *NickName: "Letter Test"
-*PSVersion: "(3010.000) 0"
-*LanguageLevel: "3"
-*ColorDevice: False
-*cupsVersion: 2.4
 *cupsFilter: "application/pdf 0 -"
 *OpenUI *PageSize/Media Size: PickOne
 *DefaultPageSize: Letter
 *PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
-*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
 *CloseUI: *PageSize
 *DefaultImageableArea: Letter
 *ImageableArea Letter/US Letter: "24 18 594 780"
-*ImageableArea A4/A4: "24 18 577 830"
 *DefaultPaperDimension: Letter
 *PaperDimension Letter/US Letter: "612 792"
-*PaperDimension A4/A4: "595 842"
 PPD
 add_raw_queue A4Raw || fail "no A4 queue"
 add_ppd_queue Letter "$work/letter.ppd" || fail "no Letter queue"
