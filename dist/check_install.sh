@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that the tree holds the
-# program, its desktop entry, icon and metainfo, and that the freedesktop
+# program, its desktop entry, icon, metainfo and licence, and that the freedesktop
 # validators accept them. Usage: check_install.sh <build dir> <app id>
 set -euo pipefail
 build=$1
@@ -21,6 +21,7 @@ expect bin/crank-angle-utility
 expect "share/applications/$id.desktop"
 expect "share/icons/hicolor/scalable/apps/$id.svg"
 expect "share/metainfo/$id.metainfo.xml"
+expect share/doc/crank-angle-utility/copyright
 [[ -x "$tmp/bin/crank-angle-utility" ]] || { echo "program not executable"; status=1; }
 [[ $status -eq 0 ]] || exit 1
 

@@ -7,13 +7,19 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <cmath>
+
+#ifdef CRANK_HAVE_CUPS
+#include "platform/cups_job.h"
+#endif
 
 namespace crank {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMillimetresPerInch = 25.4;
+const QString kDocName = QStringLiteral("Crank angle tables");
 
 QFont initialFont()
 {
@@ -32,30 +38,60 @@ QFont initialFont()
     return font;
 }
 
+// The printer's own default paper in portrait, with its printable area as the
+// margins. Qt starts every printer on A4 and would keep it on a Letter printer;
+// a printer that names no default paper (a raw queue) stays on A4.
+void usePrinterPaper(QPrinter& device, const QPrinterInfo& printer)
+{
+    const QPageSize paper = printer.defaultPageSize();
+    if (paper.isValid()) {
+        device.setPageSize(paper);
+    }
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setFullPage(false);
+}
+
+// A PDF written to path with the given sheet and margins; painting starts at
+// the corner inside the margins.
+void makePdf(QPrinter& device, const QString& path, const QPageLayout& layout)
+{
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(path);
+    device.setPageLayout(layout);
+    device.setFullPage(false);
+    // One device pixel per twip: the font sizes used (8, 9, 10 and 12 points)
+    // are whole pixel sizes, so the font's advance is not rounded off.
+    device.setResolution(static_cast<int>(kTwipsPerInch));
+}
+
 } // namespace
 
 QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer)
     : m_printer(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)),
-      m_painter(std::make_unique<QPainter>()), m_font(initialFont())
+      m_painter(std::make_unique<QPainter>()), m_printerName(printer.printerName()),
+      m_font(initialFont())
 {
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-    m_printer->setFullPage(false);
-    m_printer->setDocName(QStringLiteral("Crank angle tables"));
+    usePrinterPaper(*m_printer, printer);
+#ifdef CRANK_HAVE_CUPS
+    // Qt hands its page to CUPS without looking at the answer, so a refused
+    // job would pass unnoticed. The page is drawn into a PDF with the
+    // printer's page layout instead, and endDoc submits it and checks.
+    const QPageLayout layout = m_printer->pageLayout();
+    m_spool = std::make_unique<QTemporaryDir>();
+    m_outputPath = m_spool->filePath(QStringLiteral("page.pdf"));
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    makePdf(*m_printer, m_outputPath, layout);
+#endif
+    m_printer->setDocName(kDocName);
 }
 
 QtPagePrinter::QtPagePrinter(const QString& pdfPath)
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      m_painter(std::make_unique<QPainter>()), m_pdfPath(pdfPath), m_font(initialFont())
+      m_painter(std::make_unique<QPainter>()), m_outputPath(pdfPath), m_font(initialFont())
 {
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setOutputFileName(pdfPath);
-    m_printer->setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    m_printer->setFullPage(true);
-    // One device pixel per twip: the font sizes used (8, 9, 10 and 12 points)
-    // are whole pixel sizes, so the font's advance is not rounded off.
-    m_printer->setResolution(static_cast<int>(kTwipsPerInch));
-    m_printer->setDocName(QStringLiteral("Crank angle tables"));
+    makePdf(*m_printer, pdfPath,
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    m_printer->setDocName(kDocName);
 }
 
 QtPagePrinter::~QtPagePrinter()
@@ -144,15 +180,18 @@ void QtPagePrinter::printLine(const std::string& text)
     m_x = 0.0f;
 }
 
-PrintOutcome QtPagePrinter::failure() const
+PrintOutcome QtPagePrinter::failure(const std::string& reason) const
 {
-    if (!m_pdfPath.isEmpty()) {
-        return {false, "The PDF file could not be written:\r\n" + m_pdfPath.toStdString() +
+    if (m_printerName.isEmpty()) {
+        return {false, "The PDF file could not be written:\r\n" + m_outputPath.toStdString() +
                            "\r\nPlease choose a folder where you may save files.\r\n"};
     }
-    return {false, "The printer \"" + m_printer->printerName().toStdString() +
-                       "\" did not accept the page.\r\nPlease check that it is ready and try "
-                       "again.\r\n"};
+    std::string text =
+        "The printer \"" + m_printerName.toStdString() + "\" did not accept the page.\r\n";
+    if (!reason.empty()) {
+        text += reason + "\r\n";
+    }
+    return {false, text + "Please check that it is ready and try again.\r\n"};
 }
 
 PrintOutcome QtPagePrinter::endDoc()
@@ -165,10 +204,18 @@ PrintOutcome QtPagePrinter::endDoc()
     m_state = State::Ended;
     const bool refused = m_printer->printerState() == QPrinter::Error ||
                          m_printer->printerState() == QPrinter::Aborted;
-    const bool fileMissing = !m_pdfPath.isEmpty() && QFileInfo(m_pdfPath).size() == 0;
+    const bool fileMissing = !m_outputPath.isEmpty() && QFileInfo(m_outputPath).size() == 0;
     if (!ended || refused || fileMissing) {
-        return failure();
+        return failure({});
     }
+#ifdef CRANK_HAVE_CUPS
+    if (!m_printerName.isEmpty()) {
+        const PrintOutcome sent = SubmitPdfToCups(m_printerName, m_outputPath, kDocName);
+        if (!sent.ok) {
+            return failure(sent.reason);
+        }
+    }
+#endif
     return {};
 }
 

@@ -9,6 +9,7 @@
 class QPainter;
 class QPrinter;
 class QPrinterInfo;
+class QTemporaryDir;
 
 namespace crank {
 
@@ -18,8 +19,10 @@ namespace crank {
 // that resolution. The painter starts with the first printed line.
 class QtPagePrinter final : public PagePrinter {
 public:
-    // A system printer on its default paper; positions are measured from the
-    // top-left corner of its printable area.
+    // A system printer on its own default paper; positions are measured from
+    // the top-left corner of its printable area. Where CUPS is at hand the
+    // page goes to it as a PDF job whose every step is checked, so that a
+    // refusal reaches endDoc; elsewhere Qt sends it.
     explicit QtPagePrinter(const QPrinterInfo& printer);
     // A portrait A4 PDF written to path. A PDF has no unprintable margin, so
     // positions are measured from the corner of the sheet.
@@ -42,7 +45,7 @@ public:
     float currentY() const override { return m_y; }
     void setCurrentY(float twips) override { m_y = twips; }
 
-    // Full height of the sheet, twips.
+    // Full height of the sheet, twips: of the printer's paper or of A4.
     int pageHeight() const override;
     void printLine(const std::string& text) override;
     PrintOutcome endDoc() override;
@@ -56,12 +59,14 @@ private:
     enum class State { NotStarted, Printing, Failed, Ended };
 
     bool ensureStarted();
-    PrintOutcome failure() const;
+    PrintOutcome failure(const std::string& reason) const;
     double toDevice(float twips) const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
-    QString m_pdfPath; // empty for a system printer
+    QString m_printerName; // empty when saving a PDF file
+    QString m_outputPath;  // the PDF being drawn; empty when Qt prints itself
+    std::unique_ptr<QTemporaryDir> m_spool;
     QFont m_font;
     float m_x = 0.0f;
     float m_y = 0.0f;

@@ -1,7 +1,7 @@
 // Prints the page that the layout code computes for one display, as the
 // end-to-end test needs it to check the PDF the program wrote.
 //
-//   expected_page NAME STROKE ROD OFFSET ANGLE1 [ANGLE2 [ANGLE3]]
+//   expected_page [--page-height TWIPS] NAME STROKE ROD OFFSET ANGLE1 [ANGLE2 [ANGLE3]]
 //
 // The arguments are the box texts as typed on the data entry screen; the
 // number of angles is the number of tables. The same core steps as the
@@ -9,10 +9,12 @@
 // the angle columns, the model, the engine summary, the displacements), and
 // the page goes to a recording printer. Output: one line per printed text,
 // "x<TAB>y<TAB>points<TAB>text", x and y in twips from the sheet's top-left
-// corner. Exit status 2 for bad arguments or a geometry the display refuses,
-// 3 when the page would overflow.
+// corner. The sheet is A4 unless --page-height gives its height in twips.
+// Exit status 2 for bad arguments or a geometry the display refuses, 3 when
+// the page would overflow.
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,7 @@ constexpr double kLineSpacingPerEm = 2320.0 / 2048.0;
 constexpr double kTwipsPerPoint = 20.0;
 // An A4 sheet, 297 mm high.
 constexpr int kA4HeightTwips = 16838;
+int g_pageHeight = kA4HeightTwips;
 
 class RecordingPrinter final : public PagePrinter {
 public:
@@ -48,7 +51,7 @@ public:
     void setCurrentX(float twips) override { m_x = twips; }
     float currentY() const override { return m_y; }
     void setCurrentY(float twips) override { m_y = twips; }
-    int pageHeight() const override { return kA4HeightTwips; }
+    int pageHeight() const override { return g_pageHeight; }
     void printLine(const std::string& text) override
     {
         std::printf("%.2f\t%.2f\t%g\t%s\n", double{m_x}, double{m_y}, double{m_points},
@@ -129,6 +132,10 @@ bool isAcceptedAngle(const std::string& text)
 int main(int argc, char** argv)
 {
     std::vector<std::string> texts(argv + 1, argv + argc);
+    if (texts.size() > 2 && texts[0] == "--page-height") {
+        g_pageHeight = std::atoi(texts[1].c_str());
+        texts.erase(texts.begin(), texts.begin() + 2);
+    }
     if (texts.size() < 5 || texts.size() > 7) {
         std::fprintf(stderr, "usage: %s NAME STROKE ROD OFFSET ANGLE1 [ANGLE2 [ANGLE3]]\n",
                      argv[0]);

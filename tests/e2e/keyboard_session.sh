@@ -6,12 +6,15 @@
 # front screen -> construct -> engine, zero offset, one table -> display ->
 # print to a PDF through the save dialog; back to data entry -> offset, three
 # tables typed out of order and too close -> display -> print; back to data
-# entry -> display again unchanged -> print; back to the front screen -> exit.
+# entry -> display again unchanged -> print; construct anew -> print, and once
+# more on an A4 printer of a private print server; back to the front screen
+# -> exit.
 # Every PDF is read back with pdftotext -bbox and each word's text and
 # position compared with the page EXPECTED_PAGE computes for the same boxes.
 # Nothing but the keyboard is used; windows are found by their titles.
 set -euo pipefail
 
+here=$(dirname "$(realpath "$0")")
 program=$(realpath "$1")
 expected_page=$(realpath "$2")
 for tool in Xvfb xdotool pdftotext timeout; do
@@ -55,11 +58,11 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # The program's own world: a home for the save dialog, and a print system
-# that cannot be reached, so that there is no printer and the page goes to
-# a PDF.
+# that cannot be reached until the last print, so that there is no printer
+# and the page goes to a PDF.
 mkdir -p "$work/home/Documents" "$work/runtime" "$work/out"
 chmod 700 "$work/runtime"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/no-print-system" \
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/cups/cups.sock" \
     QT_QPA_PLATFORM=xcb timeout 240 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
@@ -117,56 +120,8 @@ compare_page() {
     "$expected_page" "$@" >"$work/$name.expected" || fail "$name: no expected page for $*"
     pdftotext -bbox "$pdf" "$work/$name.html"
     [[ $(grep -c '<page ' "$work/$name.html") -eq 1 ]] || fail "$name: not one page"
-    awk -v tolerance="$tolerance" -v name="$name" '
-        function unescape(s) {
-            gsub(/&lt;/, "<", s); gsub(/&gt;/, ">", s); gsub(/&quot;/, "\"", s)
-            gsub(/&apos;/, "\047", s); gsub(/&amp;/, "\\&", s)
-            return s
-        }
-        function abs(v) { return v < 0 ? -v : v }
-        # The PDF words: points from the sheet corner, 20 twips to a point.
-        FNR == NR {
-            if (match($0, /<word xMin="[0-9.]+" yMin="[0-9.]+"[^>]*>[^<]*<\/word>/)) {
-                w = substr($0, RSTART, RLENGTH)
-                split(w, q, "\"")
-                text = w; sub(/^[^>]*>/, "", text); sub(/<\/word>$/, "", text)
-                pdf_text[++pdf_n] = unescape(text)
-                pdf_left[pdf_n] = q[2] * 20
-                pdf_top[pdf_n] = q[4] * 20
-            }
-            next
-        }
-        # The expected texts, split at blanks: in the monospaced page font a
-        # character is 0.6 of the point size wide, 12 twips per point.
-        {
-            split($0, f, "\t")
-            x = f[1]; y = f[2]; width = 12 * f[3]; line = f[4]
-            for (i = 1; i <= length(line); ) {
-                if (substr(line, i, 1) == " ") { i++; continue }
-                j = i
-                while (j <= length(line) && substr(line, j, 1) != " ") j++
-                word = substr(line, i, j - i)
-                left = x + (i - 1) * width
-                expected_n++
-                found = 0
-                for (k = 1; k <= pdf_n; k++) {
-                    if (!used[k] && pdf_text[k] == word && abs(pdf_left[k] - left) <= tolerance &&
-                        abs(pdf_top[k] - y) <= tolerance) {
-                        used[k] = 1; found = 1; break
-                    }
-                }
-                if (!found && ++missing <= 10)
-                    printf "%s: \"%s\" expected at x %.1f y %.1f twips, not in the PDF\n", name, word, left, y
-                i = j
-            }
-        }
-        END {
-            for (k = 1; k <= pdf_n; k++)
-                if (!used[k] && ++extra <= 10)
-                    printf "%s: unexpected \"%s\" at x %.1f y %.1f twips\n", name, pdf_text[k], pdf_left[k], pdf_top[k]
-            printf "%s: %d words expected, %d in the PDF, %d missing, %d unexpected\n", name, expected_n, pdf_n, missing + 0, extra + 0
-            exit (missing + extra > 0 || expected_n == 0)
-        }' "$work/$name.html" "$work/$name.expected" || fail "$name: the PDF differs from the computed page"
+    awk -v name="$name" -v dx=0 -v dy=0 -v tolerance="$tolerance" -f "$here/page_words.awk" \
+        "$work/$name.html" "$work/$name.expected" || fail "$name: the PDF differs from the computed page"
 }
 
 # Front screen -> construct. The data entry screen starts with the focus on
@@ -236,6 +191,26 @@ await_gone "$entry_title"
 print_to_pdf positive-one
 compare_page positive-one "Twin 125" 54.5 110 1.2 176
 
+# Once through a real printer: a print server starts where the program looks
+# for one, with an A4 raw queue as the default printer. The page arrives
+# without a dialog, shifted by the queue's 10-point margins.
+source "$here/print_server.sh"
+trap 'stop_print_server; cleanup' EXIT
+start_print_server "$work/cups" && add_raw_queue A4Raw && timeout 10 lpadmin -d A4Raw ||
+    fail "no print server"
+focus_window "$tables_title"
+key alt+p
+for _ in $(seq $((wait_seconds * 10))); do
+    job=$(job_files | head -n1)
+    [[ -n "$job" ]] && pdftotext "$job" /dev/null 2>/dev/null && break
+    sleep 0.1
+done
+pdftotext -bbox "$job" "$work/printer.html" || fail "printer: no job arrived"
+"$expected_page" "Twin 125" 54.5 110 1.2 176 >"$work/printer.expected"
+awk -v name=printer -v dx=200 -v dy=200 -v tolerance="$tolerance" \
+    -f "$here/page_words.awk" "$work/printer.html" "$work/printer.expected" ||
+    fail "printer: the printed page differs from the computed page"
+
 # Back to the front screen and out.
 focus_window "$tables_title"
 key alt+f
@@ -246,4 +221,4 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
-echo "PASS: four pages as computed, exit status 0"
+echo "PASS: five pages as computed, exit status 0"

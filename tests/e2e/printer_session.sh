@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# The print command with real printers: a private CUPS server, the built
+# program on a private Xvfb display, driven by the keyboard:
+#
+#   printer_session.sh PROGRAM EXPECTED_PAGE
+#
+# One display of three offset tables is printed three times, each time with
+# another default printer:
+# - an A4 raw queue: one A4 page arrives, every word where the layout put it,
+#   measured from the printable area's corner (Qt gives a queue without a PPD
+#   10-point margins);
+# - a queue whose PPD, written here, makes US Letter the default paper with
+#   margins of its own: the overflow message appears, and the rows printed up
+#   to the overflow arrive on one Letter page, shifted by those margins;
+# - a queue that rejects jobs: "Page Not Printed" appears and no job arrives;
+# - then, with the server gone, the save dialog offers a PDF instead.
+# The tables screen stays shown throughout, and the program exits with 0.
+set -euo pipefail
+
+here=$(dirname "$(realpath "$0")")
+program=$(realpath "$1")
+expected_page=$(realpath "$2")
+for tool in Xvfb xdotool pdftotext timeout cupsd lpadmin cupsreject lpstat; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (script/bootstrap installs it)" >&2; exit 1; }
+done
+source "$here/print_server.sh"
+
+readonly front_title='^Crank Angle/Piston Displacement Utility$'
+readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
+readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
+readonly overflow_title='^Page Overflow Detected and Prevented$'
+readonly refused_title='^Page Not Printed$'
+readonly save_title='^Save the Page as PDF$'
+readonly tolerance=4 # twips
+readonly wait_seconds=30
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_print_server
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The queues. The Letter PPD's imageable area, in points from the bottom-left
+# corner of the 612 x 792 point sheet, leaves 24 points at the left and 12 at
+# the top: the printable area's corner is 480, 240 twips from the sheet's.
+start_print_server "$work/cups" || fail "no print server"
+cat >"$work/letter.ppd" <<'PPD'
+*PPD-Adobe: "4.3"
+*ModelName: "Letter Test"
+*NickName: "Letter Test"
+*cupsFilter: "application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*DefaultPageSize: Letter
+*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageSize
+*DefaultImageableArea: Letter
+*ImageableArea Letter/US Letter: "24 18 594 780"
+*DefaultPaperDimension: Letter
+*PaperDimension Letter/US Letter: "612 792"
+PPD
+add_raw_queue A4Raw || fail "no A4 queue"
+add_ppd_queue Letter "$work/letter.ppd" || fail "no Letter queue"
+add_raw_queue Refusing || fail "no refusing queue"
+timeout 10 cupsreject -r "Out of paper" Refusing || fail "the queue still accepts jobs"
+
+exec 3>"$work/display"
+timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 200); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.05
+done
+[[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+    timeout 240 "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+
+focus_window() {
+    local title=$1 window
+    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
+        fail "no window \"$title\" appeared"
+    xdotool windowfocus --sync "$window"
+}
+await_gone() {
+    local title=$1
+    for _ in $(seq $((wait_seconds * 10))); do
+        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$title\" did not close"
+}
+key() { xdotool key --clearmodifiers "$@"; }
+tab_type() {
+    key Tab
+    xdotool type --delay 15 -- "$1"
+}
+
+# Waits for the server's document number n and checks it: one page of the
+# given size in points, every word where expected_page puts it for the page
+# height, shifted by the printable area's corner (twips).
+check_job() {
+    local n=$1 name=$2 width=$3 height=$4 dx=$5 dy=$6 job=""
+    for _ in $(seq $((wait_seconds * 10))); do
+        job=$(job_files | sed -n "${n}p")
+        [[ -n "$job" ]] && pdftotext "$job" /dev/null 2>/dev/null && break
+        job=""
+        sleep 0.1
+    done
+    [[ -n "$job" ]] || fail "$name: no job arrived: $(lpstat -W all -o 2>&1)"
+    pdftotext -bbox "$job" "$work/$name.html"
+    [[ $(grep -c '<page ' "$work/$name.html") -eq 1 ]] || fail "$name: not one page"
+    grep -q "<page width=\"$width[.0-9]*\" height=\"$height[.0-9]*\">" "$work/$name.html" ||
+        fail "$name: not a $width x $height point sheet: $(grep '<page ' "$work/$name.html")"
+    local status=0
+    "$expected_page" --page-height $((height * 20)) "E2E Printer" 46 100 -0.5 8 40 96 \
+        >"$work/$name.expected" 2>"$work/$name.messages" || status=$?
+    [[ $status -eq 0 || $status -eq 3 ]] || fail "$name: no expected page"
+    awk -v name="$name" -v dx="$dx" -v dy="$dy" -v tolerance="$tolerance" \
+        -f "$here/page_words.awk" "$work/$name.html" "$work/$name.expected" ||
+        fail "$name: the printed page differs from the computed page"
+}
+
+# Front screen -> construct -> an offset and three tables -> display.
+focus_window "$front_title"
+key alt+c
+await_gone "$front_title"
+focus_window "$entry_title"
+for text in "E2E Printer" 46 100 -0.5 3 8 40 96; do
+    tab_type "$text"
+done
+key alt+d
+await_gone "$entry_title"
+
+# A4: the whole page, no dialog.
+timeout 10 lpadmin -d A4Raw
+focus_window "$tables_title"
+key alt+p
+check_job 1 a4 595 842 200 200
+xdotool search --onlyvisible --name "$refused_title" >/dev/null 2>&1 && fail "a4: a message appeared"
+
+# Letter: the overflow message, then the rows printed so far.
+timeout 10 lpadmin -d Letter
+focus_window "$tables_title"
+key alt+p
+focus_window "$overflow_title"
+key Return
+await_gone "$overflow_title"
+check_job 2 letter 612 792 480 240
+
+# A queue that rejects the job: the message, and nothing arrives.
+timeout 10 lpadmin -d Refusing
+focus_window "$tables_title"
+key alt+p
+focus_window "$refused_title"
+key Return
+await_gone "$refused_title"
+[[ $(job_files | wc -l) -eq 2 ]] || fail "refused: a job arrived anyway"
+
+# No print server at all: the save dialog, which is cancelled.
+stop_print_server
+focus_window "$tables_title"
+key alt+p
+focus_window "$save_title"
+key Escape
+await_gone "$save_title"
+
+# The tables screen is still there; back to the front screen and out.
+focus_window "$tables_title"
+key alt+f
+await_gone "$tables_title"
+focus_window "$front_title"
+key alt+x
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+echo "PASS: A4 and Letter pages as computed, the refusal told, the save dialog without a server"
