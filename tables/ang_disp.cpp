@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "model/number_format.h"
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
-#include "tables/number_format.h"
 #include "tables/table_builder.h"
 
 namespace crank {

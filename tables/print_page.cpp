@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "entry/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace crank {
 namespace {

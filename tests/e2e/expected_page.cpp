@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "entry/numeric_text.h"
 #include "entry/validation.h"
 #include "model/crank_slider.h"
-#include "tables/number_format.h"
+#include "model/number_format.h"
+#include "model/numeric_text.h"
 #include "tables/page_content.h"
 #include "tables/print_page.h"
 #include "tables/table_builder.h"
