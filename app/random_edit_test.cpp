@@ -19,7 +19,7 @@
 #include "model/numeric_text.h"
 #include "tables/ang_disp.h"
 #include "tables/table_builder.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 #ifndef CRANK_RANDOM_DEFAULT_STEPS
 #define CRANK_RANDOM_DEFAULT_STEPS 100000

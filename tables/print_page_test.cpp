@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tables/page_test_support.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -14,7 +14,7 @@ constexpr std::array<float, 4> kLayoutAngles{0, 8, 96, 150};
 
 struct Job {
     PageContent page;
-    testing::RecordingPrinter printer{};
+    RecordingPagePrinter printer{};
     RecordingMessageBox messages{};
 
     PrintOutcome print()
@@ -28,7 +28,7 @@ struct Job {
     std::size_t firstRow() const { return 5 + off() + page.NumTables * (4 + off()); }
 };
 
-testing::Printed courier(const std::string& text, float x, float y, float size, int weight = 700)
+Printed courier(const std::string& text, float x, float y, float size, int weight = 700)
 {
     return {.text = text, .x = x, .y = y, .size = size, .weight = weight, .font = "Courier"};
 }
@@ -49,9 +49,8 @@ TEST(PrintPageTest, SixLayouts)
                  p.dispBTexts[1][48]) = std::tuple(9.996f, "10.00", 100.0f, "100.00");
         const bool offset = pinOffset != 0;
         // Title, engine summary (lines 80 twips apart) and headings, all bold.
-        std::vector<testing::Printed> want{
-            courier("Crank Angle/Piston Displacement Values", 3250, 600, 12),
-            courier(" Engine: Test ", 900, 1104, 10)};
+        std::vector<Printed> want{courier("Crank Angle/Piston Displacement Values", 3250, 600, 12),
+                                  courier(" Engine: Test ", 900, 1104, 10)};
         want[0].underline = true;
         for (const std::string& caption :
              {p.strokeCaption, p.rodCaption, p.offsetCaption, offset ? p.bdcCaption : ""})
