@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/engine_test_support.h"
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 #include "tables/table_builder.h"
 
 namespace crank::testing {
@@ -19,12 +19,12 @@ struct PageRequest {
     std::array<float, kMaxTables + 1> initAngle{0, 77, 90, 120}; // degrees, index 1..3
 };
 
-inline PageContent buildPageContent(const PageRequest& q)
+inline DisplayView buildPageContent(const PageRequest& q)
 {
     const Engine e(46.0f, 100.0f, q.offset);
     const EngineSummary s = MakeEngineSummary(
         "Test", "46", "100", FormatNumber(q.offset, NumberPattern::UpToTwo), e.geometry);
-    PageContent page;
+    DisplayView page;
     std::tie(page.NumTables, page.OffsetNonZero, page.engineCaption, page.strokeCaption,
              page.rodCaption, page.offsetCaption, page.bdcCaption) =
         std::tuple(std::int16_t(q.tables), e.geometry.OffsetNonZero, s.engine, s.stroke, s.rod,

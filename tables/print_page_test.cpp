@@ -13,7 +13,7 @@ namespace {
 constexpr std::array<float, 4> kLayoutAngles{0, 8, 96, 150};
 
 struct Job {
-    PageContent page;
+    DisplayView page;
     RecordingPagePrinter printer{};
     RecordingMessageBox messages{};
 
@@ -44,7 +44,7 @@ TEST(PrintPageTest, SixLayouts)
         SCOPED_TRACE(::testing::Message() << tables << " tables, offset " << pinOffset);
         Job job{testing::buildPageContent({pinOffset, tables, kLayoutAngles})};
         // Placed by the stored value: row 5 is stored below 10 but reads "10.00"; row 48 holds 100.
-        PageContent& p = job.page;
+        DisplayView& p = job.page;
         std::tie(p.data.DispBCol[1][5], p.dispBTexts[1][5], p.data.DispBCol[1][48],
                  p.dispBTexts[1][48]) = std::tuple(9.996f, "10.00", 100.0f, "100.00");
         const bool offset = pinOffset != 0;

@@ -134,8 +134,8 @@ private:
 
 class RecordingTablesPrinter final : public TablesPrinter {
 public:
-    void printTables(const PageContent& view) override { printed.push_back(view); }
-    std::vector<PageContent> printed;
+    void printTables(const DisplayView& view) override { printed.push_back(view); }
+    std::vector<DisplayView> printed;
 };
 
 } // namespace crank
