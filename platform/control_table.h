@@ -14,11 +14,11 @@ class QWidget;
 namespace crank {
 
 // Colours of the screens' designs, named once.
-inline constexpr QRgb kNoColour = 0; // keep what the holder gives
-inline constexpr QRgb kRose = qRgb(255, 128, 128);        // data entry and tables screens
-inline constexpr QRgb kFrontRed = qRgb(192, 0, 0);        // front screen
-inline constexpr QRgb kPeach = qRgb(255, 224, 192);       // information screen, help box
-inline constexpr QRgb kCream = qRgb(255, 255, 192);       // value boxes
+inline constexpr QRgb kNoColour = 0;                // keep what the holder gives
+inline constexpr QRgb kRose = qRgb(255, 128, 128);  // data entry and tables screens
+inline constexpr QRgb kFrontRed = qRgb(192, 0, 0);  // front screen
+inline constexpr QRgb kPeach = qRgb(255, 224, 192); // information screen, help box
+inline constexpr QRgb kCream = qRgb(255, 255, 192); // value boxes
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kBlack = qRgb(0, 0, 0);
 inline constexpr QRgb kReturnBlue = qRgb(192, 192, 255);  // "Return to &Front Screen"
@@ -81,15 +81,18 @@ struct ScreenDesign {
 // The widgets made from a control table, found by their design names.
 class Controls {
 public:
-    // Gives `screen` its design, then makes every row's control in table
-    // order and sets the tab order of the rows that have a tab index.
-    Controls(QWidget& screen, const ScreenDesign& design, std::span<const ControlDesign> table);
+    // Gives `screen` its design.
+    Controls(QWidget& screen, const ScreenDesign& design);
+    // Makes every row's control in table order, each above those made before
+    // it, and sets the tab order of the rows that have a tab index.
+    void add(std::span<const ControlDesign> table);
 
     // The control of the row named `name`; the design must have it.
-    template <class T> T* get(const char* name) const { return static_cast<T*>(widget(name)); }
-    QWidget* widget(const char* name) const;
+    template <class T> T* get(const QString& name) const { return static_cast<T*>(widget(name)); }
+    QWidget* widget(const QString& name) const;
 
 private:
+    QWidget& m_screen;
     std::vector<std::pair<QString, QWidget*>> m_made;
 };
 
