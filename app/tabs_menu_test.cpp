@@ -1,7 +1,6 @@
 #include "app/tabs_menu.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,23 +18,6 @@ protected:
     }
     TabsMenu front;
 };
-
-// Drawn from the top, each label's ink lies inside the label.
-TEST_F(TabsMenuTest, EveryLabelShowsWholeBelowTheMenuBar)
-{
-    EXPECT_EQ(front.windowTitle(), "Crank Angle/Piston Displacement Utility");
-    EXPECT_GE(front.centralWidget()->y(), front.menuBar()->height());
-    const QList<QLabel*> labels = front.findChildren<QLabel*>();
-    EXPECT_EQ(labels.size(), 6);
-    for (const QLabel* label : labels) {
-        SCOPED_TRACE(label->objectName().toStdString());
-        const QFontMetrics metrics(label->font());
-        const QRect ink = metrics.tightBoundingRect(label->text());
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width());
-        EXPECT_GE(metrics.ascent() + ink.top(), 0);
-        EXPECT_LE(metrics.ascent() + ink.bottom(), label->height());
-    }
-}
 
 TEST_F(TabsMenuTest, TheLogoIsWhiteLinesOnRed)
 {
