@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
 
+#include "platform/line_shape.h"
 #include "tests/screens_fixture.h"
 
 namespace crank {
@@ -65,6 +66,26 @@ std::string misfits(const QWidget& screen)
     return found;
 }
 
+// Named controls on show that stick out of their holder; the scrolling panel and the ruling
+// lines, which the viewport clips, may.
+std::string outside(const QWidget& screen)
+{
+    std::string found;
+    for (const QWidget* widget : screen.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        const bool clipped =
+            name == QStringLiteral("fdisp_2") || qobject_cast<const LineShape*>(widget);
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || clipped ||
+            !widget->isVisibleTo(&screen)) {
+            continue;
+        }
+        if (!widget->parentWidget()->rect().contains(widget->geometry())) {
+            found += name.toStdString() + " ";
+        }
+    }
+    return found;
+}
+
 using TextFitTest = ScreensTest;
 
 TEST_F(TextFitTest, TheFullestStatesShowEveryTextWhole)
@@ -73,14 +94,17 @@ TEST_F(TextFitTest, TheFullestStatesShowEveryTextWhole)
     child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke"); // the widest texts
     requestTables("3", {"100", "140", "176"});
     EXPECT_EQ(misfits(entry()), "");
+    EXPECT_EQ(outside(entry()), "");
     display();
     ASSERT_NE(tables(), nullptr);
     EXPECT_EQ(misfits(*tables()), "");
+    EXPECT_EQ(outside(*tables()), "");
     returnToEntry(); // zero offset: the shorter header in its narrower label
     type(2, "0");
     requestTables("1", {"100"});
     display();
     EXPECT_EQ(misfits(*tables()), "");
+    EXPECT_EQ(outside(*tables()), "");
 }
 
 } // namespace
