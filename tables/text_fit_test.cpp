@@ -86,25 +86,35 @@ std::string outside(const QWidget& screen)
     return found;
 }
 
-using TextFitTest = ScreensTest;
+// The fullest states: the widest texts, three offset tables, then one table without offset,
+// which has the shorter header in its narrower label.
+class TextFitTest : public ScreensTest {
+protected:
+    template <class Check> void inEveryState(Check check)
+    {
+        enterGeometry("250.00", "500.00", "-12.50");
+        child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke");
+        requestTables("3", {"100", "140", "176"});
+        check(entry());
+        display();
+        ASSERT_NE(tables(), nullptr);
+        check(*tables());
+        returnToEntry();
+        type(2, "0");
+        requestTables("1", {"100"});
+        display();
+        check(*tables());
+    }
+};
 
-TEST_F(TextFitTest, TheFullestStatesShowEveryTextWhole)
+TEST_F(TextFitTest, EveryTextShowsWhole)
 {
-    enterGeometry("250.00", "500.00", "-12.50");
-    child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke"); // the widest texts
-    requestTables("3", {"100", "140", "176"});
-    EXPECT_EQ(misfits(entry()), "");
-    EXPECT_EQ(outside(entry()), "");
-    display();
-    ASSERT_NE(tables(), nullptr);
-    EXPECT_EQ(misfits(*tables()), "");
-    EXPECT_EQ(outside(*tables()), "");
-    returnToEntry(); // zero offset: the shorter header in its narrower label
-    type(2, "0");
-    requestTables("1", {"100"});
-    display();
-    EXPECT_EQ(misfits(*tables()), "");
-    EXPECT_EQ(outside(*tables()), "");
+    inEveryState([](const QWidget& screen) { EXPECT_EQ(misfits(screen), ""); });
+}
+
+TEST_F(TextFitTest, EveryControlLiesInsideItsHolder)
+{
+    inEveryState([](const QWidget& screen) { EXPECT_EQ(outside(screen), ""); });
 }
 
 } // namespace
