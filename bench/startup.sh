@@ -11,10 +11,10 @@
 #
 # Memory: peak resident set, MEMORY_RUNS alternating runs each (default 5, 0
 # skips them). The program displays three offset tables and prints them
-# (bench/display_and_print.sh); the bare window, as the fair floor, asks the
-# print system for a printer, opens the same save dialog and writes a
-# one-page PDF. With no print system reachable, both print to a PDF. Goal:
-# within 1.3x.
+# (bench/display_and_print.sh); the fair floor is the bare window that also
+# asks the print system for a printer, opens the same save dialog and writes a
+# one-page PDF (bare_print). With no print system reachable, both print to a
+# PDF. Goal: within 1.3x.
 set -euo pipefail
 
 here=$(dirname "$(realpath "$0")")
@@ -23,8 +23,9 @@ runs=${RUNS:-15}
 memory_runs=${MEMORY_RUNS:-5}
 program="$build/bin/crank-angle-utility"
 bare="$build/bin/bare_window"
+bare_print="$build/bin/bare_print"
 watch="$build/bin/map_watch"
-for exe in "$program" "$bare" "$watch"; do
+for exe in "$program" "$bare" "$bare_print" "$watch"; do
     [[ -x "$exe" ]] || { echo "missing $exe (build with the dev preset first)" >&2; exit 1; }
 done
 readonly program_title='Crank Angle/Piston Displacement Utility'
@@ -72,26 +73,26 @@ median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : i
 # Alternating runs: the bare window, then the program, COUNT times each, after
 # one warm-up run of each. Prints "<bare median> <program median>" of COLUMN.
 alternate() {
-    local count=$1 column=$2 bare_driver=$3 program_driver=$4 bare_arg=$5
-    run_once "$bare_title" "$bare_driver" "$bare" $bare_arg >/dev/null
+    local count=$1 column=$2 bare=$3 bare_driver=$4 program_driver=$5
+    run_once "$bare_title" "$bare_driver" "$bare" >/dev/null
     run_once "$program_title" "$program_driver" "$program" >/dev/null
     : >"$work/bare"
     : >"$work/program"
     for _ in $(seq "$count"); do
-        run_once "$bare_title" "$bare_driver" "$bare" $bare_arg >>"$work/bare"
+        run_once "$bare_title" "$bare_driver" "$bare" >>"$work/bare"
         run_once "$program_title" "$program_driver" "$program" >>"$work/program"
     done
     echo "$(cut -d' ' -f"$column" "$work/bare" | median) $(cut -d' ' -f"$column" "$work/program" | median)"
 }
 
-read -r bare_us prog_us < <(alternate "$runs" 1 "" "" "")
+read -r bare_us prog_us < <(alternate "$runs" 1 "$bare" "" "")
 printf '%-40s %10s %10s %7s\n' "" "bare" "program" "ratio"
 printf '%-40s %10.1f %10.1f %6.2fx  (goal <= 1.3, %d runs each)\n' "start-up, exec to mapped (ms)" \
     "$(bc -l <<<"$bare_us/1000")" "$(bc -l <<<"$prog_us/1000")" "$(bc -l <<<"$prog_us/$bare_us")" "$runs"
 
 if ((memory_runs > 0)); then
-    read -r bare_kb prog_kb < <(alternate "$memory_runs" 2 "$here/save_pdf.sh" \
-        "$here/display_and_print.sh" --print)
+    read -r bare_kb prog_kb < <(alternate "$memory_runs" 2 "$bare_print" "$here/save_pdf.sh" \
+        "$here/display_and_print.sh")
     printf '%-40s %10.1f %10.1f %6.2fx  (goal <= 1.3, %d runs each)\n' \
         "peak RSS after display and print (MiB)" "$(bc -l <<<"$bare_kb/1024")" \
         "$(bc -l <<<"$prog_kb/1024")" "$(bc -l <<<"$prog_kb/$bare_kb")" "$memory_runs"
