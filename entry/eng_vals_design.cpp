@@ -174,9 +174,9 @@ void EngVals::buildDesign()
         widget->setObjectName(name);
         widget->setGeometry(twipRect(design.left, design.top, design.width, design.height));
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            condenseToFit(*label);
+            condenseToFitWhenShown(*label);
         } else if (widget == m_offSetTxt) {
-            condenseToFit(*m_offSetTxt);
+            condenseToFitWhenShown(*m_offSetTxt);
         }
         if (widget->focusPolicy() != Qt::NoFocus) {
             inTabOrder.push_back(&design);

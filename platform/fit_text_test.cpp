@@ -48,5 +48,29 @@ TEST(FitTextTest, ClosesUpOnlyWhatWouldBeClipped)
     EXPECT_LE(advance(help, longest), help.contentsRect().width() - 2 * margin);
 }
 
+// A label of a hidden screen is closed up when the screen is shown, one on
+// screen at once.
+TEST(FitTextTest, ClosesUpWhenShown)
+{
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    const QString text = "within their manufacturing tolerance limits, the";
+    const int narrow = qFloor(QFontMetricsF(font).horizontalAdvance(text) * 0.96);
+    QWidget screen;
+    QLabel hidden(text, &screen);
+    QLabel shown(text, &screen);
+    for (QLabel* label : {&hidden, &shown}) {
+        label->setFont(font);
+        label->resize(narrow, 17);
+    }
+    condenseToFitWhenShown(hidden);
+    screen.show();
+    condenseToFitWhenShown(shown);
+    for (QLabel* label : {&hidden, &shown}) {
+        EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(text), narrow)
+            << (label == &hidden ? "hidden" : "shown");
+    }
+}
+
 } // namespace
 } // namespace crank
