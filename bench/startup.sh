@@ -53,7 +53,8 @@ done
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 
-# One run with a fresh HOME: prints "<microseconds to mapped> <peak RSS in KiB>".
+# One run with a fresh HOME: prints "<microseconds to mapped> <peak RSS in KiB>
+# <CPU microseconds>".
 #   run_once TITLE DRIVER PROGRAM [ARGS...]     (DRIVER empty: end at the map)
 run_once() {
     local title=$1 driver=$2
@@ -71,9 +72,10 @@ run_once() {
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2)}'; }
 
 # Alternating runs: the bare window, then the program, COUNT times each, after
-# one warm-up run of each. Prints "<bare median> <program median>" of COLUMN.
+# one warm-up run of each. Leaves the runs' lines in $work/bare and
+# $work/program.
 alternate() {
-    local count=$1 column=$2 bare=$3 bare_driver=$4 program_driver=$5
+    local count=$1 bare=$2 bare_driver=$3 program_driver=$4
     run_once "$bare_title" "$bare_driver" "$bare" >/dev/null
     run_once "$program_title" "$program_driver" "$program" >/dev/null
     : >"$work/bare"
@@ -82,18 +84,25 @@ alternate() {
         run_once "$bare_title" "$bare_driver" "$bare" >>"$work/bare"
         run_once "$program_title" "$program_driver" "$program" >>"$work/program"
     done
-    echo "$(cut -d' ' -f"$column" "$work/bare" | median) $(cut -d' ' -f"$column" "$work/program" | median)"
 }
 
-read -r bare_us prog_us < <(alternate "$runs" 1 "$bare" "" "")
+# One line of the table: the medians of COLUMN, scaled by DIVISOR, their ratio
+# and NOTE.
+report() {
+    local what=$1 column=$2 divisor=$3 note=$4 bare_median program_median
+    bare_median=$(cut -d' ' -f"$column" "$work/bare" | median)
+    program_median=$(cut -d' ' -f"$column" "$work/program" | median)
+    printf '%-40s %10.1f %10.1f %6.2fx  %s\n' "$what" \
+        "$(bc -l <<<"$bare_median/$divisor")" "$(bc -l <<<"$program_median/$divisor")" \
+        "$(bc -l <<<"$program_median/$bare_median")" "$note"
+}
+
+alternate "$runs" "$bare" "" ""
 printf '%-40s %10s %10s %7s\n' "" "bare" "program" "ratio"
-printf '%-40s %10.1f %10.1f %6.2fx  (goal <= 1.3, %d runs each)\n' "start-up, exec to mapped (ms)" \
-    "$(bc -l <<<"$bare_us/1000")" "$(bc -l <<<"$prog_us/1000")" "$(bc -l <<<"$prog_us/$bare_us")" "$runs"
+report "start-up, exec to mapped (ms)" 1 1000 "(goal <= 1.3, $runs runs each)"
+report "CPU time to mapped (ms)" 3 1000 "(the same runs)"
 
 if ((memory_runs > 0)); then
-    read -r bare_kb prog_kb < <(alternate "$memory_runs" 2 "$bare_print" "$here/save_pdf.sh" \
-        "$here/display_and_print.sh")
-    printf '%-40s %10.1f %10.1f %6.2fx  (goal <= 1.3, %d runs each)\n' \
-        "peak RSS after display and print (MiB)" "$(bc -l <<<"$bare_kb/1024")" \
-        "$(bc -l <<<"$prog_kb/1024")" "$(bc -l <<<"$prog_kb/$bare_kb")" "$memory_runs"
+    alternate "$memory_runs" "$bare_print" "$here/save_pdf.sh" "$here/display_and_print.sh"
+    report "peak RSS after display and print (MiB)" 2 1024 "(goal <= 1.3, $memory_runs runs each)"
 fi
