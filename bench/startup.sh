@@ -9,6 +9,10 @@
 # RUNS runs each (default 15) after a warm-up run of each, every run with a
 # fresh HOME; medians and their ratio. Goal: within 1.3x.
 #
+# Beside the wall time, the CPU time of the same runs and, where valgrind is
+# installed, the instructions to the map (callgrind), which a busy machine
+# does not disturb.
+#
 # Memory: peak resident set, MEMORY_RUNS alternating runs each (default 5, 0
 # skips them). The program displays three offset tables and prints them
 # (bench/display_and_print.sh); the fair floor is the bare window that also
@@ -101,6 +105,20 @@ alternate "$runs" "$bare" "" ""
 printf '%-40s %10s %10s %7s\n' "" "bare" "program" "ratio"
 report "start-up, exec to mapped (ms)" 1 1000 "(goal <= 1.3, $runs runs each)"
 report "CPU time to mapped (ms)" 3 1000 "(the same runs)"
+
+# Instructions to the map, counted by callgrind: the same on a busy machine as
+# on an idle one, so they decide whether a change helped. One run each.
+instructions() {
+    local out="$work/callgrind.out"
+    run_once "$1" "" valgrind --tool=callgrind --callgrind-out-file="$out" "$2" >/dev/null
+    awk '/^summary:/ {print $2}' "$out"
+    rm -f "$out"
+}
+if command -v valgrind >/dev/null; then
+    instructions "$bare_title" "$bare" >"$work/bare"
+    instructions "$program_title" "$program" >"$work/program"
+    report "instructions to mapped (millions)" 1 1000000 "(callgrind, 1 run each)"
+fi
 
 if ((memory_runs > 0)); then
     alternate "$memory_runs" "$bare_print" "$here/save_pdf.sh" "$here/display_and_print.sh"
