@@ -111,11 +111,9 @@ int main(int argc, char** argv)
     }
     XCloseDisplay(display);
 
-    int driverStatus = 0;
-    if (driver == nullptr) {
-        kill(pid, SIGTERM);
-    } else {
-        driverStatus = std::system(driver);
+    const int driverStatus = driver == nullptr ? 0 : std::system(driver);
+    if (driver == nullptr || driverStatus != 0) {
+        kill(pid, SIGTERM); // a failed driver leaves the program running
     }
     int status = 0;
     rusage usage{};
