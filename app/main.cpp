@@ -1,15 +1,10 @@
 #include <QApplication>
 
 #include "app/navigator.h"
-#include "app/tabs_menu.h"
 #include "model/engine_state.h"
 #include "platform/fonts.h"
 #include "platform/qt_message_box.h"
 #include "tables/qt_tables_printer.h"
-
-#ifdef CRANK_STARTUP_PROBE
-#include "bench/startup_probe.h"
-#endif
 
 int main(int argc, char** argv)
 {
@@ -25,8 +20,5 @@ int main(int argc, char** argv)
     crank::QtTablesPrinter printer(messages);
     crank::Navigator navigator(state, messages, printer);
     navigator.start();
-#ifdef CRANK_STARTUP_PROBE
-    crank::reportWhenMapped(navigator.tabsMenu());
-#endif
     return QApplication::exec();
 }

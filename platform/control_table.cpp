@@ -171,9 +171,9 @@ QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& n
         widget->setFont(FontOf(*row.face));
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !row.wraps) {
-        condenseToFit(*label);
+        condenseToFitWhenShown(*label);
     } else if (auto* help = qobject_cast<QPlainTextEdit*>(widget)) {
-        condenseToFit(*help);
+        condenseToFitWhenShown(*help);
     }
     return widget;
 }

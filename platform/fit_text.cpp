@@ -1,5 +1,6 @@
 #include "platform/fit_text.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,36 @@ QFont condensed(QFont font, const QString& text, qreal available)
         }
     }
     return font;
+}
+
+// Closes up its label or help box once, when it is next shown.
+class CondenseOnShow : public QObject {
+public:
+    explicit CondenseOnShow(QWidget& widget) : QObject(&widget) { widget.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            if (auto* label = qobject_cast<QLabel*>(watched)) {
+                condenseToFit(*label);
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(watched)) {
+                condenseToFit(*box);
+            }
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+template <class Widget> void condenseWhenShown(Widget& widget)
+{
+    if (widget.isVisible()) {
+        condenseToFit(widget);
+    } else {
+        new CondenseOnShow(widget);
+    }
 }
 
 } // namespace
@@ -54,6 +85,16 @@ void condenseToFit(QPlainTextEdit& box)
     }
     const qreal available = box.contentsRect().width() - 2 * box.document()->documentMargin();
     box.setFont(condensed(box.font(), longest, available));
+}
+
+void condenseToFitWhenShown(QLabel& label)
+{
+    condenseWhenShown(label);
+}
+
+void condenseToFitWhenShown(QPlainTextEdit& box)
+{
+    condenseWhenShown(box);
 }
 
 } // namespace crank

@@ -22,4 +22,11 @@ void condenseToFit(QLineEdit& box, const QString& widest);
 // inside the frame and the document margins.
 void condenseToFit(QPlainTextEdit& box);
 
+// The same, for a control of a screen that is made long before it is first
+// shown: measuring loads the text's face and shapes the text, which a hidden
+// control does not need yet. A visible control is closed up at once, a hidden
+// one the next time it is shown, before it is painted.
+void condenseToFitWhenShown(QLabel& label);
+void condenseToFitWhenShown(QPlainTextEdit& box);
+
 } // namespace crank
