@@ -15,6 +15,8 @@ namespace {
 TEST(UserInfoTest, EveryLabelShowsWholeOnThePanel)
 {
     UserInfo info;
+    info.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
     EXPECT_EQ(info.windowTitle(), "Crank Angle/Piston Displacement Utility - User Information");
     const QWidget* panel = info.findChild<QWidget*>("finfo_1");
     const QList<QLabel*> labels = panel->findChildren<QLabel*>();
