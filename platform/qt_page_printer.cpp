@@ -144,6 +144,21 @@ void QtPagePrinter::printLine(const std::string& text)
     m_x = 0.0f;
 }
 
+void QtPagePrinter::drawGraphic(const QRectF& area,
+                                const std::function<void(QPainter&, const QRectF&)>& draw)
+{
+    if (!ensureStarted()) {
+        return;
+    }
+    const QRectF device(QPointF(toDevice(static_cast<float>(area.left())),
+                                toDevice(static_cast<float>(area.top()))),
+                        QPointF(toDevice(static_cast<float>(area.right())),
+                                toDevice(static_cast<float>(area.bottom()))));
+    m_painter->save();
+    draw(*m_painter, device);
+    m_painter->restore();
+}
+
 PrintOutcome QtPagePrinter::failure() const
 {
     if (!m_pdfPath.isEmpty()) {

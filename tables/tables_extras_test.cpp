@@ -82,8 +82,9 @@ TEST_F(TablesExtrasTest, CtrlFCtrlCRightClickAndLeavingClosesTheFinder)
     }
     menu->close();
     entries.removeAll(QString());
-    EXPECT_EQ(entries, (QStringList{"Copy", "Find Crank Angle...", "Copy Tables",
-                                    "Save Tables as CSV...", "Save Page as PDF..."}));
+    EXPECT_EQ(entries,
+              (QStringList{"Copy", "Find Crank Angle...", "Copy Tables", "Save Tables as CSV...",
+                           "Save Page as PDF...", "Port Timing..."}));
     QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
     EXPECT_TRUE(extras->findDialog() == nullptr || !extras->findDialog()->isVisible());
