@@ -1,5 +1,6 @@
 #include "tables/port_timing_diagram.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -57,10 +58,12 @@ QString angle(float degrees)
 void PaintTimingDiagram(QPainter& painter, const QRectF& area, const TimingDiagramData& data)
 {
     const double u = std::min(area.width() / kWidthUnits, area.height() / kHeightUnits);
-    const QPointF centre(area.left() + area.width() / 2, area.top() + (kTop + kRadius + 4) * u);
+    const QPointF centre(area.left() + kWidthUnits * u / 2, area.top() + (kTop + kRadius + 4) * u);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
+    // The user interface's own face, also on the page, whose painter comes
+    // with the rows' fixed-pitch font.
+    QFont font = QGuiApplication::font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(3.4 * u))));
     painter.setFont(font);
     const auto label = [&](const QPointF& middle, const QString& text) {
@@ -128,11 +131,11 @@ void PaintTimingDiagram(QPainter& painter, const QRectF& area, const TimingDiagr
                          QPointF(area.left() + 14 * u, legendY));
         painter.setPen(Qt::black);
         const QString text =
-            QStringLiteral("%1 %2: opens %3 %4, closes %5 %6, %7 degrees")
+            QStringLiteral("%1 %2: %3 %4 to %5 %6, %7 deg")
                 .arg(number, port.name, angle(port.opens), crown ? "ATDC" : "BTDC",
                      angle(port.closes), crown ? "BTDC" : "ATDC", angle(port.duration));
         painter.drawText(QRectF(area.left() + 16 * u, legendY - 2.5 * u, 84 * u, 5 * u),
-                         Qt::AlignLeft | Qt::AlignVCenter, text);
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         legendY += 5.5 * u;
     }
     painter.restore();

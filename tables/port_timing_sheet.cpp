@@ -142,6 +142,7 @@ QLayout* PortTimingSheet::buildRows()
         row.name->setObjectName(QStringLiteral("portNameTxt_%1").arg(n));
         row.name->setMaxLength(kNameMaxChars);
         row.name->setPlaceholderText(portName(i));
+        row.name->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Transfer AB ")));
         row.kind = new QComboBox(this);
         row.kind->setObjectName(QStringLiteral("portKindBox_%1").arg(n));
         row.kind->addItems({QStringLiteral("crown"), QStringLiteral("skirt")});
