@@ -12,8 +12,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "entry/numeric_text.h"
 #include "model/engine_state.h"
+#include "model/numeric_text.h"
 #include "platform/print_targets.h"
 #include "tables/port_timing_diagram.h"
 

@@ -1,15 +1,23 @@
 // The port timing sheet opened on the tables screen after a real display.
 #include "tables/port_timing_sheet.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
+#include <gtest/gtest.h>
 
-#include "entry/eng_vals_fixture.h"
 #include "platform/pdf_words_test_support.h"
 #include "platform/print_targets.h"
+#include "tables/ang_disp.h"
+#include "tables/display_view.h"
 #include "tables/tables_extras.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -19,14 +27,17 @@ struct ScriptedChooser final : SaveFileChooser {
     QString chooseSavePath(const QString&) override { return answer; }
 };
 
-class PortTimingSheetTest : public EngValsTest {
+// One table of a 46 mm stroke, 100 mm rod engine without offset, as displayed.
+class PortTimingSheetTest : public ::testing::Test {
 protected:
     PortTimingSheetTest()
     {
-        enterGeometry("46", "100", "0");
-        requestTables("1", {"0"});
-        display();
+        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = 0};
+        state.tables.NumTables = 1;
+        state.tables.InitAngle = {0, 0, 0, 0};
+        tables->showView(ComputeDisplay(state, {"Kart", "46", "100", "0"}));
         extras = new TablesExtras(*tables, state, messages, chooser, chooser); // owned
+        tables->show();
         tables->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
         QTest::keyClick(tables.get(), Qt::Key_T, Qt::ControlModifier);
@@ -49,6 +60,10 @@ protected:
         return in<QLabel>(QStringLiteral("%1_%2").arg(name).arg(row))->text();
     }
 
+    EngineState state;
+    RecordingMessageBox messages;
+    RecordingTablesPrinter printer;
+    std::unique_ptr<Ang_Disp> tables = std::make_unique<Ang_Disp>(printer);
     QTemporaryDir dir;
     ScriptedChooser chooser;
     TablesExtras* extras = nullptr;

@@ -148,15 +148,15 @@ void TablesExtras::findCrankAngle()
 
 void TablesExtras::portTiming()
 {
-    // The summary as the screen shows it; BDC only where it moves off 180.
-    const PageContent shown = m_screen.pageContent();
-    std::vector<std::string> summary = {shown.engineCaption, shown.strokeCaption, shown.rodCaption,
-                                        shown.offsetCaption};
-    if (m_state.geometry.OffsetNonZero) {
-        summary.push_back(shown.bdcCaption);
-    }
-    for (std::string& line : summary) {
-        line = QString::fromStdString(line).trimmed().toStdString();
+    // The summary as the screen shows it (BDC only with an offset).
+    const DisplayView& shown = m_screen.view();
+    std::vector<std::string> summary;
+    for (const std::string& caption : {shown.engineCaption, shown.strokeCaption, shown.rodCaption,
+                                       shown.offsetCaption, shown.bdcCaption}) {
+        const QString line = QString::fromStdString(caption).trimmed();
+        if (!line.isEmpty()) {
+            summary.push_back(line.toStdString());
+        }
     }
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display, timed afresh for its engine.
@@ -171,7 +171,7 @@ void TablesExtras::portTiming()
 
 void TablesExtras::copyTables()
 {
-    const std::string text = TablesAsTsv(m_screen.pageContent());
+    const std::string text = TablesAsTsv(m_screen.view());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -186,7 +186,7 @@ void TablesExtras::saveTablesAsCsv()
     if (path.isEmpty()) {
         return;
     }
-    const std::string csv = TablesAsCsv(m_screen.pageContent());
+    const std::string csv = TablesAsCsv(m_screen.view());
     // Written whole or not at all: an existing file survives a failed save.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
@@ -202,7 +202,7 @@ void TablesExtras::saveTablesAsCsv()
 
 void TablesExtras::savePageAsPdf()
 {
-    SavePageAsPdf(m_screen.pageContent(), m_pdfChooser, m_messages);
+    SavePageAsPdf(m_screen.view(), m_pdfChooser, m_messages);
 }
 
 } // namespace crank
