@@ -241,7 +241,8 @@ PortKind PortTimingSheet::kindOf(const PortRow& row) const
 QString PortTimingSheet::portName(int index) const
 {
     const QLineEdit* name = m_rows[static_cast<std::size_t>(index)].name;
-    const QString typed = name != nullptr ? name->text().trimmed() : QString();
+    // A pasted tab would split the copied row.
+    const QString typed = name != nullptr ? name->text().replace('\t', ' ').trimmed() : QString();
     return typed.isEmpty() ? QStringLiteral("Port %1").arg(index + 1) : typed;
 }
 

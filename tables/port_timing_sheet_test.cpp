@@ -27,6 +27,10 @@ struct ScriptedChooser final : SaveFileChooser {
     QString chooseSavePath(const QString&) override { return answer; }
 };
 
+struct NoPrinter final : PrinterSource {
+    QPrinterInfo defaultPrinter() const override { return {}; }
+};
+
 // One table of a 46 mm stroke, 100 mm rod engine without offset, as displayed.
 class PortTimingSheetTest : public ::testing::Test {
 protected:
@@ -137,6 +141,13 @@ TEST_F(PortTimingSheetTest, CopyAndPdfCarryTheRowsAsShown)
                                  "Inlet skirt 50.00 Beyond the stroke", "Stroke (mm): 46"}) {
         EXPECT_NE(words.find(expected), std::string::npos) << expected << " in " << words;
     }
+
+    // With no printer installed, "Print..." offers the same save.
+    NoPrinter none;
+    sheet->setPrinterSource(none);
+    chooser.answer = dir.filePath(QStringLiteral("printed.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("printCom")), Qt::LeftButton);
+    EXPECT_EQ(testing::readPdfWords(chooser.answer).pages, 1);
 
     chooser.answer = dir.filePath(QStringLiteral("missing/ports.pdf"));
     QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
