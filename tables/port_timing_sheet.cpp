@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/engine_state.h"
 #include "model/numeric_text.h"
