@@ -167,7 +167,8 @@ TEST(PortTimingTest, UnreachableTargetsAndStrayHeightsAreExplained)
     EXPECT_EQ(timed(2, 0, LengthUnit::Inch),
               "Beyond the stroke: the drop is 2.000 in, the stroke 1.811 in.");
     EXPECT_EQ(timed(0.3f, 0.5f, kMm), "Above the crown at TDC: the drop is -0.20 mm.");
-    EXPECT_EQ(timed(46.5f, 0.5f, kMm), "");
+    EXPECT_EQ(timed(46.5f, 0.5f, kMm), ""); // the edge at BDC
+    EXPECT_EQ(timed(0.5f, 0.5f, kMm), "");  // and at TDC
 
     const auto target = [&](PortKind kind, TimingTarget what, float degrees, float deck) {
         return FindPortHeight(engine.geometry, engine.model, kind, what, degrees, deck, kMm)
@@ -177,11 +178,17 @@ TEST(PortTimingTest, UnreachableTargetsAndStrayHeightsAreExplained)
         "No height gives that: a crown-opened port is open from 0.0 to 360.0 degrees.";
     EXPECT_EQ(target(kCrown, TimingTarget::Duration, 360.5f, 0), crownDuration);
     EXPECT_EQ(target(kCrown, TimingTarget::Duration, -1, 0), crownDuration);
+    EXPECT_EQ(target(kCrown, TimingTarget::Duration, 0, 0), "");
     // The crown 25.681 mm proud: no edge can open before 90 degrees.
     EXPECT_EQ(target(kCrown, TimingTarget::Opening, 60, -25.681f),
               "No height gives that: a crown-opened port opens from 90.0 to 180.0 degrees ATDC.");
     EXPECT_EQ(target(kSkirt, TimingTarget::Opening, 181, 0),
               "No height gives that: a skirt-opened port opens from 0.0 to 180.0 degrees BTDC.");
+
+    // BDC of the worked example: 180.14 degrees with +0.5 mm, later on the way down.
+    EXPECT_EQ(AsymmetryNote(Engine(46, 100, 0.5f).geometry),
+              "Pin offset +0.50 mm: the piston passes each edge later ATDC than BTDC, so opening "
+              "and closing differ (BDC at 180.14 degrees ATDC).");
 
     const EngineState none;
     EXPECT_EQ(TimePort(none.geometry, none.model, kCrown, 10, 0, kMm).message,
