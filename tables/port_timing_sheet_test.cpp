@@ -81,13 +81,13 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndKeepsABadHeightToItsRow)
     // Drop at 90 degrees with no offset: 123 - sqrt(100^2 - 23^2) = 25.681 mm.
     typeInto(QStringLiteral("portHeightTxt_1"), "25.681");
     typeInto(QStringLiteral("portHeightTxt_2"), "50");
-    typeInto(QStringLiteral("portHeightTxt_3"), "2a");
+    typeInto(QStringLiteral("portHeightTxt_3"), "-3"); // no minus: the box empties, then 3
     EXPECT_EQ(shown("opensLab", 1), "90.0 ATDC");
     EXPECT_EQ(shown("closesLab", 1), "90.0 BTDC");
     EXPECT_EQ(shown("durationLab", 1), "180.0");
     EXPECT_EQ(shown("portMessageLab", 2),
               "Beyond the stroke: the drop is 50.00 mm, the stroke 46.00 mm.");
-    EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_3"))->text(), "");
+    EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_3"))->text(), "3");
     EXPECT_EQ(shown("portMessageLab", 3), "");
 
     // In inches the typed heights are converted, and restored as typed on the way back.
