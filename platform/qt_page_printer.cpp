@@ -133,6 +133,21 @@ void QtPagePrinter::setFontStrikethrough(bool on)
 // Text is Unicode throughout; the Western character set needs no choice.
 void QtPagePrinter::setFontCharset(int) {}
 
+void QtPagePrinter::drawGraphic(const QRectF& area,
+                                const std::function<void(QPainter&, const QRectF&)>& draw)
+{
+    if (!ensureStarted()) {
+        return;
+    }
+    const QRectF device(QPointF(toDevice(static_cast<float>(area.left())),
+                                toDevice(static_cast<float>(area.top()))),
+                        QPointF(toDevice(static_cast<float>(area.right())),
+                                toDevice(static_cast<float>(area.bottom()))));
+    m_painter->save();
+    draw(*m_painter, device);
+    m_painter->restore();
+}
+
 int QtPagePrinter::pageHeight() const
 {
     // Millimetres keep A4 exact (297 mm = 16838 twips); points are rounded.

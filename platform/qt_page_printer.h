@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/page_printer.h"
@@ -49,6 +51,11 @@ public:
     int pageHeight() const override;
     void printLine(const std::string& text) override;
     PrintOutcome endDoc() override;
+
+    // Lets draw paint a picture on the page inside area (twips, measured as
+    // the text positions are); draw gets the painter and the area in device
+    // units. Nothing is drawn when the document cannot begin.
+    void drawGraphic(const QRectF& area, const std::function<void(QPainter&, const QRectF&)>& draw);
 
     // The font as it would print now, resolved for the printer's resolution.
     QFont deviceFont() const;

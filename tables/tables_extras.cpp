@@ -13,6 +13,7 @@
 #include "platform/print_targets.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
+#include "tables/port_timing_sheet.h"
 #include "tables/qt_tables_printer.h"
 #include "tables/table_export.h"
 
@@ -52,6 +53,11 @@ void TablesExtras::install()
         m_screen.addAction(action);
         m_commands[i] = action;
     }
+    m_portTiming = new QAction(QString::fromLatin1(kPortTimingCaption), this);
+    m_portTiming->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_portTiming->setShortcutContext(Qt::WindowShortcut);
+    connect(m_portTiming, &QAction::triggered, this, &TablesExtras::portTiming);
+    m_screen.addAction(m_portTiming);
 
     m_screen.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_screen, &QWidget::customContextMenuRequested, this,
@@ -69,7 +75,9 @@ void TablesExtras::install()
 
 QList<QAction*> TablesExtras::commands() const
 {
-    return {m_commands.begin(), m_commands.end()};
+    QList<QAction*> all(m_commands.begin(), m_commands.end());
+    all.push_back(m_portTiming);
+    return all;
 }
 
 FindAngleDialog* TablesExtras::findDialog() const
@@ -77,12 +85,22 @@ FindAngleDialog* TablesExtras::findDialog() const
     return m_find;
 }
 
+PortTimingSheet* TablesExtras::portTimingSheet() const
+{
+    return m_portSheet;
+}
+
 bool TablesExtras::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &m_screen) {
         // Hidden by a command, not minimised.
-        if (event->type() == QEvent::Hide && !event->spontaneous() && m_find) {
-            m_find->close();
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            if (m_find) {
+                m_find->close();
+            }
+            if (m_portSheet) {
+                m_portSheet->close();
+            }
         }
         return false;
     }
@@ -126,6 +144,29 @@ void TablesExtras::findCrankAngle()
     m_find->show();
     m_find->raise();
     m_find->activateWindow();
+}
+
+void TablesExtras::portTiming()
+{
+    // The summary as the screen shows it (BDC only with an offset).
+    const DisplayView& shown = m_screen.view();
+    std::vector<std::string> summary;
+    for (const std::string& caption : {shown.engineCaption, shown.strokeCaption, shown.rodCaption,
+                                       shown.offsetCaption, shown.bdcCaption}) {
+        const QString line = QString::fromStdString(caption).trimmed();
+        if (!line.isEmpty()) {
+            summary.push_back(line.toStdString());
+        }
+    }
+    // Closed, not deleted, when the screen is left: the typed ports wait for
+    // the next display, timed afresh for its engine.
+    if (!m_portSheet) {
+        m_portSheet = new PortTimingSheet(m_state, m_messages, m_pdfChooser, &m_screen);
+    }
+    m_portSheet->setEngineSummary(summary);
+    m_portSheet->show();
+    m_portSheet->raise();
+    m_portSheet->activateWindow();
 }
 
 void TablesExtras::copyTables()

@@ -1,0 +1,159 @@
+// The port timing sheet opened on the tables screen after a real display.
+#include "tables/port_timing_sheet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "platform/pdf_words_test_support.h"
+#include "platform/print_targets.h"
+#include "tables/ang_disp.h"
+#include "tables/display_view.h"
+#include "tables/tables_extras.h"
+#include "tests/test_doubles.h"
+
+namespace crank {
+namespace {
+
+struct ScriptedChooser final : SaveFileChooser {
+    QString answer;
+    QString chooseSavePath(const QString&) override { return answer; }
+};
+
+struct NoPrinter final : PrinterSource {
+    QPrinterInfo defaultPrinter() const override { return {}; }
+};
+
+// One table of a 46 mm stroke, 100 mm rod engine without offset, as displayed.
+class PortTimingSheetTest : public ::testing::Test {
+protected:
+    PortTimingSheetTest()
+    {
+        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = 0};
+        state.tables.NumTables = 1;
+        state.tables.InitAngle = {0, 0, 0, 0};
+        tables->showView(ComputeDisplay(state, {"Kart", "46", "100", "0"}));
+        extras = new TablesExtras(*tables, state, messages, chooser, chooser); // owned
+        tables->show();
+        tables->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
+        QTest::keyClick(tables.get(), Qt::Key_T, Qt::ControlModifier);
+        sheet = extras->portTimingSheet();
+    }
+    template <class T> T* in(const QString& name) const
+    {
+        T* found = sheet->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void typeInto(const QString& name, const char* keys)
+    {
+        auto* box = in<QLineEdit>(name);
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(keys));
+    }
+    QString shown(const QString& name, int row) const
+    {
+        return in<QLabel>(QStringLiteral("%1_%2").arg(name).arg(row))->text();
+    }
+
+    EngineState state;
+    RecordingMessageBox messages;
+    RecordingTablesPrinter printer;
+    std::unique_ptr<Ang_Disp> tables = std::make_unique<Ang_Disp>(printer);
+    QTemporaryDir dir;
+    ScriptedChooser chooser;
+    TablesExtras* extras = nullptr;
+    PortTimingSheet* sheet = nullptr;
+};
+
+TEST_F(PortTimingSheetTest, TimesTypedPortsAndKeepsABadHeightToItsRow)
+{
+    ASSERT_TRUE(sheet != nullptr && sheet->isVisible());
+    typeInto(QStringLiteral("portNameTxt_1"), "Exhaust");
+    // Drop at 90 degrees with no offset: 123 - sqrt(100^2 - 23^2) = 25.681 mm.
+    typeInto(QStringLiteral("portHeightTxt_1"), "25.681");
+    typeInto(QStringLiteral("portHeightTxt_2"), "50");
+    typeInto(QStringLiteral("portHeightTxt_3"), "-3"); // no minus: the box empties, then 3
+    EXPECT_EQ(shown("opensLab", 1), "90.0 ATDC");
+    EXPECT_EQ(shown("closesLab", 1), "90.0 BTDC");
+    EXPECT_EQ(shown("durationLab", 1), "180.0");
+    EXPECT_EQ(shown("portMessageLab", 2),
+              "Beyond the stroke: the drop is 50.00 mm, the stroke 46.00 mm.");
+    EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_3"))->text(), "3");
+    EXPECT_EQ(shown("portMessageLab", 3), "");
+
+    // In inches the typed heights are converted, and restored as typed on the way back.
+    in<QComboBox>(QStringLiteral("unitBox"))->setCurrentIndex(1);
+    EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_1"))->text(), "1.0111");
+    EXPECT_EQ(shown("durationLab", 1), "180.0");
+    in<QComboBox>(QStringLiteral("unitBox"))->setCurrentIndex(0);
+    EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_1"))->text(), "25.681");
+
+    in<QComboBox>(QStringLiteral("targetKindBox"))->setCurrentIndex(1); // duration
+    typeInto(QStringLiteral("targetTxt"), "180");
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("findHeightCom")), Qt::LeftButton);
+    EXPECT_EQ(in<QLabel>(QStringLiteral("targetLab"))->text(),
+              "Exhaust needs a height of 25.68 mm.");
+
+    QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+TEST_F(PortTimingSheetTest, CopyAndPdfCarryTheRowsAsShown)
+{
+    typeInto(QStringLiteral("portNameTxt_1"), "Exhaust");
+    typeInto(QStringLiteral("portHeightTxt_1"), "25.681");
+    typeInto(QStringLiteral("portNameTxt_2"), "Inlet");
+    in<QComboBox>(QStringLiteral("portKindBox_2"))->setCurrentIndex(1); // skirt
+    typeInto(QStringLiteral("portHeightTxt_2"), "50");
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("copyCom")), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "Port\tOpened by\tHeight (mm)\tOpens (deg)\tCloses (deg)\tDuration (deg)\n"
+              "Exhaust\tcrown\t25.68\t90.0 ATDC\t90.0 BTDC\t180.0\n"
+              "Inlet\tskirt\t50.00\tBeyond the stroke: the drop is 50.00 mm, the stroke 46.00 "
+              "mm.\n");
+
+    chooser.answer = dir.filePath(QStringLiteral("ports.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.empty());
+    const testing::PdfText pdf = testing::readPdfWords(chooser.answer);
+    ASSERT_TRUE(pdf.read);
+    EXPECT_EQ(pdf.pages, 1);
+    // The words line by line, left to right.
+    std::vector<testing::PdfWord> sorted = pdf.words;
+    std::ranges::sort(sorted, [](const auto& a, const auto& b) {
+        return std::lround(a.top) != std::lround(b.top) ? a.top < b.top : a.left < b.left;
+    });
+    std::string words;
+    for (const testing::PdfWord& word : sorted) {
+        words += word.text + " ";
+    }
+    for (const char* expected : {"Exhaust crown 25.68 90.0 ATDC 90.0 BTDC 180.0",
+                                 "Inlet skirt 50.00 Beyond the stroke", "Stroke (mm): 46"}) {
+        EXPECT_NE(words.find(expected), std::string::npos) << expected << " in " << words;
+    }
+
+    // With no printer installed, "Print..." offers the same save.
+    NoPrinter none;
+    sheet->setPrinterSource(none);
+    chooser.answer = dir.filePath(QStringLiteral("printed.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("printCom")), Qt::LeftButton);
+    EXPECT_EQ(testing::readPdfWords(chooser.answer).pages, 1);
+
+    chooser.answer = dir.filePath(QStringLiteral("missing/ports.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Page Not Printed");
+}
+
+} // namespace
+} // namespace crank
