@@ -1,6 +1,11 @@
 #include "tables/qt_tables_printer.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "platform/qt_page_printer.h"
+#include "platform/save_location.h"
+#include "tables/file_name.h"
 #include "tables/print_page.h"
 
 namespace crank {
@@ -33,9 +38,10 @@ void printOn(QtPagePrinter& page, const PageContent& content, MessageBox& messag
 
 } // namespace
 
-QString QtTablesPrinter::suggestedPdfPath()
+QString SuggestedPathFor(const PageContent& content, const char* extension)
 {
-    return SuggestedSavePath(QStringLiteral("crank-angle-tables.pdf"));
+    const std::string name = SuggestedFileName(EngineNameOf(content.engineCaption), extension);
+    return SuggestedSavePath(QString::fromStdString(name));
 }
 
 void QtTablesPrinter::printTables(const PageContent& content)
@@ -51,12 +57,30 @@ void QtTablesPrinter::printTables(const PageContent& content)
 
 void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages)
 {
-    const QString path = chooser.chooseSavePath(QtTablesPrinter::suggestedPdfPath());
+    const QString path = chooser.chooseSavePath(SuggestedPathFor(content, "pdf"));
     if (path.isEmpty()) {
         return;
     }
-    QtPagePrinter page(path);
-    printOn(page, content, messages);
+    RememberSaveFolder(path);
+    // The page is drawn into a scratch file first and then saved whole, so
+    // that the reason for a failure comes from the system and a failure
+    // leaves no partial file where the user wanted the page.
+    QTemporaryDir scratch;
+    const QString draft = scratch.filePath(QStringLiteral("page.pdf"));
+    PrintOutcome outcome{false, "The page could not be drawn."};
+    if (scratch.isValid()) {
+        QtPagePrinter page(draft);
+        SetPrinterFont(page);
+        outcome = PrintTablesPage(content, page, messages);
+    }
+    QFile drawn(draft);
+    QString reason = QString::fromStdString(outcome.reason);
+    if (outcome.ok && drawn.open(QIODevice::ReadOnly)) {
+        reason = WriteWholeFile(path, drawn.readAll());
+    }
+    if (!reason.isEmpty()) {
+        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
+    }
 }
 
 } // namespace crank

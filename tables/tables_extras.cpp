@@ -7,10 +7,10 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSaveFile>
 
 #include "platform/message_box.h"
 #include "platform/print_targets.h"
+#include "platform/save_location.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
 #include "tables/qt_tables_printer.h"
@@ -134,28 +134,20 @@ void TablesExtras::copyTables()
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-QString TablesExtras::suggestedCsvPath()
-{
-    return SuggestedSavePath(QStringLiteral("crank-angle-tables.csv"));
-}
-
 void TablesExtras::saveTablesAsCsv()
 {
-    const QString path = m_csvChooser.chooseSavePath(suggestedCsvPath());
+    const PageContent content = m_screen.pageContent();
+    const QString path = m_csvChooser.chooseSavePath(SuggestedPathFor(content, "csv"));
     if (path.isEmpty()) {
         return;
     }
-    const std::string csv = TablesAsCsv(m_screen.pageContent());
-    // Written whole or not at all: an existing file survives a failed save.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                             static_cast<qint64>(csv.size()) &&
-                         file.commit();
-    if (!written) {
-        m_messages.show("The tables could not be written to the file:\r\n" + path.toStdString() +
-                            "\r\nPlease choose a folder where you may save files.\r\n",
-                        kSaveFailedTitle);
+    RememberSaveFolder(path);
+    const CsvDialect dialect = m_csvChooser.chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
+                                                              : CsvDialect::CommaDecimalPoint;
+    const std::string csv = TablesAsCsv(content, dialect);
+    const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
+    if (!reason.isEmpty()) {
+        m_messages.show(SaveFailedPrompt("The tables", path, reason), kSaveFailedTitle);
     }
 }
 

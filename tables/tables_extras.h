@@ -67,9 +67,6 @@ public:
     // shown; it belongs to source.
     QMenu* makeContextMenu(QWidget* source);
 
-    // "crank-angle-tables.csv" in the user's documents folder.
-    static QString suggestedCsvPath();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -19,7 +19,14 @@ namespace {
 
 struct ScriptedChooser final : SaveFileChooser {
     QString answer; // empty: the user cancels
-    QString chooseSavePath(const QString&) override { return answer; }
+    int type = 0;
+    QString suggested;
+    QString chooseSavePath(const QString& path) override
+    {
+        suggested = path;
+        return answer;
+    }
+    int chosenType() const override { return type; }
 };
 
 class TablesExtrasTest : public EngValsTest {
@@ -96,6 +103,14 @@ TEST_F(TablesExtrasTest, SaveAsCsvAndPdfWriteWhatIsShownOrNameTheFailedFile)
     QFile written(csvChooser.answer);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     expectScreenIn(testing::parseCsv(written.readAll().toStdString()));
+    written.close();
+    EXPECT_TRUE(csvChooser.suggested.endsWith(QStringLiteral("/Kart, twin crank angles.csv")));
+    csvChooser.type = 1; // semicolons and decimal commas
+    extras->commands()[2]->trigger();
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const testing::Rows semicolons = testing::parseCsv(written.readAll().toStdString(), ';');
+    EXPECT_EQ(semicolons.at(0), (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
+    EXPECT_EQ(semicolons.at(4).at(1), "179,86");
     csvChooser.answer.clear(); // cancelled: nothing said
     extras->commands()[2]->trigger();
     csvChooser.answer = dir.filePath(QStringLiteral("missing/tables.csv"));
@@ -103,6 +118,7 @@ TEST_F(TablesExtrasTest, SaveAsCsvAndPdfWriteWhatIsShownOrNameTheFailedFile)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
     EXPECT_NE(messages.shown[0].prompt.find("missing/tables.csv"), std::string::npos);
+    EXPECT_NE(messages.shown[0].prompt.find("The folder does not exist."), std::string::npos);
     pdfChooser.answer = dir.filePath(QStringLiteral("page.pdf")); // a printer is there
     extras->commands()[3]->trigger();
     EXPECT_TRUE(printer.printed.empty());
