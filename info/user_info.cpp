@@ -9,6 +9,7 @@
 #include "info/user_info_text.h"
 #include "platform/command_button.h"
 #include "platform/fit_text.h"
+#include "platform/scroll_forwarding.h"
 #include "platform/twip_geometry.h"
 #include "platform/twips_qt.h"
 
@@ -102,6 +103,7 @@ UserInfo::UserInfo(QWidget* parent) : QWidget(parent)
     // Dragging the thumb changes the value only on release.
     m_vScroll1->setTracking(false);
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &UserInfo::VScroll1_Change);
+    ForwardScrolling(*m_picture1, *m_finfo1, *m_vScroll1);
 
     setTabOrder(m_command1, m_vScroll1);
     m_command1->setFocus();

@@ -45,8 +45,8 @@ QString SuggestedSavePath(const QString& fileName)
 QString WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (written) {
         return {};
     }

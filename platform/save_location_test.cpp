@@ -1,5 +1,5 @@
-#include "platform/save_location.h"
 #include "platform/print_targets.h"
+#include "platform/save_location.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +44,8 @@ TEST_F(SaveLocationTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
     EXPECT_EQ(WriteWholeFile(home.filePath(QStringLiteral("none/tables.csv")), "new"),
               QStringLiteral("The folder does not exist."));
     // A folder where the file should be: the words of the file system layer.
-    EXPECT_EQ(WriteWholeFile(home.path(), "new"), QStringLiteral("Filename refers to a directory."));
+    EXPECT_EQ(WriteWholeFile(home.path(), "new"),
+              QStringLiteral("Filename refers to a directory."));
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "old");

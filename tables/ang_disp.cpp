@@ -8,6 +8,7 @@
 
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
+#include "platform/scroll_forwarding.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
 #include "tables/number_format.h"
@@ -55,6 +56,7 @@ Ang_Disp::Ang_Disp(EngineState& state, TablesPrinter& printer, QWidget* parent)
         connect(m_com[i], &QPushButton::clicked, this, [this, i] { AngDispCom_Click(i); });
     }
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &Ang_Disp::VScroll1_Change);
+    ForwardScrolling(*m_picture1, *m_panel, *m_vScroll1);
 }
 
 void Ang_Disp::SetColumnHeaders()

@@ -6,8 +6,8 @@ namespace {
 bool refused(char ch)
 {
     const auto code = static_cast<unsigned char>(ch);
-    return code < 0x20 || code == 0x7f || std::string_view("/\\:*?\"<>|").find(ch) !=
-                                              std::string_view::npos;
+    return code < 0x20 || code == 0x7f ||
+           std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
 }
 
 std::string_view trimmed(std::string_view text, std::string_view strip)
