@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QWheelEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -53,8 +53,8 @@ private:
     // lines in values; a touchpad's smaller steps add up to whole values.
     void turn(int eighths)
     {
-        const qreal values = qreal(QApplication::wheelScrollLines()) * eighths / 120 *
-                             m_bar.singleStep();
+        const qreal values =
+            qreal(QApplication::wheelScrollLines()) * eighths / 120 * m_bar.singleStep();
         if (values * m_pending < 0) {
             m_pending = 0; // turned back
         }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "platform/cell_selection.h"
 #include "platform/message_box.h"
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
@@ -38,7 +39,8 @@ TablesExtras::~TablesExtras() = default;
 
 void TablesExtras::install()
 {
-    const QKeySequence keys[4] = {QKeySequence::Find, QKeySequence::Copy, {}, {}};
+    const QKeySequence keys[4] = {QKeySequence::Find, QKeySequence::Copy, QKeySequence::Save,
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     void (TablesExtras::*const run[4])() = {
         &TablesExtras::findCrankAngle, &TablesExtras::copyTables, &TablesExtras::saveTablesAsCsv,
         &TablesExtras::savePageAsPdf};
@@ -65,6 +67,28 @@ void TablesExtras::install()
         cell->installEventFilter(this);
     }
     m_screen.installEventFilter(this);
+    SelectWholeValues(m_screen);
+
+    // Nothing on the fixed design names these commands; the tables and the
+    // print button tell of them when the mouse rests there.
+    const QString tip = extrasTip();
+    for (const char* name : {"Picture1", "AngDispCom_2"}) {
+        if (auto* widget = m_screen.findChild<QWidget*>(QString::fromLatin1(name))) {
+            widget->setToolTip(tip);
+        }
+    }
+}
+
+QString TablesExtras::extrasTip() const
+{
+    QString tip = QStringLiteral("Right-click for more:");
+    for (const QAction* action : m_commands) {
+        tip += QStringLiteral("\n%1  %2")
+                   .arg(action->text(), action->shortcut().toString(QKeySequence::NativeText));
+    }
+    return tip + QStringLiteral("\nWith a value highlighted (double-click a cell), %1 copies just "
+                                "that.\nThe wheel and Page Up/Down scroll the tables.")
+                     .arg(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
 }
 
 QList<QAction*> TablesExtras::commands() const
@@ -101,12 +125,25 @@ QMenu* TablesExtras::makeContextMenu(QWidget* source)
 {
     auto* menu = new QMenu(source);
     auto* cell = qobject_cast<QLineEdit*>(source);
-    if (cell != nullptr && cell->hasSelectedText()) {
-        QAction* copy = menu->addAction(QStringLiteral("Copy"));
-        connect(copy, &QAction::triggered, cell, &QLineEdit::copy);
-        menu->addSeparator();
+    if (cell == nullptr || !cell->hasSelectedText()) {
+        menu->addActions(commands());
+        return menu;
     }
-    menu->addActions(commands());
+    // Ctrl+C copies what is highlighted, so the menu shows it there and not
+    // with Copy Tables. The shortcut is for the menu alone, shown only.
+    QAction* copy = menu->addAction(QStringLiteral("Copy Selection"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, cell, &QLineEdit::copy);
+    menu->addSeparator();
+    for (QAction* command : commands()) {
+        if (command != m_commands[1]) {
+            menu->addAction(command);
+            continue;
+        }
+        QAction* tables = menu->addAction(command->text());
+        connect(tables, &QAction::triggered, this, &TablesExtras::copyTables);
+    }
     return menu;
 }
 

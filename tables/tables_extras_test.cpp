@@ -11,6 +11,7 @@
 #include "entry/eng_vals_fixture.h"
 #include "platform/pdf_words_test_support.h"
 #include "platform/print_targets.h"
+#include "platform/twips.h"
 #include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
 
@@ -59,41 +60,67 @@ protected:
         }
     }
     static void ctrl(QWidget* w, Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); }
+    // The right-click menu over source, as "<entry> <shortcut>" without separators.
+    static QStringList menuEntries(QWidget* source)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {2, 2},
+                                source->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(source, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QStringList entries;
+        for (const QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
+            if (!action->isSeparator()) {
+                entries.push_back(action->text() + " " + action->shortcut().toString());
+            }
+        }
+        if (menu != nullptr) {
+            menu->close();
+        }
+        return entries;
+    }
 
     QTemporaryDir dir;
     ScriptedChooser csvChooser, pdfChooser;
     TablesExtras* extras = nullptr;
 };
 
-TEST_F(TablesExtrasTest, CtrlFCtrlCRightClickAndLeavingClosesTheFinder)
+TEST_F(TablesExtrasTest, CtrlFOpensTheFinderAndLeavingClosesIt)
 {
     ctrl(tables.get(), Qt::Key_F);
     FindAngleDialog* dialog = extras->findDialog();
     ASSERT_TRUE(dialog != nullptr && dialog->isVisible());
     QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("dropTxt")), "46");
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("atdcLab"))->text(), "179.86");
-    QLineEdit* target = cell("DispB", 1, 3);
-    target->setFocus(Qt::MouseFocusReason);
-    ctrl(target, Qt::Key_C); // a cell with the focus but nothing selected: the tables
-    expectScreenIn(testing::parseTsv(QGuiApplication::clipboard()->text().toStdString()));
-    target->selectAll();
-    ctrl(target, Qt::Key_C);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), target->text());
-    QContextMenuEvent event(QContextMenuEvent::Mouse, {2, 2}, target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QStringList entries;
-    for (QAction* action : menu->actions()) {
-        entries.push_back(action->text()); // a separator has no text
-    }
-    menu->close();
-    entries.removeAll(QString());
-    EXPECT_EQ(entries, (QStringList{"Copy", "Find Crank Angle...", "Copy Tables",
-                                    "Save Tables as CSV...", "Save Page as PDF..."}));
     QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
     EXPECT_TRUE(extras->findDialog() == nullptr || !extras->findDialog()->isVisible());
+}
+
+// Ctrl+C copies the highlighted value when there is one, else the tables, and
+// the right-click menu shows Ctrl+C at the entry that it runs.
+TEST_F(TablesExtrasTest, CtrlCAndTheMenuCopyWhatIsHighlighted)
+{
+    QLineEdit* target = cell("DispA", 2, 30); // two whole digits and two decimals
+    const QString value = target->text();
+    ASSERT_EQ(value.indexOf(QLatin1Char('.')), 2);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(target->width() - 4, 4));
+    EXPECT_EQ(target->selectedText(), value);
+    ctrl(target, Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), value);
+    EXPECT_EQ(menuEntries(target),
+              (QStringList{"Copy Selection Ctrl+C", "Find Crank Angle... Ctrl+F", "Copy Tables ",
+                           "Save Tables as CSV... Ctrl+S", "Save Page as PDF... Ctrl+Shift+S"}));
+    // A click on the panel between two tables clears the highlight.
+    QWidget* panel = tables->findChild<QWidget*>(QStringLiteral("fdisp_2"));
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(twipsToPixels(3000), 10));
+    EXPECT_FALSE(target->hasSelectedText());
+    ctrl(target, Qt::Key_C);
+    expectScreenIn(testing::parseTsv(QGuiApplication::clipboard()->text().toStdString()));
+    EXPECT_EQ(menuEntries(target).at(1), "Copy Tables Ctrl+C");
+    for (const char* name : {"Picture1", "AngDispCom_2"}) {
+        const QString tip = tables->findChild<QWidget*>(QLatin1String(name))->toolTip();
+        EXPECT_TRUE(tip.contains(QStringLiteral("Save Tables as CSV...  Ctrl+S"))) << name;
+    }
 }
 
 TEST_F(TablesExtrasTest, SaveAsCsvAndPdfWriteWhatIsShownOrNameTheFailedFile)
