@@ -6,7 +6,7 @@
 #include <random>
 
 #include "model/engine_test_support.h"
-#include "tables/number_format.h"
+#include "model/number_format.h"
 
 namespace crank {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "info/user_info.h"
 #include "tables/ang_disp.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -29,9 +29,8 @@ void turnWheel(QWidget* over, int angle, QPoint pixels = {})
 
 TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
 {
-    EngineState state;
     RecordingTablesPrinter printer;
-    Ang_Disp screen(state, printer);
+    Ang_Disp screen(printer);
     auto* bar = screen.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
     auto* cell = screen.findChild<QLineEdit*>(QStringLiteral("DispB2_7"));
     ASSERT_EQ(QApplication::wheelScrollLines(), 3);

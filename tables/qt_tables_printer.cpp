@@ -27,7 +27,7 @@ QtTablesPrinter::~QtTablesPrinter() = default;
 
 namespace {
 
-void printOn(QtPagePrinter& page, const PageContent& content, MessageBox& messages)
+void printOn(QtPagePrinter& page, const DisplayView& content, MessageBox& messages)
 {
     SetPrinterFont(page);
     const PrintOutcome outcome = PrintTablesPage(content, page, messages);
@@ -38,13 +38,13 @@ void printOn(QtPagePrinter& page, const PageContent& content, MessageBox& messag
 
 } // namespace
 
-QString SuggestedPathFor(const PageContent& content, const char* extension)
+QString SuggestedPathFor(const DisplayView& content, const char* extension)
 {
     const std::string name = SuggestedFileName(EngineNameOf(content.engineCaption), extension);
     return SuggestedSavePath(QString::fromStdString(name));
 }
 
-void QtTablesPrinter::printTables(const PageContent& content)
+void QtTablesPrinter::printTables(const DisplayView& content)
 {
     const QPrinterInfo printer = m_printers.defaultPrinter();
     if (printer.isNull()) {
@@ -55,7 +55,7 @@ void QtTablesPrinter::printTables(const PageContent& content)
     printOn(page, content, m_messages);
 }
 
-void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages)
+void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages)
 {
     const QString path = chooser.chooseSavePath(SuggestedPathFor(content, "pdf"));
     if (path.isEmpty()) {

@@ -15,11 +15,11 @@ inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 // The page as an A4 PDF at a place the user chooses, printer or not. A
 // cancelled choice does nothing; a failed save is told through messages with
 // its reason and leaves no partial file.
-void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages);
+void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages);
 
 // Where a save dialog for the tables starts: "<engine> crank angles.<extension>"
 // in the save folder (see SaveFolder).
-QString SuggestedPathFor(const PageContent& content, const char* extension);
+QString SuggestedPathFor(const DisplayView& content, const char* extension);
 
 // The print command of the tables screen: the page on the default printer,
 // or, when the system has none, as an A4 PDF at a place the user chooses.
@@ -32,7 +32,7 @@ public:
     QtTablesPrinter(MessageBox& messages, PrinterSource& printers, SaveFileChooser& chooser);
     ~QtTablesPrinter() override;
 
-    void printTables(const PageContent& content) override;
+    void printTables(const DisplayView& content) override;
 
 private:
     std::unique_ptr<PrinterSource> m_ownPrinters;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/pdf_words_test_support.h"
-#include "tables/page_test_support.h"
-#include "tables/test_doubles.h"
+#include "tables/table_builder.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -25,6 +25,16 @@ struct ScriptedChooser final : SaveFileChooser {
     }
 };
 
+DisplayView twoOffsetTables()
+{
+    EngineState state;
+    state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = -0.5f};
+    state.geometry.OffsetNonZero = true;
+    state.tables.NumTables = 2;
+    state.tables.InitAngle = {0, 77, 90, 0};
+    return ComputeDisplay(state, {"Test", "46", "100", "-0.5"});
+}
+
 // Without a printer the page is saved where the user chooses, under a name
 // taken from the engine; a cancel saves and shows nothing, a missing folder
 // is told in plain words with the path and leaves no file.
@@ -38,8 +48,7 @@ TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
         ScriptedChooser chooser;
         RecordingMessageBox messages;
         chooser.answer = answer.isEmpty() ? answer : dir.filePath(answer);
-        QtTablesPrinter(messages, printers, chooser)
-            .printTables(testing::buildPageContent({.offset = -0.5f, .tables = 2}));
+        QtTablesPrinter(messages, printers, chooser).printTables(twoOffsetTables());
         ASSERT_EQ(chooser.suggested.size(), 1);
         EXPECT_TRUE(chooser.suggested[0].endsWith(QStringLiteral("/Test crank angles.pdf")));
         if (answer == QStringLiteral("tables.pdf")) {

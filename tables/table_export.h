@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 
 namespace crank {
 
@@ -27,7 +27,7 @@ namespace crank {
 
 // Tab-separated, lines ended by "\n" (clipboard text). A tab, CR or LF
 // inside a field (only an engine name could hold one) becomes a blank.
-std::string TablesAsTsv(const PageContent& content);
+std::string TablesAsTsv(const DisplayView& content);
 
 // Spreadsheets set to a decimal point split CSV fields at commas; those set
 // to a decimal comma split them at semicolons and read "0,5" as a number.
@@ -37,7 +37,7 @@ enum class CsvDialect { CommaDecimalPoint, SemicolonDecimalComma };
 // a field holding the separator, a double quote, CR or LF is enclosed in
 // double quotes with its quotes doubled. With a decimal comma every number
 // below the engine's name is written with a comma ("-0,5", "31,73").
-std::string TablesAsCsv(const PageContent& content,
+std::string TablesAsCsv(const DisplayView& content,
                         CsvDialect dialect = CsvDialect::CommaDecimalPoint);
 
 } // namespace crank

@@ -167,13 +167,13 @@ void TablesExtras::findCrankAngle()
 
 void TablesExtras::copyTables()
 {
-    const std::string text = TablesAsTsv(m_screen.pageContent());
+    const std::string text = TablesAsTsv(m_screen.view());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TablesExtras::saveTablesAsCsv()
 {
-    const PageContent content = m_screen.pageContent();
+    const DisplayView& content = m_screen.view();
     const QString path = m_csvChooser.chooseSavePath(SuggestedPathFor(content, "csv"));
     if (path.isEmpty()) {
         return;
@@ -190,7 +190,7 @@ void TablesExtras::saveTablesAsCsv()
 
 void TablesExtras::savePageAsPdf()
 {
-    SavePageAsPdf(m_screen.pageContent(), m_pdfChooser, m_messages);
+    SavePageAsPdf(m_screen.view(), m_pdfChooser, m_messages);
 }
 
 } // namespace crank
