@@ -129,6 +129,7 @@ void Ang_Disp::ShowEngineSummary()
     m_bdcLine[0]->setVisible(showBdc);
     m_bdcLine[1]->setVisible(showBdc);
     m_bdcAngLab->setVisible(showBdc);
+    condenseToFit(*m_frame1); // first: its labels inherit its font
     for (QLabel* label : {m_stkLab, m_crlLab, m_offLab, m_bdcAngLab}) {
         condenseToFit(*label);
     }

@@ -1,7 +1,9 @@
 // Every text of both screens shows whole in its fixed rectangle, in the font it is drawn in.
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 #include "tests/screens_fixture.h"
 
@@ -28,6 +30,15 @@ std::tuple<QString, QSizeF, bool> roomOf(const QWidget& widget)
                             : 0;
         return {box->text(), QSizeF(box->width() - 2 * frame - 4, box->height() - 2 * frame),
                 false};
+    }
+    if (auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        return {frame->title(), QSizeF(frame->width() - 2 * title.x(), title.height()), false};
     }
     if (auto* help = qobject_cast<const QPlainTextEdit*>(&widget)) {
         const qreal m = 2 * help->document()->documentMargin();
@@ -66,6 +77,8 @@ TEST_F(TextFitTest, TheFullestStatesShowEveryTextWhole)
     child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke"); // the widest texts
     requestTables("3", {"100", "140", "176"});
     EXPECT_EQ(misfits(entry()), "");
+    // 25 of the widest letter: the name box scrolls them, the summary frame closes them up.
+    child<QLineEdit>(entry(), "EngNamTxt")->setText(QString(25, QLatin1Char('W')));
     display();
     ASSERT_NE(tables(), nullptr);
     EXPECT_EQ(misfits(*tables()), "");
