@@ -1,0 +1,71 @@
+// The ruling lines of the tables screen reach the screen at the desktop's scale factors.
+#include <QImage>
+#include <QScrollBar>
+#include <cmath>
+
+#include "platform/line_shape.h"
+#include "tests/screens_fixture.h"
+
+namespace crank {
+namespace {
+
+// Names of the shown rules that no device pixel across their middle shows in
+// their colour, with the screen drawn as the window system would at `scale`.
+std::string hiddenRules(QWidget& screen, qreal scale)
+{
+    QImage image((QSizeF(screen.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    screen.render(&image);
+    std::string hidden;
+    for (const LineShape* line : screen.findChildren<LineShape*>()) {
+        if (!line->isVisibleTo(&screen)) {
+            continue;
+        }
+        // The part its parents leave in sight (the viewport clips the panel).
+        QRect shown(line->mapTo(&screen, QPoint(0, 0)), line->size());
+        for (const QWidget* w = line->parentWidget(); w != &screen; w = w->parentWidget()) {
+            shown &= QRect(w->mapTo(&screen, QPoint(0, 0)), w->size());
+        }
+        if (shown.isEmpty()) {
+            continue;
+        }
+        const QRectF at(QPointF(shown.topLeft()) * scale, QSizeF(shown.size()) * scale);
+        const bool vertical = at.height() > at.width();
+        const QPointF middle = at.center();
+        bool seen = false;
+        const int from = static_cast<int>(std::floor(vertical ? at.left() : at.top()));
+        const int to = static_cast<int>(std::ceil(vertical ? at.right() : at.bottom()));
+        for (int across = from; across <= to && !seen; ++across) {
+            const QPoint device = vertical ? QPoint(across, static_cast<int>(middle.y()))
+                                           : QPoint(static_cast<int>(middle.x()), across);
+            seen = image.valid(device) && image.pixelColor(device) == line->color();
+        }
+        if (!seen) {
+            hidden += line->objectName().toStdString() + " ";
+        }
+    }
+    return hidden;
+}
+
+using RulesAtScaleTest = ScreensTest;
+
+TEST_F(RulesAtScaleTest, NoControlCoversARuleAtTheDesktopsScaleFactors)
+{
+    enterGeometry("54.5", "110", "-0.5");
+    for (const char* tablesShown : {"1", "2", "3"}) {
+        requestTables(tablesShown, {"77", "100", "176"});
+        display();
+        auto* bar = child<QScrollBar>(*tables(), QStringLiteral("VScroll1"));
+        for (const int value : {0, 60}) { // the top rules, then the bottom ones
+            bar->setValue(value);
+            for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+                SCOPED_TRACE(std::string(tablesShown) + " tables at " + std::to_string(scale));
+                EXPECT_EQ(hiddenRules(*tables(), scale), "");
+            }
+        }
+        returnToEntry();
+    }
+}
+
+} // namespace
+} // namespace crank
