@@ -1,7 +1,6 @@
 // The ruling lines of the tables screen reach the screen at the desktop's scale factors.
 #include <QImage>
 #include <QScrollBar>
-#include <cmath>
 
 #include "platform/line_shape.h"
 #include "tests/screens_fixture.h"
@@ -10,7 +9,7 @@ namespace crank {
 namespace {
 
 // Names of the shown rules that no device pixel across their middle shows in
-// their colour, with the screen drawn as the window system would at `scale`.
+// their colour, with the screen drawn as the window system draws it at `scale`.
 std::string hiddenRules(QWidget& screen, qreal scale)
 {
     QImage image((QSizeF(screen.size()) * scale).toSize(), QImage::Format_RGB32);
@@ -18,27 +17,23 @@ std::string hiddenRules(QWidget& screen, qreal scale)
     screen.render(&image);
     std::string hidden;
     for (const LineShape* line : screen.findChildren<LineShape*>()) {
-        if (!line->isVisibleTo(&screen)) {
-            continue;
-        }
-        // The part its parents leave in sight (the viewport clips the panel).
+        // The part in sight: the viewport clips the panel's rules.
         QRect shown(line->mapTo(&screen, QPoint(0, 0)), line->size());
         for (const QWidget* w = line->parentWidget(); w != &screen; w = w->parentWidget()) {
             shown &= QRect(w->mapTo(&screen, QPoint(0, 0)), w->size());
         }
-        if (shown.isEmpty()) {
+        if (!line->isVisibleTo(&screen) || shown.isEmpty()) {
             continue;
         }
-        const QRectF at(QPointF(shown.topLeft()) * scale, QSizeF(shown.size()) * scale);
-        const bool vertical = at.height() > at.width();
-        const QPointF middle = at.center();
+        const QRect device =
+            QRectF(QPointF(shown.topLeft()) * scale, QSizeF(shown.size()) * scale).toAlignedRect() &
+            image.rect();
+        const bool vertical = device.height() > device.width();
         bool seen = false;
-        const int from = static_cast<int>(std::floor(vertical ? at.left() : at.top()));
-        const int to = static_cast<int>(std::ceil(vertical ? at.right() : at.bottom()));
-        for (int across = from; across <= to && !seen; ++across) {
-            const QPoint device = vertical ? QPoint(across, static_cast<int>(middle.y()))
-                                           : QPoint(static_cast<int>(middle.x()), across);
-            seen = image.valid(device) && image.pixelColor(device) == line->color();
+        for (int i = 0; i < (vertical ? device.width() : device.height()); ++i) {
+            const QPoint at = vertical ? QPoint(device.left() + i, device.center().y())
+                                       : QPoint(device.center().x(), device.top() + i);
+            seen = seen || image.pixelColor(at) == line->color();
         }
         if (!seen) {
             hidden += line->objectName().toStdString() + " ";
