@@ -282,8 +282,9 @@ await_gone "$entry_title"
 print_to_pdf offset-three-again
 compare_page offset-three-again "E2E Zero" 46 100 -0.5 10 14 90
 
-# A second construct starts afresh: a longer stroke, a positive offset, one
-# table at the top of the range.
+# A second construct starts afresh: a name of the full 25 characters, which
+# the page prints whole, a longer stroke, a positive offset, one table at the
+# top of the range.
 focus_window "$tables_title"
 key alt+f
 await_gone "$tables_title"
@@ -291,7 +292,7 @@ focus_window "$front_title"
 key alt+c
 await_gone "$front_title"
 focus_window "$entry_title"
-tab_type "Twin 125"
+tab_type "Twin 125 Works Racer 1998"
 tab_type "54.5"
 tab_type "110"
 tab_type "1.2"
@@ -300,7 +301,7 @@ tab_type "176"
 key alt+d
 await_gone "$entry_title"
 print_to_pdf positive-one
-compare_page positive-one "Twin 125" 54.5 110 1.2 176
+compare_page positive-one "Twin 125 Works Racer 1998" 54.5 110 1.2 176
 
 # Back to the front screen and out.
 focus_window "$tables_title"
