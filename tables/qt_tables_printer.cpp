@@ -67,14 +67,14 @@ void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, Message
     // leaves no partial file where the user wanted the page.
     QTemporaryDir scratch;
     const QString draft = scratch.filePath(QStringLiteral("page.pdf"));
-    PrintOutcome outcome{false, "The page could not be drawn."};
+    PrintOutcome outcome{false, {}};
     if (scratch.isValid()) {
         QtPagePrinter page(draft);
         SetPrinterFont(page);
         outcome = PrintTablesPage(content, page, messages);
     }
     QFile drawn(draft);
-    QString reason = QString::fromStdString(outcome.reason);
+    QString reason = QStringLiteral("The page could not be drawn.");
     if (outcome.ok && drawn.open(QIODevice::ReadOnly)) {
         reason = WriteWholeFile(path, drawn.readAll());
     }
