@@ -34,47 +34,55 @@ class RandomEditTest : public ::testing::Test {
 protected:
     int pick(int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); }
     char key() { return kKeys[static_cast<size_t>(pick(static_cast<int>(kKeys.size())))]; }
-    static void click(QWidget* s, const char* name) { s->findChild<QPushButton*>(name)->click(); }
+    static void click(QWidget* screen, const char* name)
+    {
+        screen->findChild<QPushButton*>(name)->click();
+    }
     std::string randomText(int maxLength)
     {
         std::string text;
         std::generate_n(std::back_inserter(text), pick(maxLength + 1), [this] { return key(); });
         return text;
     }
-    // A value in the range box i expects, so that displays happen often.
+    // A value that box i expects, so that displays happen often.
     std::string plausible(int i)
     {
-        const float stroke = state.geometry.Stroke > 0 ? state.geometry.Stroke : 50.0f;
-        if (i == 2)
-            return pick(3) == 0 ? "0"
-                                : (pick(2) == 0 ? "-" : "") + std::to_string(pick(8)) + "." +
-                                      std::to_string(pick(10));
-        return std::to_string(i == 0   ? 10 + pick(200)
-                              : i == 1 ? static_cast<int>(stroke * (1.4 + pick(17) / 10.0))
-                              : i == 3 ? 1 + pick(3)
-                                       : (pick(20) == 0 ? 150 + pick(60) : pick(177))) +
-               (i == 0 && pick(3) == 0 ? ".5" : "");
+        static const std::array<std::vector<std::string>, 7> values{{
+            {"46", "60", "100", "12.5"},
+            {"100", "150", "200", "90"},
+            {"0", "-0.5", "3.2", "-7.1"},
+            {"1", "2", "3"},
+            {"0", "77", "150", "176"},
+            {"10", "90", "175", "176"},
+            {"4", "120", "174", "33"},
+        }};
+        const std::vector<std::string>& choices = values[static_cast<std::size_t>(i)];
+        return choices[static_cast<std::size_t>(pick(static_cast<int>(choices.size())))];
     }
     static void type(QLineEdit* b, const std::string& text, bool selectAll = true)
     {
-        if (selectAll)
+        if (selectAll) {
             QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        }
         QTest::keyClicks(b, QString::fromStdString(text));
     }
 
     void edit()
     {
         int index = pick(8); // the name (7) or a value box shown
-        while (index < 7 && !box[index]->isVisibleTo(entry))
+        while (index < 7 && !box[index]->isVisibleTo(entry)) {
             index = pick(8);
+        }
         QLineEdit* b = box[index];
         b->setFocus(Qt::MouseFocusReason);
         b->setCursorPosition(pick(static_cast<int>(b->text().size()) + 1));
         const int kind = pick(100);
         if (kind < 3) { // every box asked for, in tab order; the count may show more
-            for (int i = 0; i < 7; ++i)
-                if (box[i]->isVisibleTo(entry))
+            for (int i = 0; i < 7; ++i) {
+                if (box[i]->isVisibleTo(entry)) {
                     type(box[i], plausible(i));
+                }
+            }
         } else if (kind < 40) {
             QTest::keyClick(b, key());
         } else if (kind < 65) {
@@ -90,7 +98,8 @@ protected:
 
     std::string display()
     {
-        const bool enabled = show->isEnabled(), valid = !ValidateGeometry(state.geometry);
+        const bool enabled = show->isEnabled();
+        const bool valid = !ValidateGeometry(state.geometry);
         const size_t before = messages.shown.size();
         show->click();
         if (!enabled || !valid) { // refused: answered once (if enabled), on the same screen
@@ -98,12 +107,14 @@ protected:
                                   (!enabled || messages.shown.back().title == kValidationTitle);
             return answered && entry->isVisible() ? "" : "a refused display not answered once";
         }
-        if (messages.shown.size() != before)
+        if (messages.shown.size() != before) {
             return "a message for a geometry inside the limits";
+        }
         const TableSpec& r = state.tables;
         for (int t = 1; t <= r.NumTables; ++t) {
-            if (t > 1 && r.InitAngle[t] - r.InitAngle[t - 1] < kTableSpan)
+            if (t > 1 && r.InitAngle[t] - r.InitAngle[t - 1] < kTableSpan) {
                 return "requests not ordered and spaced after a display";
+            }
             raised[t] = r.InitAngle[t] > kMaxTypedAngle ? r.InitAngle[t] : -1.0f;
         }
         return navigator.tablesScreen().isVisible() ? "" : "the tables screen is not shown";
@@ -112,35 +123,42 @@ protected:
     std::string invariants() const
     {
         std::ostringstream fault;
-        if (const auto n = std::ranges::count_if(navigator.screens(), &QWidget::isVisible); n != 1)
-            fault << n << " screens visible; ";
+        const auto visible = std::ranges::count_if(navigator.screens(), &QWidget::isVisible);
+        if (visible != 1) {
+            fault << visible << " screens visible; ";
+        }
         const EngineGeometry& g = state.geometry;
         const TableSpec& r = state.tables;
         for (int i = 0; i < 7; ++i) {
             const std::string text = box[i]->text().toStdString();
             const float value =
                 std::array{g.Stroke, g.RodLength, g.PinOffset, 0.0f}[std::min(i, 3)];
-            if (!IsNumericText(text, i == 2 || i > 3, i < 3)) // the keystroke filter
+            if (!IsNumericText(text, i == 2 || i > 3, i < 3)) { // the keystroke filter
                 fault << "GeomTxt_" << i << " holds \"" << text << "\"; ";
-            if (i < 3 && value != static_cast<float>(ReadNumber(text)))
+            }
+            if (i < 3 && value != static_cast<float>(ReadNumber(text))) {
                 fault << "value " << value << " of GeomTxt_" << i << " \"" << text << "\"; ";
+            }
             // A request: -1, or whole as its box reads, 0..176 or raised by spacing.
             const float a = i > 3 ? r.InitAngle[i - 3] : -1.0f;
             const bool inRange =
                 (a >= 0.0f && a <= kMaxTypedAngle) || a == raised[std::max(i - 3, 0)];
             if (a != -1.0f &&
-                !(inRange && a == static_cast<float>(RoundHalfEven(ReadNumber(text)))))
+                !(inRange && a == static_cast<float>(RoundHalfEven(ReadNumber(text))))) {
                 fault << "InitAngle(" << i - 3 << ") " << a << " for \"" << text << "\"; ";
+            }
         }
         const std::string count = box[3]->text().toStdString();
         const int typed = count == "1" || count == "2" || count == "3" ? count[0] - '0' : 0;
-        if (r.NumTables != typed || (!count.empty() && typed == 0))
+        if (r.NumTables != typed || (!count.empty() && typed == 0)) {
             fault << "NumTables " << r.NumTables << " for \"" << count << "\"; ";
+        }
         const bool complete =
             r.NumTables > 0 && std::all_of(box.begin(), box.begin() + r.NumTables + 4,
                                            [](auto* b) { return !b->text().isEmpty(); });
-        if (show->isEnabled() != complete)
+        if (show->isEnabled() != complete) {
             fault << "display command " << (complete ? "disabled" : "enabled") << "; ";
+        }
         return fault.str();
     }
 
@@ -149,8 +167,8 @@ protected:
     RecordingMessageBox messages;
     RecordingTablesPrinter printer;
     Navigator navigator{state, messages, printer};
-    QWidget* entry = (navigator.start(), &navigator.engVals());
-    QPushButton* show = entry->findChild<QPushButton*>("GeomCom_1");
+    QWidget* entry = nullptr;
+    QPushButton* show = nullptr;
     std::array<QLineEdit*, 8> box{};                         // the value boxes 0..6, then the name
     std::array<float, 4> raised{-1.0f, -1.0f, -1.0f, -1.0f}; // above 176 by the last display
 };
@@ -164,10 +182,13 @@ TEST_F(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
     const std::uint64_t seed = env("CRANK_RANDOM_SEED", 0x5eed2024);
     const std::uint64_t edits = env("CRANK_RANDOM_STEPS", CRANK_RANDOM_DEFAULT_STEPS);
     random.seed(seed);
-    for (int i = 0; i < 8; ++i)
-        box[i] =
-            entry->findChild<QLineEdit*>(i < 7 ? QStringLiteral("GeomTxt_%1").arg(i) : "EngNamTxt");
-    ASSERT_TRUE(std::ranges::none_of(box, [](auto* b) { return b == nullptr; }));
+    navigator.start();
+    entry = &navigator.engVals();
+    show = entry->findChild<QPushButton*>("GeomCom_1");
+    for (int i = 0; i < 7; ++i) {
+        box[i] = entry->findChild<QLineEdit*>(QStringLiteral("GeomTxt_%1").arg(i));
+    }
+    box[7] = entry->findChild<QLineEdit*>("EngNamTxt");
     std::uint64_t done = 0;
     for (std::uint64_t step = 1; done < edits; ++step) {
         const std::vector<QWidget*> all = navigator.screens();
@@ -182,12 +203,20 @@ TEST_F(RandomEditTest, StateFollowsTheBoxesThroughRandomEditsAndNavigation)
             click(screen, "GeomCom_0");                  // back to the front screen
         } else if (screen->objectName() == "Ang_Disp") { // to data entry or front, or print
             const int c = pick(10);
-            click(screen, c < 5 ? "AngDispCom_1" : c < 8 ? "AngDispCom_0" : "AngDispCom_2");
+            if (c < 5) {
+                click(screen, "AngDispCom_1");
+            } else if (c < 8) {
+                click(screen, "AngDispCom_0");
+            } else {
+                click(screen, "AngDispCom_2");
+            }
         } else if (screen->objectName() == "UserInfo") {
             click(screen, "Command1");
-        } else { // the front screen: construct, or user information
-            screen->findChild<QAction*>(pick(8) != 0 ? "Tables" : "InfoScrn")->trigger();
+        } else if (pick(8) != 0) { // the front screen: construct, which empties the boxes
+            screen->findChild<QAction*>("Tables")->trigger();
             raised.fill(-1.0f);
+        } else {
+            screen->findChild<QAction*>("InfoScrn")->trigger();
         }
         fault += invariants();
         ASSERT_EQ(fault, "") << "seed " << seed << ", step " << step << " (edit " << done

@@ -1,16 +1,16 @@
-// Find, copy and save on the tables screen after a real display.
+// Find, copy and save on the tables screen after a display.
 #include "tables/tables_extras.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <algorithm>
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -107,16 +107,17 @@ protected:
     TablesExtras* extras = nullptr;
 };
 
-TEST_F(TablesExtrasTest, CtrlFOpensTheFinderAndLeavingClosesIt)
+TEST_F(TablesExtrasTest, CtrlFFindsBothAnglesAndLeavingClosesTheFinder)
 {
     ctrl(tables.get(), Qt::Key_F);
     FindAngleDialog* dialog = extras->findDialog();
-    ASSERT_TRUE(dialog != nullptr && dialog->isVisible());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
     QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("dropTxt")), "46");
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("atdcLab"))->text(), "179.86");
     QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
-    EXPECT_TRUE(extras->findDialog() == nullptr || !extras->findDialog()->isVisible());
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 // Ctrl+C copies the highlighted value when there is one, else the tables, and
@@ -146,7 +147,7 @@ TEST_F(TablesExtrasTest, CtrlCAndTheMenuCopyWhatIsHighlighted)
     }
 }
 
-TEST_F(TablesExtrasTest, SaveAsCsvAndPdfWriteWhatIsShownOrNameTheFailedFile)
+TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShown)
 {
     csvChooser.answer = dir.filePath(QStringLiteral("tables.csv"));
     extras->commands()[2]->trigger();
@@ -163,17 +164,27 @@ TEST_F(TablesExtrasTest, SaveAsCsvAndPdfWriteWhatIsShownOrNameTheFailedFile)
     EXPECT_EQ(semicolons.at(4).at(1), "179,86");
     csvChooser.answer.clear(); // cancelled: nothing said
     extras->commands()[2]->trigger();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TablesExtrasTest, AnUnwritableCsvIsNamedInTheMessage)
+{
     csvChooser.answer = dir.filePath(QStringLiteral("missing/tables.csv"));
     extras->commands()[2]->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
     EXPECT_NE(messages.shown[0].prompt.find("missing/tables.csv"), std::string::npos);
     EXPECT_NE(messages.shown[0].prompt.find("The folder does not exist."), std::string::npos);
-    pdfChooser.answer = dir.filePath(QStringLiteral("page.pdf")); // a printer is there
+}
+
+// With a printer there or not, the PDF holds the page; the print command is not used.
+TEST_F(TablesExtrasTest, ThePdfSaveWritesThePage)
+{
+    pdfChooser.answer = dir.filePath(QStringLiteral("page.pdf"));
     extras->commands()[3]->trigger();
     EXPECT_TRUE(printer.printed.empty());
     const testing::PdfText text = testing::readPdfWords(pdfChooser.answer);
-    ASSERT_TRUE(text.read && text.pages == 1);
+    EXPECT_EQ(text.pages, 1);
     EXPECT_TRUE(std::ranges::any_of(text.words, [](const auto& w) { return w.text == "179.86"; }));
 }
 
