@@ -15,15 +15,10 @@ protected:
     SaveLocationTest()
     {
         qputenv("HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+        qunsetenv("XDG_CONFIG_HOME"); // the folder names come from the home's own
     }
-    ~SaveLocationTest() override
-    {
-        qputenv("HOME", oldHome);
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-    }
+    ~SaveLocationTest() override { qputenv("HOME", oldHome); }
     QByteArray oldHome = qgetenv("HOME");
-    QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir home;
 };
 

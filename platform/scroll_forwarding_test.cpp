@@ -47,7 +47,6 @@ TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
     QTest::keyClick(&screen, Qt::Key_PageDown);
     QTest::keyClick(bar, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), 60);
-    EXPECT_EQ(screen.panelTopTwips(), -7650);
     QTest::keyClick(&screen, Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), 24);
 }
@@ -62,7 +61,6 @@ TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheInformationScrollBar)
     // The viewport is taller than the panel's travel: one page reaches the end.
     QTest::keyClick(&info, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), 60);
-    EXPECT_EQ(info.panelTopTwips(), -2155);
 }
 
 } // namespace

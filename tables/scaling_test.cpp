@@ -1,11 +1,6 @@
-// At the desktop's scale factors the rules of the tables screen reach the screen, and no control
-// of any screen stands on another's text.
+// The rules of the tables screen reach the screen at the desktop's scale factors.
 #include <QImage>
 #include <QScrollBar>
-#include <QStyle>
-
-#include "app/tabs_menu.h"
-#include "info/user_info.h"
 
 #include "platform/line_shape.h"
 #include "tests/screens_fixture.h"
@@ -47,42 +42,6 @@ std::string hiddenRules(QWidget& screen, qreal scale)
     return hidden;
 }
 
-// Where a control draws: a label only where its text stands.
-QRect inkOf(const QWidget& control, const QWidget& screen)
-{
-    const QRect whole(control.mapTo(&screen, QPoint(0, 0)), control.size());
-    const auto* label = qobject_cast<const QLabel*>(&control);
-    if (label == nullptr) {
-        return whole;
-    }
-    const QRect room = label->contentsRect().translated(whole.topLeft());
-    const int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize text = QFontMetrics(label->font()).boundingRect(room, flags, label->text()).size();
-    return QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, room);
-}
-
-// Pairs of shown controls (rules aside) of which one stands on the other's ink.
-std::string overlaps(const QWidget& screen)
-{
-    QList<const QWidget*> controls;
-    for (const QWidget* w : screen.findChildren<QWidget*>()) {
-        if (w->isVisibleTo(&screen) && qobject_cast<const LineShape*>(w) == nullptr &&
-            w->findChildren<QWidget*>().isEmpty()) {
-            controls.append(w);
-        }
-    }
-    std::string found;
-    for (int i = 0; i < controls.size(); ++i) {
-        for (int j = i + 1; j < controls.size(); ++j) {
-            if (inkOf(*controls[i], screen).intersects(inkOf(*controls[j], screen))) {
-                found += controls[i]->objectName().toStdString() + " on " +
-                         controls[j]->objectName().toStdString() + " ";
-            }
-        }
-    }
-    return found;
-}
-
 using ScalingTest = ScreensTest;
 
 TEST_F(ScalingTest, NoControlCoversARuleAtTheDesktopsScaleFactors)
@@ -101,19 +60,6 @@ TEST_F(ScalingTest, NoControlCoversARuleAtTheDesktopsScaleFactors)
         }
         returnToEntry();
     }
-}
-
-// Every scale factor multiplies the same whole logical pixels, so controls
-// apart at one are apart at all.
-TEST_F(ScalingTest, NoControlStandsOnAnothersTextOnAnyScreen)
-{
-    enterGeometry("54.5", "110", "-0.5");
-    requestTables("3", {"77", "100", "176"});
-    EXPECT_EQ(overlaps(entry()), "");
-    EXPECT_EQ(overlaps(navigator.tabsMenu()), "");
-    EXPECT_EQ(overlaps(navigator.userInfo()), "");
-    display();
-    EXPECT_EQ(overlaps(*tables()), "");
 }
 
 } // namespace
