@@ -9,6 +9,7 @@
 
 #include "platform/print_targets.h"
 #include "platform/qt_page_printer.h"
+#include "platform/save_location.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "platform/command_button.h"
 #include "platform/control_table.h"
 #include "platform/scroll_formula.h"
+#include "platform/scroll_forwarding.h"
 #include "platform/twip_geometry.h"
 
 namespace crank {
@@ -28,6 +29,7 @@ UserInfo::UserInfo(QWidget* parent) : QWidget(parent)
     m_vScroll1 = controls.get<QScrollBar>("VScroll1");
     connect(m_command1, &QPushButton::clicked, this, &UserInfo::Command1_Click);
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &UserInfo::VScroll1_Change);
+    ForwardScrolling(*m_picture1, *m_finfo1, *m_vScroll1);
     m_command1->setFocus();
 }
 

@@ -2,10 +2,12 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace crank {
 namespace {
@@ -16,9 +18,9 @@ constexpr qreal kLineEditSideMargin = 2;
 // `font` with its letter spacing closed up until `text` fits `available`
 // pixels, down to 85 % in half per cent steps; below that the text would be
 // harder to read than clipped.
-QFont condensed(QFont font, const QString& text, qreal available)
+QFont condensed(QFont font, const QString& text, qreal available, qreal floor = 85)
 {
-    for (qreal percent = 100; percent >= 85; percent -= 0.5) {
+    for (qreal percent = 100; percent >= floor; percent -= 0.5) {
         font.setLetterSpacing(QFont::PercentageSpacing, percent);
         if (QFontMetricsF(font).horizontalAdvance(text) <= available) {
             break;
@@ -72,6 +74,20 @@ void condenseToFit(QLineEdit& box, const QString& widest)
     const qreal available =
         box.width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditSideMargin;
     box.setFont(condensed(box.font(), widest, available));
+}
+
+void condenseToFit(QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxLabel, &frame);
+    // As much room on the right of the caption as the style leaves on its left.
+    const qreal available = frame.width() - 2 * title.x();
+    // The frame's font is inherited by its labels, which close up their own.
+    frame.setFont(condensed(frame.font(), frame.title(), available, 70));
 }
 
 void condenseToFit(QPlainTextEdit& box)

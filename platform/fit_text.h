@@ -1,5 +1,6 @@
 #pragma once
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,6 +18,11 @@ void condenseToFit(QLabel& label);
 // will be given, measured against the room Qt's line edit leaves for text
 // (inside the frame, the text margins and its own small side margins).
 void condenseToFit(QLineEdit& box, const QString& widest);
+
+// The same for a frame's caption, which must fit the frame's width. A
+// caption carries a name the user chose, of any letters, so it may close up
+// further, to 70 %.
+void condenseToFit(QGroupBox& frame);
 
 // The same for a multi-line box without wrapping: its longest line must fit
 // inside the frame and the document margins.

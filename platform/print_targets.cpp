@@ -1,31 +1,23 @@
 #include "platform/print_targets.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 namespace crank {
-
-QString SuggestedSavePath(const QString& fileName)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::homePath();
-    }
-    return QDir(folder).filePath(fileName);
-}
 
 QPrinterInfo SystemPrinterSource::defaultPrinter() const
 {
     return QPrinterInfo::defaultPrinter();
 }
 
-SaveFileDialog::SaveFileDialog(QString title, QString nameFilter, QString defaultSuffix)
-    : m_title(std::move(title)), m_nameFilter(std::move(nameFilter)),
-      m_defaultSuffix(std::move(defaultSuffix))
+SaveFileDialog::SaveFileDialog(QString title, QStringList fileTypes, QString defaultSuffix,
+                               int defaultType)
+    : m_title(std::move(title)), m_fileTypes(std::move(fileTypes)),
+      m_defaultSuffix(std::move(defaultSuffix)), m_defaultType(defaultType),
+      m_chosenType(defaultType)
 {
 }
 
@@ -34,24 +26,28 @@ QString SaveFileDialog::chooseSavePath(const QString& suggestedPath)
     QFileDialog dialog(QApplication::activeWindow(), m_title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(m_nameFilter);
+    dialog.setNameFilters(m_fileTypes);
+    dialog.selectNameFilter(m_fileTypes.value(m_defaultType));
     dialog.setDefaultSuffix(m_defaultSuffix);
     dialog.selectFile(suggestedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
+    m_chosenType = std::max(0, static_cast<int>(m_fileTypes.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
 PdfSaveDialog::PdfSaveDialog()
-    : SaveFileDialog(QStringLiteral("Save the Page as PDF"), QStringLiteral("PDF files (*.pdf)"),
+    : SaveFileDialog(QStringLiteral("Save the Page as PDF"), {QStringLiteral("PDF files (*.pdf)")},
                      QStringLiteral("pdf"))
 {
 }
 
-CsvSaveDialog::CsvSaveDialog()
-    : SaveFileDialog(QStringLiteral("Save the Tables as CSV"), QStringLiteral("CSV files (*.csv)"),
-                     QStringLiteral("csv"))
+CsvSaveDialog::CsvSaveDialog(const QLocale& locale)
+    : SaveFileDialog(QStringLiteral("Save the Tables as CSV"),
+                     {QStringLiteral("CSV, comma and decimal point (*.csv)"),
+                      QStringLiteral("CSV, semicolon and decimal comma (*.csv)")},
+                     QStringLiteral("csv"), locale.decimalPoint() == QStringLiteral(",") ? 1 : 0)
 {
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLocale>
 #include <QPrinterInfo>
 #include <QString>
+#include <QStringList>
 
 namespace crank {
 
@@ -20,11 +22,10 @@ public:
     // The chosen path, or an empty string when the user cancels.
     // suggestedPath proposes a folder and a file name.
     virtual QString chooseSavePath(const QString& suggestedPath) = 0;
+    // The file type chosen along with the last path: an index into the
+    // types the chooser offers, 0 when it offers only one.
+    virtual int chosenType() const { return 0; }
 };
-
-// fileName in the user's documents folder (the home folder when there is
-// none): where a save dialog starts.
-QString SuggestedSavePath(const QString& fileName);
 
 // The printers known to the system (CUPS on Linux).
 class SystemPrinterSource final : public PrinterSource {
@@ -32,17 +33,23 @@ public:
     QPrinterInfo defaultPrinter() const override;
 };
 
-// The standard save dialog over the active window, for one kind of file.
+// The standard save dialog over the active window.
 class SaveFileDialog : public SaveFileChooser {
 public:
-    // nameFilter as "PDF files (*.pdf)"; defaultSuffix without the dot.
-    SaveFileDialog(QString title, QString nameFilter, QString defaultSuffix);
+    // The file types as "PDF files (*.pdf)", the one offered first by its
+    // index; defaultSuffix without the dot.
+    SaveFileDialog(QString title, QStringList fileTypes, QString defaultSuffix,
+                   int defaultType = 0);
     QString chooseSavePath(const QString& suggestedPath) override;
+    int chosenType() const override { return m_chosenType; }
+    int defaultType() const { return m_defaultType; }
 
 private:
     QString m_title;
-    QString m_nameFilter;
+    QStringList m_fileTypes;
     QString m_defaultSuffix;
+    int m_defaultType = 0;
+    int m_chosenType = 0;
 };
 
 // The save dialog for the printed page as a PDF file.
@@ -51,10 +58,12 @@ public:
     PdfSaveDialog();
 };
 
-// The save dialog for the tables as a CSV file.
+// The save dialog for the tables as a CSV file. Type 0 separates by commas
+// with a decimal point, type 1 by semicolons with a decimal comma; the one
+// offered first matches the locale's decimal separator.
 class CsvSaveDialog final : public SaveFileDialog {
 public:
-    CsvSaveDialog();
+    explicit CsvSaveDialog(const QLocale& locale = QLocale::system());
 };
 
 } // namespace crank

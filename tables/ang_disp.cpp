@@ -8,6 +8,7 @@
 
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
+#include "platform/scroll_forwarding.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
 
@@ -40,6 +41,7 @@ Ang_Disp::Ang_Disp(TablesPrinter& printer, QWidget* parent) : QWidget(parent), m
         connect(m_com[i], &QPushButton::clicked, this, [this, i] { AngDispCom_Click(i); });
     }
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &Ang_Disp::VScroll1_Change);
+    ForwardScrolling(*m_picture1, *m_panel, *m_vScroll1);
 }
 
 void Ang_Disp::showView(const DisplayView& view)
@@ -127,6 +129,7 @@ void Ang_Disp::ShowEngineSummary()
     m_bdcLine[0]->setVisible(showBdc);
     m_bdcLine[1]->setVisible(showBdc);
     m_bdcAngLab->setVisible(showBdc);
+    condenseToFit(*m_frame1); // first: its labels inherit its font
     for (QLabel* label : {m_stkLab, m_crlLab, m_offLab, m_bdcAngLab}) {
         condenseToFit(*label);
     }

@@ -31,8 +31,9 @@ inline Rows parseTsv(const std::string& text)
     return rows;
 }
 
-// A strict reader for RFC 4180: quoted fields, doubled quotes, CRLF records.
-inline Rows parseCsv(const std::string& text)
+// A strict reader for RFC 4180: quoted fields, doubled quotes, CRLF records;
+// fields split at `separator`.
+inline Rows parseCsv(const std::string& text, char separator = ',')
 {
     Rows rows;
     std::vector<std::string> fields;
@@ -46,10 +47,10 @@ inline Rows parseCsv(const std::string& text)
             EXPECT_TRUE(quoted || field.empty()) << "quote inside an unquoted field at " << i;
             quoted = !quoted;
             anyField = true;
-        } else if (quoted || (ch != ',' && ch != '\r')) {
+        } else if (quoted || (ch != separator && ch != '\r')) {
             EXPECT_TRUE(quoted || ch != '\n') << "bare LF at " << i;
             field += ch;
-        } else if (ch == ',') {
+        } else if (ch == separator) {
             fields.push_back(std::exchange(field, {}));
             anyField = true;
         } else {

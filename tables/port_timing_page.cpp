@@ -1,5 +1,7 @@
 #include "tables/port_timing_page.h"
 
+#include "platform/save_location.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -97,8 +99,14 @@ void SavePortTimingAsPdf(const PortTimingPage& page, SaveFileChooser& chooser, M
     if (path.isEmpty()) {
         return;
     }
-    QtPagePrinter printer(path);
-    report(PrintPortTimingPage(page, printer), messages);
+    RememberSaveFolder(path);
+    const QString reason = SaveDrawnFile(path, [&](const QString& draft) {
+        QtPagePrinter printer(draft);
+        return PrintPortTimingPage(page, printer).ok;
+    });
+    if (!reason.isEmpty()) {
+        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
+    }
 }
 
 void PrintPortTiming(const PortTimingPage& page, PrinterSource& printers, SaveFileChooser& chooser,

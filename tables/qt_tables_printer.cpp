@@ -1,6 +1,8 @@
 #include "tables/qt_tables_printer.h"
 
 #include "platform/qt_page_printer.h"
+#include "platform/save_location.h"
+#include "tables/file_name.h"
 #include "tables/print_page.h"
 
 namespace crank {
@@ -33,9 +35,10 @@ void printOn(QtPagePrinter& page, const DisplayView& content, MessageBox& messag
 
 } // namespace
 
-QString QtTablesPrinter::suggestedPdfPath()
+QString SuggestedPathFor(const DisplayView& content, const char* extension)
 {
-    return SuggestedSavePath(QStringLiteral("crank-angle-tables.pdf"));
+    const std::string name = SuggestedFileName(EngineNameOf(content.engineCaption), extension);
+    return SuggestedSavePath(QString::fromStdString(name));
 }
 
 void QtTablesPrinter::printTables(const DisplayView& content)
@@ -51,12 +54,19 @@ void QtTablesPrinter::printTables(const DisplayView& content)
 
 void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages)
 {
-    const QString path = chooser.chooseSavePath(QtTablesPrinter::suggestedPdfPath());
+    const QString path = chooser.chooseSavePath(SuggestedPathFor(content, "pdf"));
     if (path.isEmpty()) {
         return;
     }
-    QtPagePrinter page(path);
-    printOn(page, content, messages);
+    RememberSaveFolder(path);
+    const QString reason = SaveDrawnFile(path, [&](const QString& draft) {
+        QtPagePrinter page(draft);
+        SetPrinterFont(page);
+        return PrintTablesPage(content, page, messages).ok;
+    });
+    if (!reason.isEmpty()) {
+        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
+    }
 }
 
 } // namespace crank

@@ -13,8 +13,13 @@ namespace crank {
 inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 
 // The page as an A4 PDF at a place the user chooses, printer or not. A
-// cancelled choice does nothing; an unwritable file is told through messages.
+// cancelled choice does nothing; a failed save is told through messages with
+// its reason and leaves no partial file.
 void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages);
+
+// Where a save dialog for the tables starts: "<engine> crank angles.<extension>"
+// in the save folder (see SaveFolder).
+QString SuggestedPathFor(const DisplayView& content, const char* extension);
 
 // The print command of the tables screen: the page on the default printer,
 // or, when the system has none, as an A4 PDF at a place the user chooses.
@@ -28,9 +33,6 @@ public:
     ~QtTablesPrinter() override;
 
     void printTables(const DisplayView& content) override;
-
-    // "crank-angle-tables.pdf" in the user's documents folder.
-    static QString suggestedPdfPath();
 
 private:
     std::unique_ptr<PrinterSource> m_ownPrinters;

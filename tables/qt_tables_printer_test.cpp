@@ -35,8 +35,9 @@ DisplayView twoOffsetTables()
     return ComputeDisplay(state, {"Test", "46", "100", "-0.5"});
 }
 
-// Without a printer the page is saved where the user chooses; a cancel saves
-// and shows nothing, an unwritable file is told in plain words with its path.
+// Without a printer the page is saved where the user chooses, under a name
+// taken from the engine; a cancel saves and shows nothing, a missing folder
+// is told in plain words with the path and leaves no file.
 TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
 {
     for (const QString& answer :
@@ -49,7 +50,7 @@ TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
         chooser.answer = answer.isEmpty() ? answer : dir.filePath(answer);
         QtTablesPrinter(messages, printers, chooser).printTables(twoOffsetTables());
         ASSERT_EQ(chooser.suggested.size(), 1);
-        EXPECT_TRUE(chooser.suggested[0].endsWith(QStringLiteral("/crank-angle-tables.pdf")));
+        EXPECT_TRUE(chooser.suggested[0].endsWith(QStringLiteral("/Test crank angles.pdf")));
         if (answer == QStringLiteral("tables.pdf")) {
             EXPECT_TRUE(messages.shown.empty());
             EXPECT_EQ(testing::readPdfWords(chooser.answer).pages, 1);
@@ -59,7 +60,7 @@ TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
         EXPECT_EQ(messages.shown.size(), answer.isEmpty() ? 0u : 1u);
         for (const auto& shown : messages.shown) {
             EXPECT_EQ(shown.title, kPrintFailedTitle);
-            EXPECT_NE(shown.prompt.find("could not be written"), std::string::npos);
+            EXPECT_NE(shown.prompt.find("The folder does not exist."), std::string::npos);
             EXPECT_NE(shown.prompt.find(chooser.answer.toStdString()), std::string::npos);
         }
     }

@@ -67,9 +67,26 @@ std::string tsvField(std::string field)
     return field;
 }
 
-std::string csvField(const std::string& field)
+// A number as the cells and captions show it: "-0.5", "31.73", "176".
+bool isNumber(std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+    if (!field.empty() && field.front() == '-') {
+        field.remove_prefix(1);
+    }
+    const auto point = field.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() &&
+               std::ranges::all_of(part, [](char ch) { return ch >= '0' && ch <= '9'; });
+    };
+    return point == std::string_view::npos
+               ? digits(field)
+               : digits(field.substr(0, point)) && digits(field.substr(point + 1));
+}
+
+std::string csvField(const std::string& field, char separator)
+{
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    if (field.find_first_of(special) == std::string::npos) {
         return field;
     }
     std::string quoted = "\"";
@@ -106,9 +123,22 @@ std::string TablesAsTsv(const DisplayView& content)
     return join(records(content), '\t', "\n", tsvField);
 }
 
-std::string TablesAsCsv(const DisplayView& content)
+std::string TablesAsCsv(const DisplayView& content, CsvDialect dialect)
 {
-    return join(records(content), ',', "\r\n", csvField);
+    std::vector<Record> recs = records(content);
+    if (dialect == CsvDialect::CommaDecimalPoint) {
+        return join(recs, ',', "\r\n", [](const std::string& f) { return csvField(f, ','); });
+    }
+    // The first record holds the engine's name, which is text even when it
+    // looks like a number.
+    for (std::size_t i = 1; i < recs.size(); ++i) {
+        for (std::string& field : recs[i]) {
+            if (isNumber(field)) {
+                std::ranges::replace(field, '.', ',');
+            }
+        }
+    }
+    return join(recs, ';', "\r\n", [](const std::string& f) { return csvField(f, ';'); });
 }
 
 } // namespace crank

@@ -29,9 +29,15 @@ namespace crank {
 // inside a field (only an engine name could hold one) becomes a blank.
 std::string TablesAsTsv(const DisplayView& content);
 
-// The same records as comma-separated values (RFC 4180): lines ended by
-// "\r\n"; a field holding a comma, a double quote, CR or LF is enclosed in
-// double quotes with its quotes doubled.
-std::string TablesAsCsv(const DisplayView& content);
+// Spreadsheets set to a decimal point split CSV fields at commas; those set
+// to a decimal comma split them at semicolons and read "0,5" as a number.
+enum class CsvDialect { CommaDecimalPoint, SemicolonDecimalComma };
+
+// The same records as delimited values (RFC 4180): lines ended by "\r\n";
+// a field holding the separator, a double quote, CR or LF is enclosed in
+// double quotes with its quotes doubled. With a decimal comma every number
+// below the engine's name is written with a comma ("-0,5", "31,73").
+std::string TablesAsCsv(const DisplayView& content,
+                        CsvDialect dialect = CsvDialect::CommaDecimalPoint);
 
 } // namespace crank

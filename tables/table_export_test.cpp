@@ -77,7 +77,27 @@ TEST(TableExportTest, EngineNameSurvivesTheSeparators)
         const DisplayView c = sampleContent(1, true, name);
         EXPECT_EQ(parseTsv(TablesAsTsv(c)).at(0), (std::vector<std::string>{"Engine:", tsvName}));
         EXPECT_EQ(parseCsv(TablesAsCsv(c)).at(0), (std::vector<std::string>{"Engine:", name}));
+        const std::string semicolons = TablesAsCsv(c, CsvDialect::SemicolonDecimalComma);
+        EXPECT_EQ(parseCsv(semicolons, ';').at(0), (std::vector<std::string>{"Engine:", name}));
     }
+}
+
+// A decimal-comma spreadsheet gets semicolons and "0,5" for every number, but
+// an engine named like a number keeps its point.
+TEST(TableExportTest, DecimalCommaSpreadsheetsGetSemicolons)
+{
+    DisplayView c = sampleContent(1, true, "1.5; twin");
+    c.angleTexts[1][0] = "77";
+    c.dispBTexts[1][0] = "31.73";
+    c.dispATexts[1][0] = "-0.05";
+    const std::string text = TablesAsCsv(c, CsvDialect::SemicolonDecimalComma);
+    EXPECT_EQ(text.substr(0, text.find("Connecting")),
+              "Engine:;\"1.5; twin\"\r\nStroke (mm):;46\r\n");
+    const testing::Rows rows = parseCsv(text, ';');
+    EXPECT_EQ(rows.at(3), (std::vector<std::string>{"Gudgeon Pin Offset (mm):", "-0,5"}));
+    EXPECT_EQ(rows.at(4).at(1), "179,86");
+    EXPECT_EQ(rows.at(7), (std::vector<std::string>{"77", "31,73", "-0,05"}));
+    EXPECT_EQ(rows.at(8), (std::vector<std::string>{"a1.1", "b1.1", "c1.1"}));
 }
 
 } // namespace

@@ -7,10 +7,11 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSaveFile>
 
+#include "platform/cell_selection.h"
 #include "platform/message_box.h"
 #include "platform/print_targets.h"
+#include "platform/save_location.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
 #include "tables/port_timing_sheet.h"
@@ -39,7 +40,8 @@ TablesExtras::~TablesExtras() = default;
 
 void TablesExtras::install()
 {
-    const QKeySequence keys[4] = {QKeySequence::Find, QKeySequence::Copy, {}, {}};
+    const QKeySequence keys[4] = {QKeySequence::Find, QKeySequence::Copy, QKeySequence::Save,
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     void (TablesExtras::*const run[4])() = {
         &TablesExtras::findCrankAngle, &TablesExtras::copyTables, &TablesExtras::saveTablesAsCsv,
         &TablesExtras::savePageAsPdf};
@@ -71,6 +73,28 @@ void TablesExtras::install()
         cell->installEventFilter(this);
     }
     m_screen.installEventFilter(this);
+    SelectWholeValues(m_screen);
+
+    // Nothing on the fixed design names these commands; the tables and the
+    // print button tell of them when the mouse rests there.
+    const QString tip = extrasTip();
+    for (const char* name : {"Picture1", "AngDispCom_2"}) {
+        if (auto* widget = m_screen.findChild<QWidget*>(QString::fromLatin1(name))) {
+            widget->setToolTip(tip);
+        }
+    }
+}
+
+QString TablesExtras::extrasTip() const
+{
+    QString tip = QStringLiteral("Right-click for more:");
+    for (const QAction* action : m_commands) {
+        tip += QStringLiteral("\n%1  %2")
+                   .arg(action->text(), action->shortcut().toString(QKeySequence::NativeText));
+    }
+    return tip + QStringLiteral("\nWith a value highlighted (double-click a cell), %1 copies just "
+                                "that.\nThe wheel and Page Up/Down scroll the tables.")
+                     .arg(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
 }
 
 QList<QAction*> TablesExtras::commands() const
@@ -119,12 +143,25 @@ QMenu* TablesExtras::makeContextMenu(QWidget* source)
 {
     auto* menu = new QMenu(source);
     auto* cell = qobject_cast<QLineEdit*>(source);
-    if (cell != nullptr && cell->hasSelectedText()) {
-        QAction* copy = menu->addAction(QStringLiteral("Copy"));
-        connect(copy, &QAction::triggered, cell, &QLineEdit::copy);
-        menu->addSeparator();
+    if (cell == nullptr || !cell->hasSelectedText()) {
+        menu->addActions(commands());
+        return menu;
     }
-    menu->addActions(commands());
+    // Ctrl+C copies what is highlighted, so the menu shows it there and not
+    // with Copy Tables. The shortcut is for the menu alone, shown only.
+    QAction* copy = menu->addAction(QStringLiteral("Copy Selection"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, cell, &QLineEdit::copy);
+    menu->addSeparator();
+    for (QAction* command : commands()) {
+        if (command != m_commands[1]) {
+            menu->addAction(command);
+            continue;
+        }
+        QAction* tables = menu->addAction(command->text());
+        connect(tables, &QAction::triggered, this, &TablesExtras::copyTables);
+    }
     return menu;
 }
 
@@ -175,28 +212,20 @@ void TablesExtras::copyTables()
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-QString TablesExtras::suggestedCsvPath()
-{
-    return SuggestedSavePath(QStringLiteral("crank-angle-tables.csv"));
-}
-
 void TablesExtras::saveTablesAsCsv()
 {
-    const QString path = m_csvChooser.chooseSavePath(suggestedCsvPath());
+    const DisplayView& content = m_screen.view();
+    const QString path = m_csvChooser.chooseSavePath(SuggestedPathFor(content, "csv"));
     if (path.isEmpty()) {
         return;
     }
-    const std::string csv = TablesAsCsv(m_screen.view());
-    // Written whole or not at all: an existing file survives a failed save.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                             static_cast<qint64>(csv.size()) &&
-                         file.commit();
-    if (!written) {
-        m_messages.show("The tables could not be written to the file:\r\n" + path.toStdString() +
-                            "\r\nPlease choose a folder where you may save files.\r\n",
-                        kSaveFailedTitle);
+    RememberSaveFolder(path);
+    const CsvDialect dialect = m_csvChooser.chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
+                                                              : CsvDialect::CommaDecimalPoint;
+    const std::string csv = TablesAsCsv(content, dialect);
+    const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
+    if (!reason.isEmpty()) {
+        m_messages.show(SaveFailedPrompt("The tables", path, reason), kSaveFailedTitle);
     }
 }
 

@@ -29,12 +29,14 @@ inline constexpr const char* kSaveFailedTitle = "Tables Not Saved";
 //
 // A right-click (or the menu key) anywhere on the screen offers, in this
 // order: "Find Crank Angle..." (Ctrl+F), "Copy Tables" (Ctrl+C), "Save Tables
-// as CSV..." and "Save Page as PDF...". On a cell with selected text the
-// menu starts with that cell's own "Copy".
+// as CSV..." (Ctrl+S) and "Save Page as PDF..." (Ctrl+Shift+S). On a cell
+// with a highlighted value the menu starts with "Copy Selection" (Ctrl+C).
 //
-// Ctrl+C copies the tables, except in a cell with selected text: there it
-// copies just the selection, as a text box does. The scroll bar keeps its own
-// scrolling menu.
+// One rule for Ctrl+C: it copies the highlighted value when there is one,
+// else the tables; the menu shows Ctrl+C at the entry it will run. A
+// double-click highlights a cell's whole value and a click elsewhere clears
+// it (SelectWholeValues). The scroll bar keeps its own scrolling menu. A
+// tooltip on the tables and on the print button names these commands.
 //
 // Lives as long as the screen (a child of it). The find dialog is one at a
 // time; it closes when the screen is hidden, since the geometry behind it may
@@ -75,14 +77,12 @@ public:
     // shown; it belongs to source.
     QMenu* makeContextMenu(QWidget* source);
 
-    // "crank-angle-tables.csv" in the user's documents folder.
-    static QString suggestedCsvPath();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void install();
+    QString extrasTip() const;
     void showContextMenu(QWidget* source, const QPoint& pos);
 
     std::unique_ptr<SaveFileChooser> m_ownCsvChooser;

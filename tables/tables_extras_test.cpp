@@ -2,13 +2,16 @@
 #include "tables/tables_extras.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <algorithm>
 
 #include "platform/pdf_words_test_support.h"
 #include "platform/print_targets.h"
+#include "platform/twips.h"
 #include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
 #include "tests/screens_fixture.h"
@@ -18,7 +21,14 @@ namespace {
 
 struct ScriptedChooser final : SaveFileChooser {
     QString answer; // empty: the user cancels
-    QString chooseSavePath(const QString&) override { return answer; }
+    int type = 0;
+    QString suggested;
+    QString chooseSavePath(const QString& path) override
+    {
+        suggested = path;
+        return answer;
+    }
+    int chosenType() const override { return type; }
 };
 
 // Two offset tables of a 46 mm stroke, 100 mm rod engine on the tables screen, with the
@@ -71,6 +81,24 @@ protected:
         const auto* label = extras->findDialog()->findChild<QLabel*>(QLatin1String(name));
         return label->isHidden() ? QString() : label->text();
     }
+    // The right-click menu over source, as "<entry> <shortcut>" without separators.
+    static QStringList menuEntries(QWidget* source)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {2, 2},
+                                source->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(source, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QStringList entries;
+        for (const QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
+            if (!action->isSeparator()) {
+                entries.push_back(action->text() + " " + action->shortcut().toString());
+            }
+        }
+        if (menu != nullptr) {
+            menu->close();
+        }
+        return entries;
+    }
 
     EngineState state;
     RecordingMessageBox messages;
@@ -99,16 +127,32 @@ TEST_F(TablesExtrasTest, LeavingTheScreenClosesTheFinder)
     EXPECT_FALSE(extras->findDialog()->isVisible());
 }
 
-// In a cell with nothing selected Ctrl+C copies the tables; with a selection, just that.
-TEST_F(TablesExtrasTest, CtrlCCopiesTheTablesOrTheSelectedText)
+// Ctrl+C copies the highlighted value when there is one, else the tables, and
+// the right-click menu shows Ctrl+C at the entry that it runs.
+TEST_F(TablesExtrasTest, CtrlCAndTheMenuCopyWhatIsHighlighted)
 {
-    QLineEdit* target = cell("DispB", 1, 3);
-    target->setFocus(Qt::MouseFocusReason);
+    QLineEdit* target = cell("DispA", 2, 30); // two whole digits and two decimals
+    const QString value = target->text();
+    ASSERT_EQ(value.indexOf(QLatin1Char('.')), 2);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(target->width() - 4, 4));
+    EXPECT_EQ(target->selectedText(), value);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), value);
+    EXPECT_EQ(menuEntries(target),
+              (QStringList{"Copy Selection Ctrl+C", "Find Crank Angle... Ctrl+F", "Copy Tables ",
+                           "Save Tables as CSV... Ctrl+S", "Save Page as PDF... Ctrl+Shift+S",
+                           "Port Timing... Ctrl+T"}));
+    // A click on the panel between two tables clears the highlight.
+    QWidget* panel = tables.findChild<QWidget*>(QStringLiteral("fdisp_2"));
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(twipsToPixels(3000), 10));
+    EXPECT_FALSE(target->hasSelectedText());
     QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
     expectScreenIn(testing::parseTsv(QGuiApplication::clipboard()->text().toStdString()));
-    target->selectAll();
-    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), target->text());
+    EXPECT_EQ(menuEntries(target).at(1), "Copy Tables Ctrl+C");
+    for (const char* name : {"Picture1", "AngDispCom_2"}) {
+        const QString tip = tables.findChild<QWidget*>(QLatin1String(name))->toolTip();
+        EXPECT_TRUE(tip.contains(QStringLiteral("Save Tables as CSV...  Ctrl+S"))) << name;
+    }
 }
 
 TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShown)
@@ -118,6 +162,14 @@ TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShown)
     QFile written(csvChooser.answer);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     expectScreenIn(testing::parseCsv(written.readAll().toStdString()));
+    written.close();
+    EXPECT_TRUE(csvChooser.suggested.endsWith(QStringLiteral("/Kart, twin crank angles.csv")));
+    csvChooser.type = 1; // semicolons and decimal commas
+    extras->commands()[2]->trigger();
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const testing::Rows semicolons = testing::parseCsv(written.readAll().toStdString(), ';');
+    EXPECT_EQ(semicolons.at(0), (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
+    EXPECT_EQ(semicolons.at(4).at(1), "179,86");
     csvChooser.answer.clear(); // cancelled: nothing said
     extras->commands()[2]->trigger();
     EXPECT_TRUE(messages.shown.empty());
@@ -130,6 +182,7 @@ TEST_F(TablesExtrasTest, AnUnwritableCsvIsNamedInTheMessage)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
     EXPECT_NE(messages.shown[0].prompt.find("missing/tables.csv"), std::string::npos);
+    EXPECT_NE(messages.shown[0].prompt.find("The folder does not exist."), std::string::npos);
 }
 
 // With a printer there or not, the PDF holds the page; the print command is not used.

@@ -1,7 +1,9 @@
 // Every text of both screens shows whole in its fixed rectangle, in the font it is drawn in.
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 #include "platform/line_shape.h"
 #include "tests/screens_fixture.h"
@@ -35,6 +37,15 @@ Room roomOf(const QWidget& widget)
                             : 0;
         return {box->text(), QSizeF(box->width() - 2 * frame - 4, box->height() - 2 * frame),
                 false};
+    }
+    if (auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        return {frame->title(), QSizeF(frame->width() - 2 * title.x(), title.height()), false};
     }
     if (auto* help = qobject_cast<const QPlainTextEdit*>(&widget)) {
         const qreal m = 2 * help->document()->documentMargin();
@@ -96,6 +107,8 @@ protected:
         child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke");
         requestTables("3", {"100", "140", "176"});
         check(entry());
+        // 25 of the widest letter: the name box scrolls them, the summary frame closes them up.
+        child<QLineEdit>(entry(), "EngNamTxt")->setText(QString(25, QLatin1Char('W')));
         display();
         ASSERT_NE(tables(), nullptr);
         check(*tables());

@@ -1,0 +1,67 @@
+// The wheel and the page keys on both scrolling screens.
+#include "platform/scroll_forwarding.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSpontaneKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "info/user_info.h"
+#include "tables/ang_disp.h"
+#include "tests/test_doubles.h"
+
+namespace crank {
+namespace {
+
+// A wheel turn over a widget as the window system delivers it, so that it
+// travels up to the parents that handle it. A touchpad sends small steps.
+void turnWheel(QWidget* over, int angle, QPoint pixels = {})
+{
+    const QPointF at(2, 2);
+    QWheelEvent wheel(at, over->mapToGlobal(at), pixels, QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(over, &wheel);
+}
+
+TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
+{
+    RecordingTablesPrinter printer;
+    Ang_Disp screen(printer);
+    auto* bar = screen.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    auto* cell = screen.findChild<QLineEdit*>(QStringLiteral("DispB2_7"));
+    ASSERT_EQ(QApplication::wheelScrollLines(), 3);
+    turnWheel(cell, -120); // one notch down
+    EXPECT_EQ(bar->value(), 3);
+    EXPECT_EQ(screen.panelTopTwips(), -382);
+    for (int step = 0; step < 8; ++step) {
+        turnWheel(cell, 15, QPoint(0, 4)); // a touchpad's notch up, in eighths
+    }
+    EXPECT_EQ(bar->value(), 0);
+    // A page: the viewport's 4600 twips at 127.5 twips a value.
+    QTest::keyClick(cell, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), 36);
+    QTest::keyClick(&screen, Qt::Key_PageDown);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), 60);
+    QTest::keyClick(&screen, Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), 24);
+}
+
+TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheInformationScrollBar)
+{
+    UserInfo info;
+    auto* bar = info.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    turnWheel(info.findChild<QLabel*>(QStringLiteral("InfoLab_3")), -240);
+    EXPECT_EQ(bar->value(), 6);
+    EXPECT_EQ(info.panelTopTwips(), -215);
+    // The viewport is taller than the panel's travel: one page reaches the end.
+    QTest::keyClick(&info, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), 60);
+}
+
+} // namespace
+} // namespace crank
