@@ -25,78 +25,24 @@ for tool in Xvfb xdotool pdftotext timeout; do
     command -v "$tool" >/dev/null || { echo "missing $tool (script/bootstrap installs it)" >&2; exit 1; }
 done
 
-readonly front_title='^Crank Angle/Piston Displacement Utility$'
-readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
-readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
-readonly save_title='^Save the Page as PDF$'
+source "$here/x_session.sh"
 # How far a word may stand from where the layout put it, twips.
 readonly tolerance=4
 readonly wait_seconds=30
 
 work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
 cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_session
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Xvfb picks a free display number itself and writes it once it accepts
-# connections.
-exec 3>"$work/display"
-timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 200); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
+start_xvfb
 # The program's own world: a home for the save dialog, and a print system
 # that cannot be reached until the last print, so that there is no printer
 # and the page goes to a PDF.
-mkdir -p "$work/home/Documents" "$work/runtime" "$work/out"
-chmod 700 "$work/runtime"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" CUPS_SERVER="$work/cups/cups.sock" \
-    QT_QPA_PLATFORM=xcb timeout 240 "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-
-# Waits until a window with the title is shown and gives it the keyboard
-# (there is no window manager to do it).
-focus_window() {
-    local title=$1 window
-    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
-        fail "no window \"$title\" appeared"
-    xdotool windowfocus --sync "$window"
-}
-
-# Waits until no window with the title is shown.
-await_gone() {
-    local title=$1
-    for _ in $(seq $((wait_seconds * 10))); do
-        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$title\" did not close"
-}
-
-key() { xdotool key --clearmodifiers "$@"; }
-type_text() { xdotool type --delay 15 -- "$1"; }
-# Moves on with Tab, then types into the box that has the focus; a box
-# selects its whole text when it receives the focus.
-tab_type() {
-    key Tab
-    type_text "$1"
-}
+mkdir -p "$work/home/Documents" "$work/out"
+start_program "$program" CUPS_SERVER="$work/cups/cups.sock"
 
 # Prints the tables screen through the save dialog into $work/out/NAME.pdf.
 print_to_pdf() {
@@ -282,10 +228,5 @@ awk -v name=printer -v dx=200 -v dy=200 -v tolerance="$tolerance" \
 focus_window "$tables_title"
 key alt+f
 await_gone "$tables_title"
-focus_window "$front_title"
-key alt+x
-status=0
-wait "$program_pid" || status=$?
-program_pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+exit_program
 echo "PASS: five pages as computed, the wheel and the page keys, the saves, exit status 0"

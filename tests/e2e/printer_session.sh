@@ -25,30 +25,19 @@ for tool in Xvfb xdotool pdftotext timeout cupsd lpadmin cupsreject lpstat; do
 done
 source "$here/print_server.sh"
 
-readonly front_title='^Crank Angle/Piston Displacement Utility$'
-readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
-readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
+source "$here/x_session.sh"
 readonly overflow_title='^Page Overflow Detected and Prevented$'
 readonly refused_title='^Page Not Printed$'
-readonly save_title='^Save the Page as PDF$'
 readonly tolerance=4 # twips
 readonly wait_seconds=30
 
 work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
 cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_session
     stop_print_server
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # The queues. The Letter PPD's imageable area, in points from the bottom-left
 # corner of the 612 x 792 point sheet, leaves 24 points at the left and 12 at
@@ -73,42 +62,8 @@ add_ppd_queue Letter "$work/letter.ppd" || fail "no Letter queue"
 add_raw_queue Refusing || fail "no refusing queue"
 timeout 10 cupsreject -r "Out of paper" Refusing || fail "the queue still accepts jobs"
 
-exec 3>"$work/display"
-timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 200); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
-    timeout 240 "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-
-focus_window() {
-    local title=$1 window
-    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
-        fail "no window \"$title\" appeared"
-    xdotool windowfocus --sync "$window"
-}
-await_gone() {
-    local title=$1
-    for _ in $(seq $((wait_seconds * 10))); do
-        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$title\" did not close"
-}
-key() { xdotool key --clearmodifiers "$@"; }
-tab_type() {
-    key Tab
-    xdotool type --delay 15 -- "$1"
-}
+start_xvfb
+start_program "$program"
 
 # Waits for the server's document number n and checks it: one page of the
 # given size in points, every word where expected_page puts it for the page
@@ -183,10 +138,5 @@ await_gone "$save_title"
 focus_window "$tables_title"
 key alt+f
 await_gone "$tables_title"
-focus_window "$front_title"
-key alt+x
-status=0
-wait "$program_pid" || status=$?
-program_pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+exit_program
 echo "PASS: A4 and Letter pages as computed, the refusal told, the save dialog without a server"

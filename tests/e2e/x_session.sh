@@ -1,0 +1,87 @@
+# Shared by the end-to-end sessions (sourced, not run): a private Xvfb
+# display, the built program on it, and keyboard helpers that find windows by
+# their titles. The caller sets `work` (a scratch folder) and `wait_seconds`
+# first, and calls stop_x_session from its exit trap.
+
+readonly front_title='^Crank Angle/Piston Displacement Utility$'
+readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
+readonly tables_title='^Crank Angles/Piston Displacement Utility - Tables Screen$'
+readonly save_title='^Save the Page as PDF$'
+
+xvfb_pid=""
+program_pid=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+stop_x_session() {
+    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Xvfb picks a free display number itself and writes it once it accepts
+# connections.
+start_xvfb() {
+    exec 3>"$work/display"
+    timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    for _ in $(seq 200); do
+        [[ -s "$work/display" ]] && break
+        sleep 0.05
+    done
+    [[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# Starts PROGRAM with a home and runtime folder of its own under $work; any
+# further VAR=value arguments go into its environment.
+start_program() {
+    local program=$1
+    shift
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$@" \
+        timeout 240 "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+}
+
+# Waits until a window with the title is shown and gives it the keyboard
+# (there is no window manager to do it).
+focus_window() {
+    local title=$1 window
+    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
+        fail "no window \"$title\" appeared"
+    xdotool windowfocus --sync "$window"
+}
+
+# Waits until no window with the title is shown.
+await_gone() {
+    local title=$1
+    for _ in $(seq $((wait_seconds * 10))); do
+        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$title\" did not close"
+}
+
+key() { xdotool key --clearmodifiers "$@"; }
+type_text() { xdotool type --delay 15 -- "$1"; }
+# Moves on with Tab, then types into the box that has the focus; a box
+# selects its whole text when it receives the focus.
+tab_type() {
+    key Tab
+    type_text "$1"
+}
+
+# Ends the program through "E&xit the Program" and checks its status 0.
+exit_program() {
+    focus_window "$front_title"
+    key alt+x
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=""
+    [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+}
