@@ -1,0 +1,64 @@
+#include "tables/ang_disp_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace crank {
+namespace {
+
+// Cell widths of the tables screen, twips.
+constexpr int kAngleCellWidth = 500;
+constexpr int kDispCellWidth = 560;
+
+// In every layout each table's cells run left to right between its own two
+// ruling lines without overlapping, the tables follow each other, and
+// everything stays on the panel. Header captions (screen x, panel x + 200)
+// start inside their table's header rules.
+TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
+{
+    for (const int tables : {1, 2, 3}) {
+        for (const bool offset : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << tables << " tables, offset " << offset);
+            const ColumnLefts cells = CellLayout(tables, offset);
+            const RuleLayout rules = RulesFor(tables);
+            int previousRight = 0;
+            for (int t = 1; t <= 3; ++t) {
+                SCOPED_TRACE(t);
+                const Rule& left = rules.vLine[2 * t - 1];
+                const Rule& right = rules.vLine[2 * t];
+                EXPECT_EQ(left.shown, t <= tables);
+                EXPECT_EQ(right.shown, t <= tables);
+                if (t > tables) {
+                    continue;
+                }
+                EXPECT_LT(previousRight, left.x1);
+                EXPECT_LT(left.x1, cells.ang[t]);
+                EXPECT_LE(cells.ang[t] + kAngleCellWidth, cells.dispB[t]);
+                int end = cells.dispB[t] + kDispCellWidth;
+                if (offset) {
+                    EXPECT_LE(end, cells.dispA[t]);
+                    end = cells.dispA[t] + kDispCellWidth;
+                }
+                EXPECT_LE(end, right.x1);
+                EXPECT_LE(right.x1, rules.panelWidth);
+                previousRight = right.x1;
+                EXPECT_LT(rules.tvLine[2 * t - 1].x1, cells.labA[t]);
+                EXPECT_LT(cells.labA[t], cells.labB[t]);
+                EXPECT_LT(cells.labB[t], rules.tvLine[2 * t].x1);
+            }
+            EXPECT_LE(rules.panelWidth, rules.scrollLeft);
+        }
+    }
+}
+
+TEST(AngDispLayoutTest, PanelTopRoundsDown)
+{
+    // 12250 - 4600 = 7650 twips of travel in 60 steps: 127.5 a step.
+    EXPECT_EQ(PanelTop(0, kPanelHeight, kViewportHeight, kScrollMaximum), 0);
+    EXPECT_EQ(PanelTop(1, kPanelHeight, kViewportHeight, kScrollMaximum), -127);
+    EXPECT_EQ(PanelTop(2, kPanelHeight, kViewportHeight, kScrollMaximum), -255);
+    EXPECT_EQ(PanelTop(59, kPanelHeight, kViewportHeight, kScrollMaximum), -7522);
+    EXPECT_EQ(PanelTop(60, kPanelHeight, kViewportHeight, kScrollMaximum), -7650);
+}
+
+} // namespace
+} // namespace crank
