@@ -14,7 +14,7 @@
 #include "info/user_info.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {

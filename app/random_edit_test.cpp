@@ -15,11 +15,11 @@
 
 #include "app/navigator.h"
 #include "entry/eng_vals.h"
-#include "entry/numeric_text.h"
 #include "entry/validation.h"
+#include "model/numeric_text.h"
 #include "tables/ang_disp.h"
 #include "tables/table_builder.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 #ifndef CRANK_RANDOM_DEFAULT_STEPS
 #define CRANK_RANDOM_DEFAULT_STEPS 100000

@@ -7,12 +7,12 @@
 #include <QPushButton>
 
 #include "entry/eng_vals_text.h"
-#include "entry/numeric_text.h"
 #include "entry/validation.h"
 #include "model/crank_slider.h"
+#include "model/number_format.h"
+#include "model/numeric_text.h"
 #include "platform/twips.h"
 #include "tables/ang_disp.h"
-#include "tables/number_format.h"
 #include "tables/table_builder.h"
 
 namespace crank {

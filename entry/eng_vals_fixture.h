@@ -14,7 +14,7 @@
 
 #include "entry/eng_vals.h"
 #include "tables/ang_disp.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 

@@ -9,7 +9,7 @@
 #include "platform/pdf_words_test_support.h"
 #include "tables/page_test_support.h"
 #include "tables/print_page.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -36,7 +36,7 @@ TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
             const QString path = dir.filePath(QStringLiteral("%1-%2.pdf").arg(tables).arg(offset));
             QtPagePrinter pdf(path);
             EXPECT_EQ(pdf.pageHeight(), 16838); // A4, 297 mm
-            testing::RecordingPrinter noting(&pdf);
+            RecordingPagePrinter noting(&pdf);
             RecordingMessageBox messages;
             SetPrinterFont(noting);
             const PrintOutcome outcome = PrintTablesPage(
@@ -52,7 +52,7 @@ TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
             EXPECT_EQ(text.pages, 1);
             // Every text's first word stands where the layout put it, the
             // leading blanks 120 twips each at 10 points (Courier, A4).
-            for (const testing::Printed& line : noting.printed) {
+            for (const Printed& line : noting.printed) {
                 const auto start = line.text.find_first_not_of(' ');
                 const std::string first =
                     line.text.substr(start, line.text.find(' ', start) - start);

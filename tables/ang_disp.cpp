@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "model/number_format.h"
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
-#include "tables/number_format.h"
 #include "tables/table_builder.h"
 
 namespace crank {
@@ -183,16 +183,16 @@ void Ang_Disp::AngDispCom_Click(int index)
         emit dataEntryRequested();
         break;
     case 2:
-        m_printer.printTables(pageContent());
+        m_printer.printTables(view());
         break;
     default:
         break;
     }
 }
 
-PageContent Ang_Disp::pageContent() const
+DisplayView Ang_Disp::view() const
 {
-    PageContent content;
+    DisplayView content;
     content.NumTables = m_state.tables.NumTables;
     content.OffsetNonZero = m_state.geometry.OffsetNonZero;
     content.engineCaption = m_frame1->title().toStdString();

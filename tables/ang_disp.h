@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/engine_state.h"
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 #include "tables/tables_printer.h"
 
 class QGroupBox;
@@ -56,7 +56,7 @@ public:
     void AngDispCom_Click(int index);
 
     // Every caption and cell text as shown, with the table data behind them.
-    PageContent pageContent() const;
+    DisplayView view() const;
 
     // The panel's Top in the viewport, twips (0 down to -7650).
     int panelTopTwips() const { return m_panelTop; }

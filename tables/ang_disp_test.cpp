@@ -8,7 +8,7 @@
 
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {

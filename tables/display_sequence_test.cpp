@@ -37,7 +37,7 @@ TEST_F(DisplaySequenceTest, WorkedExampleOneOffsetTableOnScreenAndPrinted)
     QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_2")),
                       Qt::LeftButton);
     ASSERT_EQ(printer.printed.size(), 1u);
-    const PageContent& page = printer.printed.front();
+    const DisplayView& page = printer.printed.front();
     EXPECT_TRUE(page.NumTables == 1 && page.OffsetNonZero && tables->isVisible());
     EXPECT_EQ(page.engineCaption + page.bdcCaption,
               " Engine: Kart Crank Angle at BDC (degrees ATDC): 179.86");

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "entry/numeric_text.h"
 #include "model/engine_state.h"
+#include "model/number_format.h"
+#include "model/numeric_text.h"
 #include "model/reverse_lookup.h"
-#include "tables/number_format.h"
 
 namespace crank {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "entry/numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace crank {
 namespace {
@@ -143,7 +143,7 @@ void printHeadingLine(PagePrinter& printer, const auto& headings)
 
 class RowPrinter {
 public:
-    RowPrinter(const PageContent& content, PagePrinter& printer)
+    RowPrinter(const DisplayView& content, PagePrinter& printer)
         : m_content(content), m_printer(printer),
           m_layout(kLayouts[layoutTables(content.NumTables) - 1][content.OffsetNonZero ? 1 : 0]),
           m_tables(layoutTables(content.NumTables))
@@ -180,7 +180,7 @@ public:
     float blockGap() const { return m_tables == 2 && m_content.OffsetNonZero ? 40.0f : 20.0f; }
 
 private:
-    const PageContent& m_content;
+    const DisplayView& m_content;
     PagePrinter& m_printer;
     const PageLayout& m_layout;
     int m_tables;
@@ -239,7 +239,7 @@ void SetPrinterFont(PagePrinter& printer)
     printer.setFontStrikethrough(false);
 }
 
-PrintOutcome PrintTablesPage(const PageContent& content, PagePrinter& printer, MessageBox& messages)
+PrintOutcome PrintTablesPage(const DisplayView& content, PagePrinter& printer, MessageBox& messages)
 {
     SetPrinterFont(printer);
     const auto pageLimit = static_cast<float>(printer.pageHeight() - kBottomReserve);

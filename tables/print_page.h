@@ -2,7 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/page_printer.h"
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 
 namespace crank {
 
@@ -19,7 +19,7 @@ void SetPrinterFont(PagePrinter& printer);
 // When a row inside a degree ends below 1000 twips above the bottom of the
 // sheet, the rows stop there and the user is told so through messages. The
 // document is ended in every case; the outcome is that of ending it.
-PrintOutcome PrintTablesPage(const PageContent& content, PagePrinter& printer,
+PrintOutcome PrintTablesPage(const DisplayView& content, PagePrinter& printer,
                              MessageBox& messages);
 
 } // namespace crank

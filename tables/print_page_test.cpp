@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tables/page_test_support.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -13,8 +13,8 @@ namespace {
 constexpr std::array<float, 4> kLayoutAngles{0, 8, 96, 150};
 
 struct Job {
-    PageContent page;
-    testing::RecordingPrinter printer{};
+    DisplayView page;
+    RecordingPagePrinter printer{};
     RecordingMessageBox messages{};
 
     PrintOutcome print()
@@ -28,7 +28,7 @@ struct Job {
     std::size_t firstRow() const { return 5 + off() + page.NumTables * (4 + off()); }
 };
 
-testing::Printed courier(const std::string& text, float x, float y, float size, int weight = 700)
+Printed courier(const std::string& text, float x, float y, float size, int weight = 700)
 {
     return {.text = text, .x = x, .y = y, .size = size, .weight = weight, .font = "Courier"};
 }
@@ -44,14 +44,13 @@ TEST(PrintPageTest, SixLayouts)
         SCOPED_TRACE(::testing::Message() << tables << " tables, offset " << pinOffset);
         Job job{testing::buildPageContent({pinOffset, tables, kLayoutAngles})};
         // Placed by the stored value: row 5 is stored below 10 but reads "10.00"; row 48 holds 100.
-        PageContent& p = job.page;
+        DisplayView& p = job.page;
         std::tie(p.data.DispBCol[1][5], p.dispBTexts[1][5], p.data.DispBCol[1][48],
                  p.dispBTexts[1][48]) = std::tuple(9.996f, "10.00", 100.0f, "100.00");
         const bool offset = pinOffset != 0;
         // Title, engine summary (lines 80 twips apart) and headings, all bold.
-        std::vector<testing::Printed> want{
-            courier("Crank Angle/Piston Displacement Values", 3250, 600, 12),
-            courier(" Engine: Test ", 900, 1104, 10)};
+        std::vector<Printed> want{courier("Crank Angle/Piston Displacement Values", 3250, 600, 12),
+                                  courier(" Engine: Test ", 900, 1104, 10)};
         want[0].underline = true;
         for (const std::string& caption :
              {p.strokeCaption, p.rodCaption, p.offsetCaption, offset ? p.bdcCaption : ""})

@@ -22,7 +22,7 @@ QtTablesPrinter::~QtTablesPrinter() = default;
 
 namespace {
 
-void printOn(QtPagePrinter& page, const PageContent& content, MessageBox& messages)
+void printOn(QtPagePrinter& page, const DisplayView& content, MessageBox& messages)
 {
     SetPrinterFont(page);
     const PrintOutcome outcome = PrintTablesPage(content, page, messages);
@@ -38,7 +38,7 @@ QString QtTablesPrinter::suggestedPdfPath()
     return SuggestedSavePath(QStringLiteral("crank-angle-tables.pdf"));
 }
 
-void QtTablesPrinter::printTables(const PageContent& content)
+void QtTablesPrinter::printTables(const DisplayView& content)
 {
     const QPrinterInfo printer = m_printers.defaultPrinter();
     if (printer.isNull()) {
@@ -49,7 +49,7 @@ void QtTablesPrinter::printTables(const PageContent& content)
     printOn(page, content, m_messages);
 }
 
-void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages)
+void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages)
 {
     const QString path = chooser.chooseSavePath(QtTablesPrinter::suggestedPdfPath());
     if (path.isEmpty()) {

@@ -14,7 +14,7 @@ inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 
 // The page as an A4 PDF at a place the user chooses, printer or not. A
 // cancelled choice does nothing; an unwritable file is told through messages.
-void SavePageAsPdf(const PageContent& content, SaveFileChooser& chooser, MessageBox& messages);
+void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages);
 
 // The print command of the tables screen: the page on the default printer,
 // or, when the system has none, as an A4 PDF at a place the user chooses.
@@ -27,7 +27,7 @@ public:
     QtTablesPrinter(MessageBox& messages, PrinterSource& printers, SaveFileChooser& chooser);
     ~QtTablesPrinter() override;
 
-    void printTables(const PageContent& content) override;
+    void printTables(const DisplayView& content) override;
 
     // "crank-angle-tables.pdf" in the user's documents folder.
     static QString suggestedPdfPath();

@@ -6,7 +6,7 @@
 
 #include "platform/pdf_words_test_support.h"
 #include "tables/page_test_support.h"
-#include "tables/test_doubles.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {

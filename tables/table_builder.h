@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/engine_state.h"
-#include "tables/number_format.h"
+#include "model/number_format.h"
 
 namespace crank {
 

@@ -30,7 +30,7 @@ Record summaryRecord(std::string_view caption)
     return {trimmed(caption.substr(0, colon + 1)), trimmed(caption.substr(colon + 1))};
 }
 
-std::vector<Record> records(const PageContent& c)
+std::vector<Record> records(const DisplayView& c)
 {
     std::vector<Record> out;
     out.push_back(summaryRecord(c.engineCaption));
@@ -101,12 +101,12 @@ std::string join(const std::vector<Record>& recs, char separator, std::string_vi
 
 } // namespace
 
-std::string TablesAsTsv(const PageContent& content)
+std::string TablesAsTsv(const DisplayView& content)
 {
     return join(records(content), '\t', "\n", tsvField);
 }
 
-std::string TablesAsCsv(const PageContent& content)
+std::string TablesAsCsv(const DisplayView& content)
 {
     return join(records(content), ',', "\r\n", csvField);
 }

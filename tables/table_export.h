@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 
 namespace crank {
 
@@ -27,11 +27,11 @@ namespace crank {
 
 // Tab-separated, lines ended by "\n" (clipboard text). A tab, CR or LF
 // inside a field (only an engine name could hold one) becomes a blank.
-std::string TablesAsTsv(const PageContent& content);
+std::string TablesAsTsv(const DisplayView& content);
 
 // The same records as comma-separated values (RFC 4180): lines ended by
 // "\r\n"; a field holding a comma, a double quote, CR or LF is enclosed in
 // double quotes with its quotes doubled.
-std::string TablesAsCsv(const PageContent& content);
+std::string TablesAsCsv(const DisplayView& content);
 
 } // namespace crank

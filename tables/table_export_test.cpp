@@ -14,9 +14,9 @@ using testing::parseCsv;
 using testing::parseTsv;
 using testing::Rows;
 
-PageContent sampleContent(int numTables, bool offset, const std::string& engineName)
+DisplayView sampleContent(int numTables, bool offset, const std::string& engineName)
 {
-    PageContent c;
+    DisplayView c;
     c.NumTables = static_cast<std::int16_t>(numTables);
     c.OffsetNonZero = offset;
     c.engineCaption = " Engine: " + engineName + " ";
@@ -41,7 +41,7 @@ TEST(TableExportTest, ParsedBackEqualsTheCells)
     for (const int tables : {0, 1, 3, 9}) {
         for (const bool offset : {false, true}) {
             SCOPED_TRACE(std::to_string(tables) + (offset ? " tables, offset" : " tables"));
-            const PageContent c = sampleContent(tables, offset, "Twin 125");
+            const DisplayView c = sampleContent(tables, offset, "Twin 125");
             Rows expected = {{"Engine:", "Twin 125"},
                              {"Stroke (mm):", "46"},
                              {"Connecting Rod Length (mm):", "100"},
@@ -74,7 +74,7 @@ TEST(TableExportTest, EngineNameSurvivesTheSeparators)
         {"Mine, \"fast\" one", "Mine, \"fast\" one"}, {"a\tb", "a b"}, {"a: b", "a: b"}, {"", ""}};
     for (const auto& [name, tsvName] : names) {
         SCOPED_TRACE(name);
-        const PageContent c = sampleContent(1, true, name);
+        const DisplayView c = sampleContent(1, true, name);
         EXPECT_EQ(parseTsv(TablesAsTsv(c)).at(0), (std::vector<std::string>{"Engine:", tsvName}));
         EXPECT_EQ(parseCsv(TablesAsCsv(c)).at(0), (std::vector<std::string>{"Engine:", name}));
     }

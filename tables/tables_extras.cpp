@@ -130,7 +130,7 @@ void TablesExtras::findCrankAngle()
 
 void TablesExtras::copyTables()
 {
-    const std::string text = TablesAsTsv(m_screen.pageContent());
+    const std::string text = TablesAsTsv(m_screen.view());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -145,7 +145,7 @@ void TablesExtras::saveTablesAsCsv()
     if (path.isEmpty()) {
         return;
     }
-    const std::string csv = TablesAsCsv(m_screen.pageContent());
+    const std::string csv = TablesAsCsv(m_screen.view());
     // Written whole or not at all: an existing file survives a failed save.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
@@ -161,7 +161,7 @@ void TablesExtras::saveTablesAsCsv()
 
 void TablesExtras::savePageAsPdf()
 {
-    SavePageAsPdf(m_screen.pageContent(), m_pdfChooser, m_messages);
+    SavePageAsPdf(m_screen.view(), m_pdfChooser, m_messages);
 }
 
 } // namespace crank

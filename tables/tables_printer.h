@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/page_content.h"
+#include "tables/display_view.h"
 
 namespace crank {
 
@@ -10,7 +10,7 @@ namespace crank {
 class TablesPrinter {
 public:
     virtual ~TablesPrinter() = default;
-    virtual void printTables(const PageContent& content) = 0;
+    virtual void printTables(const DisplayView& content) = 0;
 };
 
 } // namespace crank

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "entry/numeric_text.h"
 #include "entry/validation.h"
 #include "model/crank_slider.h"
-#include "tables/number_format.h"
-#include "tables/page_content.h"
+#include "model/number_format.h"
+#include "model/numeric_text.h"
+#include "tables/display_view.h"
 #include "tables/print_page.h"
 #include "tables/table_builder.h"
 
@@ -74,7 +74,7 @@ public:
     int shown = 0;
 };
 
-PageContent buildPage(const std::vector<std::string>& texts)
+DisplayView buildPage(const std::vector<std::string>& texts)
 {
     const std::string& name = texts[0];
     EngineState state;
@@ -96,7 +96,7 @@ PageContent buildPage(const std::vector<std::string>& texts)
     const EngineSummary summary = MakeEngineSummary(name, texts[1], texts[2], texts[3], geometry);
     FillDisplacementColumns(geometry, state.model, n, state.data);
 
-    PageContent page;
+    DisplayView page;
     page.NumTables = state.tables.NumTables;
     page.OffsetNonZero = geometry.OffsetNonZero;
     page.engineCaption = summary.engine;
@@ -151,7 +151,7 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const PageContent page = buildPage(texts);
+    const DisplayView page = buildPage(texts);
     RecordingPrinter printer;
     CountingMessages messages;
     SetPrinterFont(printer);

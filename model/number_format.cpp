@@ -1,4 +1,4 @@
-#include "tables/number_format.h"
+#include "model/number_format.h"
 
 #include <cmath>
 #include <cstdio>

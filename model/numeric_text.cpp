@@ -1,4 +1,4 @@
-#include "entry/numeric_text.h"
+#include "model/numeric_text.h"
 
 #include <charconv>
 #include <cmath>
