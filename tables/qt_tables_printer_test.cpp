@@ -37,8 +37,7 @@ TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
         ScriptedChooser chooser;
         RecordingMessageBox messages;
         chooser.answer = answer.isEmpty() ? answer : dir.filePath(answer);
-        QtTablesPrinter(messages, printers, chooser)
-            .printTables(testing::buildPageContent({.offset = -0.5f, .tables = 2}));
+        QtTablesPrinter(messages, printers, chooser).printTables(testing::sampleView(2, true));
         ASSERT_EQ(chooser.suggested.size(), 1);
         EXPECT_TRUE(chooser.suggested[0].endsWith(QStringLiteral("/crank-angle-tables.pdf")));
         if (answer == QStringLiteral("tables.pdf")) {

@@ -1,83 +1,94 @@
 #include "tables/table_export.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "tables/delimited_text_test_support.h"
+#include "tables/page_test_support.h"
 
 namespace crank {
 namespace {
 
-using testing::parseCsv;
-using testing::parseTsv;
-using testing::Rows;
-
-DisplayView sampleContent(int numTables, bool offset, const std::string& engineName)
+// The text cut at every end of line; the part after the last one, which
+// must be empty, is dropped.
+std::vector<std::string> lines(const std::string& text, const std::string& eol)
 {
-    DisplayView c;
-    c.NumTables = static_cast<std::int16_t>(numTables);
-    c.OffsetNonZero = offset;
-    c.engineCaption = " Engine: " + engineName + " ";
-    c.strokeCaption = "Stroke (mm): 46";
-    c.rodCaption = "Connecting Rod Length (mm): 100";
-    c.offsetCaption = "Gudgeon Pin Offset (mm): -0.5";
-    c.bdcCaption = "Crank Angle at BDC (degrees ATDC): 179.86";
-    for (int t = 1; t <= kMaxTables; ++t) {
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (std::size_t end = text.find(eol); end != std::string::npos; end = text.find(eol, from)) {
+        out.push_back(text.substr(from, end - from));
+        from = end + eol.size();
+    }
+    EXPECT_EQ(from, text.size()) << "last line not ended";
+    return out;
+}
+
+TEST(TableExportTest, TsvOfTwoOffsetTables)
+{
+    const std::vector<std::string> got = lines(TablesAsTsv(testing::sampleView(2, true)), "\n");
+    ASSERT_EQ(got.size(), 5u + 2 * (2 + 49));
+    EXPECT_EQ(got[0], "Engine:\tTest");
+    EXPECT_EQ(got[1], "Stroke (mm):\t46");
+    EXPECT_EQ(got[2], "Connecting Rod Length (mm):\t100");
+    EXPECT_EQ(got[3], "Gudgeon Pin Offset (mm):\t-0.5");
+    EXPECT_EQ(got[4], "Crank Angle at BDC (degrees ATDC):\t179.86");
+    for (int t = 1; t <= 2; ++t) {
+        const std::size_t top = 5 + (t - 1) * 51;
+        EXPECT_EQ(got[top], "");
+        EXPECT_EQ(got[top + 1], "Angle (deg)\tDisplacement (mm) BTDC\tDisplacement (mm) ATDC");
         for (int r = 0; r < kRowsPerTable; ++r) {
-            // Distinct texts per table, column and row, so a misplaced cell shows.
-            const std::string tag = std::to_string(t) + "." + std::to_string(r);
-            std::tie(c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]) =
-                std::tuple("a" + tag, "b" + tag, "c" + tag);
-        }
-    }
-    return c;
-}
-
-// A count beyond three tables never reads past the cell arrays.
-TEST(TableExportTest, ParsedBackEqualsTheCells)
-{
-    for (const int tables : {0, 1, 3, 9}) {
-        for (const bool offset : {false, true}) {
-            SCOPED_TRACE(std::to_string(tables) + (offset ? " tables, offset" : " tables"));
-            const DisplayView c = sampleContent(tables, offset, "Twin 125");
-            Rows expected = {{"Engine:", "Twin 125"},
-                             {"Stroke (mm):", "46"},
-                             {"Connecting Rod Length (mm):", "100"},
-                             {"Gudgeon Pin Offset (mm):", "-0.5"},
-                             {"Crank Angle at BDC (degrees ATDC):", "179.86"}};
-            expected.resize(offset ? 5 : 4);
-            const auto row = [&](std::vector<std::string> fields) {
-                fields.resize(offset ? 3 : 2);
-                expected.push_back(fields);
-            };
-            for (int t = 1; t <= std::min(tables, kMaxTables); ++t) {
-                expected.emplace_back();
-                row({"Angle (deg)", offset ? "Displacement (mm) BTDC" : "Displacement (mm)",
-                     "Displacement (mm) ATDC"});
-                for (int r = 0; r < kRowsPerTable; ++r) {
-                    row({c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]});
-                }
-            }
-            EXPECT_EQ(parseTsv(TablesAsTsv(c)), expected);
-            EXPECT_EQ(parseCsv(TablesAsCsv(c)), expected);
+            const std::string place = std::to_string(t) + "." + std::to_string(r);
+            EXPECT_EQ(got[top + 2 + r], "a" + place + "\tb" + place + "\tc" + place);
         }
     }
 }
 
-TEST(TableExportTest, EngineNameSurvivesTheSeparators)
+TEST(TableExportTest, CsvOfOneTableWithoutOffset)
 {
-    // The name, and what the tab-separated text can carry of it; only the
-    // caption's own colon splits.
-    const std::pair<const char*, const char*> names[] = {
-        {"Mine, \"fast\" one", "Mine, \"fast\" one"}, {"a\tb", "a b"}, {"a: b", "a: b"}, {"", ""}};
-    for (const auto& [name, tsvName] : names) {
-        SCOPED_TRACE(name);
-        const DisplayView c = sampleContent(1, true, name);
-        EXPECT_EQ(parseTsv(TablesAsTsv(c)).at(0), (std::vector<std::string>{"Engine:", tsvName}));
-        EXPECT_EQ(parseCsv(TablesAsCsv(c)).at(0), (std::vector<std::string>{"Engine:", name}));
+    const std::vector<std::string> got = lines(TablesAsCsv(testing::sampleView(1, false)), "\r\n");
+    ASSERT_EQ(got.size(), 4u + 2 + 49);
+    EXPECT_EQ(got[0], "Engine:,Test");
+    EXPECT_EQ(got[3], "Gudgeon Pin Offset (mm):,0");
+    EXPECT_EQ(got[4], "");
+    EXPECT_EQ(got[5], "Angle (deg),Displacement (mm)");
+    for (int r = 0; r < kRowsPerTable; ++r) {
+        const std::string place = "1." + std::to_string(r);
+        EXPECT_EQ(got[6 + r], "a" + place + ",b" + place);
     }
+}
+
+TEST(TableExportTest, NoMoreThanThreeTables)
+{
+    DisplayView view = testing::sampleView(3, false);
+    view.NumTables = 9;
+    EXPECT_EQ(lines(TablesAsCsv(view), "\r\n").size(), 4u + 3 * (2 + 49));
+}
+
+TEST(TableExportTest, CsvQuotesANameWithAQuoteCommaOrLineBreak)
+{
+    const struct {
+        const char* name;
+        const char* field;
+    } cases[] = {
+        {"Say \"hi\"", "\"Say \"\"hi\"\"\""}, {"Twin, 125", "\"Twin, 125\""},
+        {"Line\nbreak", "\"Line\nbreak\""},   {"Return\rhere", "\"Return\rhere\""},
+        {"Kart: 100", "Kart: 100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DisplayView view = testing::sampleView(1, false);
+        view.engineCaption = std::string(" Engine: ") + c.name + " ";
+        const std::string csv = TablesAsCsv(view);
+        const std::string first = std::string("Engine:,") + c.field + "\r\nStroke (mm):,46\r\n";
+        EXPECT_EQ(csv.substr(0, first.size()), first);
+    }
+}
+
+TEST(TableExportTest, TsvBlanksTabsAndLineBreaksInTheName)
+{
+    DisplayView view = testing::sampleView(1, false);
+    view.engineCaption = " Engine: A\tB\r\nC \"D\", E ";
+    EXPECT_EQ(lines(TablesAsTsv(view), "\n").at(0), "Engine:\tA B  C \"D\", E");
 }
 
 } // namespace
