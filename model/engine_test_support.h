@@ -25,56 +25,44 @@ struct Engine {
 
 // The crank turned p radians from the cylinder axis puts the crankpin at
 // (r sin p, r cos p); the pin runs on the line x = e (signed, mm) at rod
-// length L from it. The crank radius is bisected until the pin's travel
-// between the dead centres (crank pointing at the pin, then away from it)
-// equals the stroke.
-class ReferenceEngine {
-public:
-    ReferenceEngine(double stroke, double rod, double offset) : m_rod(rod), m_offset(offset)
+// length L from it. The crank radius r is bisected until the pin's travel
+// between the dead centres (crank towards the pin, then away from it) is the
+// stroke.
+struct ReferenceEngine {
+    double L;
+    double e;
+    double r = 0.0;
+
+    ReferenceEngine(double stroke, double rod, double offset) : L(rod), e(offset)
     {
         double lo = stroke / 4.0;
         double hi = stroke / 2.0;
         for (int i = 0; i < 100; ++i) {
-            m_radius = (lo + hi) / 2.0;
-            if (travel() < stroke) {
-                lo = m_radius;
+            r = (lo + hi) / 2.0;
+            const double travel =
+                std::sqrt((L + r) * (L + r) - e * e) - std::sqrt((L - r) * (L - r) - e * e);
+            if (travel < stroke) {
+                lo = r;
             } else {
-                hi = m_radius;
+                hi = r;
             }
         }
-        m_tdc = std::asin(m_offset / (m_rod + m_radius));
-    }
-
-    // mm below TDC at `degrees` after TDC.
-    double displacement(double degrees) const
-    {
-        return height(m_tdc) - height(m_tdc + degrees * std::numbers::pi / 180.0);
-    }
-
-    // Degrees after TDC at which the crank points away from the pin.
-    double bdcAngle() const
-    {
-        const double bdc = std::numbers::pi + std::asin(m_offset / (m_rod - m_radius));
-        return (bdc - m_tdc) * 180.0 / std::numbers::pi;
-    }
-
-private:
-    double travel() const
-    {
-        const double e2 = m_offset * m_offset;
-        return std::sqrt((m_rod + m_radius) * (m_rod + m_radius) - e2) -
-               std::sqrt((m_rod - m_radius) * (m_rod - m_radius) - e2);
     }
     double height(double p) const
     {
-        const double dx = m_offset - m_radius * std::sin(p);
-        return m_radius * std::cos(p) + std::sqrt(m_rod * m_rod - dx * dx);
+        return r * std::cos(p) + std::sqrt(L * L - (e - r * std::sin(p)) * (e - r * std::sin(p)));
     }
-
-    double m_rod;
-    double m_offset;
-    double m_radius = 0.0;
-    double m_tdc = 0.0;
+    double tdc() const { return std::asin(e / (L + r)); }
+    // mm below TDC at `degrees` after TDC.
+    double displacement(double degrees) const
+    {
+        return height(tdc()) - height(tdc() + degrees * std::numbers::pi / 180.0);
+    }
+    // Degrees after TDC at which the crank points away from the pin.
+    double bdcAngle() const
+    {
+        return (std::numbers::pi + std::asin(e / (L - r)) - tdc()) * 180.0 / std::numbers::pi;
+    }
 };
 
 } // namespace crank

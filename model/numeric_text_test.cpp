@@ -30,28 +30,24 @@ TEST(NumericTextTest, FilterPerBoxKind)
 
 TEST(NumericTextTest, ReadsTheLongestNumericPrefix)
 {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {
+    const std::pair<const char*, double> cases[] = {
         {"", 0},     {"-", 0},        {"-.", 0}, {"abc", 0},     {"-0.5", -0.5},
         {".5", 0.5}, {"12.5x", 12.5}, {"5-", 5}, {"1.2.3", 1.2},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadNumber(c.text), c.value) << c.text;
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadNumber(text), value) << text;
     }
-    // Stored as float, the reading is the float nearest to the typed text.
     EXPECT_EQ(static_cast<float>(ReadNumber("46.1")), 46.1f);
 }
 
 TEST(NumericTextTest, RoundsHalvesToTheEvenNeighbour)
 {
-    EXPECT_EQ(RoundHalfEven(0.5), 0.0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(RoundHalfEven(2.4999), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5001), 3.0);
+    const std::pair<double, double> cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3},
+    };
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+    }
     EXPECT_EQ(ReadInt16("176.5"), 176);
     EXPECT_EQ(ReadInt16("99999999"), 32767);
     EXPECT_EQ(ReadInt16("-99999999"), -32768);

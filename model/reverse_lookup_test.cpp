@@ -51,20 +51,16 @@ TEST(ReverseLookupTest, DeadCentresExactly)
 TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
 {
     const Engine engine(46, 100, -0.5f);
-    const float inf = std::numeric_limits<float>::infinity();
-    const struct {
-        float drop;
-        DropLookupStatus status;
-    } cases[] = {
+    const std::pair<float, DropLookupStatus> cases[] = {
         {-0.001f, DropLookupStatus::OutOfRange},
         {std::nextafter(46.0f, 47.0f), DropLookupStatus::OutOfRange},
         {std::numeric_limits<float>::quiet_NaN(), DropLookupStatus::NotANumber},
-        {-inf, DropLookupStatus::NotANumber},
+        {-std::numeric_limits<float>::infinity(), DropLookupStatus::NotANumber},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.drop);
-        const DropAngles found = FindCrankAngles(engine.geometry, engine.model, c.drop);
-        EXPECT_EQ(found.status, c.status);
+    for (const auto& [drop, status] : cases) {
+        SCOPED_TRACE(drop);
+        const DropAngles found = FindCrankAngles(engine.geometry, engine.model, drop);
+        EXPECT_EQ(found.status, status);
         EXPECT_EQ(found.atdc, 0.0f);
         EXPECT_EQ(found.btdc, 0.0f);
     }

@@ -60,30 +60,33 @@ TEST(TableBuilderTest, FillsOnlyTheRequestedTables)
     EXPECT_EQ(data.AngleCol[1][48], 54.0f);
     EXPECT_EQ(data.AngleCol[2][48], 24.0f); // the earlier display's
     EXPECT_EQ(data.AngleCol[3][48], 34.0f);
-    EXPECT_EQ(TablesToBuild({.NumTables = 7}), 3);
-    EXPECT_EQ(TablesToBuild({.NumTables = -2}), 0);
 }
 
-// Rows from 0 (TDC), 90 and 176 (BDC at 180 in row 48); BTDC at 360 minus
-// the row's angle; the ATDC column left alone with zero offset.
+// The tables of a display with stroke 46 mm and rod 100 mm.
+TableData display(float offset, const TableSpec& requests)
+{
+    const Engine engine(46, 100, offset);
+    TableData data;
+    FillAngleColumns(requests, data);
+    FillDisplacementColumns(engine.geometry, engine.model, requests.NumTables, data);
+    return data;
+}
+
+// Tables from 0 (TDC), 90 and 176 (BDC at 180 in row 48 with zero offset).
+// BTDC is at 360 degrees minus the row's angle.
 TEST(TableBuilderTest, EveryDisplacementRowFollowsTheMechanism)
 {
+    const TableSpec requests{.NumTables = 3, .InitAngle = {0, 0, 90, 176}};
     for (const float offset : {0.0f, -0.5f, 0.5f, -9.2f}) {
         SCOPED_TRACE(offset);
-        const Engine engine(46, 100, offset);
         const ReferenceEngine reference(46, 100, offset);
-        TableData data;
-        data.DispACol[1].fill(-7.0f);
-        const TableSpec requests{.NumTables = 3, .InitAngle = {0, 0, 90, 176}};
-        FillAngleColumns(requests, data);
-        FillDisplacementColumns(engine.geometry, engine.model, 3, data);
+        const TableData data = display(offset, requests);
         for (int t = 1; t <= 3; ++t) {
             for (int r = 0; r < kRowsPerTable; ++r) {
                 SCOPED_TRACE(::testing::Message() << "table " << t << " row " << r);
                 const double angle = requests.InitAngle[t] + r / 12 + kRowFractions[r % 12];
                 if (offset == 0.0f) {
                     EXPECT_NEAR(data.DispBCol[t][r], reference.displacement(angle), 0.005);
-                    EXPECT_EQ(data.DispACol[1][r], -7.0f);
                 } else {
                     EXPECT_NEAR(data.DispACol[t][r], reference.displacement(angle), 0.005);
                     EXPECT_NEAR(data.DispBCol[t][r], reference.displacement(360 - angle), 0.005);
@@ -95,7 +98,7 @@ TEST(TableBuilderTest, EveryDisplacementRowFollowsTheMechanism)
 
 TEST(TableBuilderTest, OnlyTheBdcRowShowsTheFullStroke)
 {
-    // Offset -7.2 mm puts BDC at 177.997 degrees ATDC, the row 178 (24) of a
+    // Offset -7.2 mm puts BDC at 177.997 degrees ATDC, row 24 (178) of a
     // table from 176; +7.2 mm at 182.003 ATDC, which is 178 BTDC.
     const struct {
         float offset;
@@ -104,70 +107,55 @@ TEST(TableBuilderTest, OnlyTheBdcRowShowsTheFullStroke)
     } cases[] = {{0.0f, 48, 48}, {-7.2f, 24, -1}, {7.2f, -1, 24}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offset);
-        const Engine engine(46, 100, c.offset);
-        TableData data;
-        FillAngleColumns({.NumTables = 1, .InitAngle = {0, 176, -1, -1}}, data);
-        FillDisplacementColumns(engine.geometry, engine.model, 1, data);
+        const TableData data = display(c.offset, {.NumTables = 1, .InitAngle = {0, 176, -1, -1}});
         const TableColumn& atdc = c.offset == 0.0f ? data.DispBCol[1] : data.DispACol[1];
+        const TableColumn& btdc = data.DispBCol[1];
         for (int r = 0; r < kRowsPerTable; ++r) {
             EXPECT_EQ(atdc[r] == 46.0f, r == c.atdcRow) << "ATDC row " << r << ": " << atdc[r];
-            EXPECT_EQ(data.DispBCol[1][r] == 46.0f, r == c.btdcRow) << "BTDC row " << r;
-            EXPECT_LE(atdc[r], 46.0f);
-            EXPECT_LE(data.DispBCol[1][r], 46.0f);
+            EXPECT_EQ(btdc[r] == 46.0f, r == c.btdcRow) << "BTDC row " << r << ": " << btdc[r];
         }
     }
 }
 
 TEST(TableBuilderTest, WorkedRowsOfATableFrom77)
 {
-    // Stroke 46, rod 100: BTDC and ATDC texts of rows 0 (77), 3 (77.25) and
-    // 12 (78); a positive offset swaps the columns of the negative one.
-    const struct {
-        float offset;
-        int row;
-        const char* btdc;
-        const char* atdc; // nullptr: zero offset, one column
-    } cases[] = {
-        {-0.5f, 0, "20.35", "20.39"}, {-0.5f, 3, "20.45", "20.49"}, {-0.5f, 12, "20.76", "20.80"},
-        {0.5f, 0, "20.39", "20.35"},  {0.5f, 3, "20.49", "20.45"},  {0.5f, 12, "20.80", "20.76"},
-        {0.0f, 0, "20.37", nullptr},  {0.0f, 3, "20.47", nullptr},  {0.0f, 12, "20.78", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.offset << " row " << c.row);
-        const Engine engine(46, 100, c.offset);
-        TableData data;
-        FillAngleColumns({.NumTables = 1, .InitAngle = {0, 77, -1, -1}}, data);
-        FillDisplacementColumns(engine.geometry, engine.model, 1, data);
-        EXPECT_EQ(FormatNumber(data.DispBCol[1][c.row], NumberPattern::Two), c.btdc);
-        if (c.atdc != nullptr) {
-            EXPECT_EQ(FormatNumber(data.DispACol[1][c.row], NumberPattern::Two), c.atdc);
-        }
+    // Offset -0.5: BTDC and ATDC of rows 0 (77), 3 (77.25) and 12 (78);
+    // offset +0.5 swaps the two; zero offset lies between.
+    const int rows[] = {0, 3, 12};
+    const char* btdc[] = {"20.35", "20.45", "20.76"};
+    const char* atdc[] = {"20.39", "20.49", "20.80"};
+    const char* zero[] = {"20.37", "20.47", "20.78"};
+    const TableSpec from77{.NumTables = 1, .InitAngle = {0, 77, -1, -1}};
+    const TableData minus = display(-0.5f, from77);
+    const TableData plus = display(0.5f, from77);
+    const TableData none = display(0.0f, from77);
+    const auto two = [](float value) { return FormatNumber(value, NumberPattern::Two); };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(rows[i]);
+        EXPECT_EQ(two(minus.DispBCol[1][rows[i]]), btdc[i]);
+        EXPECT_EQ(two(minus.DispACol[1][rows[i]]), atdc[i]);
+        EXPECT_EQ(two(plus.DispBCol[1][rows[i]]), atdc[i]);
+        EXPECT_EQ(two(plus.DispACol[1][rows[i]]), btdc[i]);
+        EXPECT_EQ(two(none.DispBCol[1][rows[i]]), zero[i]);
     }
 }
 
-TEST(TableBuilderTest, EngineSummaryWithAnOffset)
+TEST(TableBuilderTest, EngineSummaryShowsTheBoxTextsAndTheBdcLineWithAnOffset)
 {
-    const Engine engine(46, 100, -0.5f);
-    const EngineSummary s = MakeEngineSummary("Kart", "46", "100.0", "-.5", engine.geometry);
+    const Engine offset(46, 100, -0.5f);
+    const EngineSummary s = MakeEngineSummary("Kart", "46", "100.0", "-.5", offset.geometry);
     EXPECT_EQ(s.engine, " Engine: Kart ");
     EXPECT_EQ(s.stroke, "Stroke (mm): 46");
     EXPECT_EQ(s.rod, "Connecting Rod Length (mm): 100.0");
     EXPECT_EQ(s.offset, "Gudgeon Pin Offset (mm): -.5");
-    EXPECT_TRUE(s.showBdc);
     EXPECT_EQ(s.bdc, "Crank Angle at BDC (degrees ATDC): 179.86");
     EXPECT_EQ(s.frameTop, 160);
     EXPECT_EQ(s.frameHeight, 1680);
-}
-
-TEST(TableBuilderTest, EngineSummaryWithoutAnOffset)
-{
-    const Engine engine(46, 100, 0.0f);
-    const EngineSummary s = MakeEngineSummary("", "46", "100", "0", engine.geometry);
-    EXPECT_EQ(s.engine, " Engine:  ");
-    EXPECT_FALSE(s.showBdc);
-    EXPECT_EQ(s.bdc, "");
-    EXPECT_EQ(s.frameTop, 300);
-    EXPECT_EQ(s.frameHeight, 1280);
+    const Engine zero(46, 100, 0.0f);
+    const EngineSummary z = MakeEngineSummary("Kart", "46", "100", "0", zero.geometry);
+    EXPECT_EQ(z.bdc, "");
+    EXPECT_EQ(z.frameTop, 300);
+    EXPECT_EQ(z.frameHeight, 1280);
 }
 
 } // namespace
