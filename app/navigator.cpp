@@ -71,14 +71,14 @@ void Navigator::Form_Load()
     m_engVals = adopt(std::make_unique<EngVals>(m_state, m_messages, nullptr),
                       [this] { m_engVals->GeomCom_Click(0); });
     connect(m_engVals, &EngVals::frontScreenRequested, this, [this] { showScreen(*m_tabsMenu); });
-    m_engVals->setTablesScreen([this]() -> Ang_Disp& { return tablesScreen(); });
+    connect(m_engVals, &EngVals::tablesRequested, this, &Navigator::showTables);
     m_engVals->hide();
 }
 
 Ang_Disp& Navigator::tablesScreen()
 {
     if (m_angDisp == nullptr) {
-        m_angDisp = adopt(std::make_unique<Ang_Disp>(m_state, m_printer, nullptr),
+        m_angDisp = adopt(std::make_unique<Ang_Disp>(m_printer, nullptr),
                           [this] { m_angDisp->AngDispCom_Click(0); });
         connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
                 [this] { showScreen(*m_tabsMenu); });
@@ -132,6 +132,14 @@ void Navigator::ExitProg_Click()
         (*it)->close();
     }
     QCoreApplication::exit(0);
+}
+
+void Navigator::showTables(const DisplayView& view)
+{
+    Ang_Disp& tables = tablesScreen();
+    tables.showView(view);
+    m_engVals->hide();
+    showScreen(tables);
 }
 
 void Navigator::returnToFront(QWidget& from)

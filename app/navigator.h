@@ -17,6 +17,7 @@ class TabsMenu;
 class UserInfo;
 class EngVals;
 class Ang_Disp;
+struct DisplayView;
 
 // Owns the screens for the run of the program and moves between them. Every
 // screen is a top-level window without an owner that lives from its first use
@@ -54,6 +55,9 @@ public:
     void InfoScrn_Click();
     void Tables_Click();
     void ExitProg_Click();
+    // The display command's request: the view on the tables screen, which
+    // takes the place of the data entry screen.
+    void showTables(const DisplayView& view);
 
     // Shows a screen modeless and brings it to the front.
     static void showScreen(QWidget& screen);

@@ -15,9 +15,15 @@ static void BM_DisplayThreeOffsetTables(benchmark::State& bench)
     crank::EngineState state;
     crank::RecordingMessageBox messages;
     crank::RecordingTablesPrinter printer;
-    crank::Ang_Disp tables(state, printer);
+    crank::Ang_Disp tables(printer);
     crank::EngVals screen(state, messages);
-    screen.setTablesScreen([&tables]() -> crank::Ang_Disp& { return tables; });
+    // What the navigator does with the display command's request.
+    QObject::connect(&screen, &crank::EngVals::tablesRequested, &tables,
+                     [&](const crank::DisplayView& view) {
+                         tables.showView(view);
+                         screen.hide();
+                         tables.show();
+                     });
     screen.resetForNewTables();
     auto box = [&](int i) { return screen.findChild<QLineEdit*>(QString("GeomTxt_%1").arg(i)); };
     for (int i = 0; const char* text : {"46", "100", "-0.5", "3", "77", "110", "150"})

@@ -8,11 +8,9 @@
 
 #include "entry/eng_vals_text.h"
 #include "entry/validation.h"
-#include "model/crank_slider.h"
 #include "model/number_format.h"
 #include "model/numeric_text.h"
 #include "platform/twips.h"
-#include "tables/ang_disp.h"
 #include "tables/table_builder.h"
 
 namespace crank {
@@ -75,11 +73,6 @@ void EngVals::resetForNewTables()
     }
     m_geomFram->hide();
     m_state.GeomFramShown = false;
-}
-
-void EngVals::setTablesScreen(std::function<Ang_Disp&()> provider)
-{
-    m_tablesScreen = std::move(provider);
 }
 
 void EngVals::GeomTxt_Change(int index)
@@ -239,28 +232,13 @@ void EngVals::GeomCom_Click(int index)
         return;
     }
     EngVals_Valtor();
-    if (m_state.ValidationError == 1 || !m_tablesScreen) {
+    if (m_state.ValidationError == 1) {
         return;
     }
-    Ang_Disp& tables = m_tablesScreen();
-    runDisplaySequence(tables);
-    hide();
-    tables.show();
-    tables.raise();
-    tables.activateWindow();
-}
-
-void EngVals::runDisplaySequence(Ang_Disp& tables)
-{
-    tables.SetColumnHeaders();
-    tables.PlaceTableCells();
-    tables.PlaceTableRules();
     SortTableRequests();
-    tables.FillAngleColumns();
-    CalcGeometry(m_state.geometry, m_state.model);
-    tables.ShowEngineSummary(textOf(m_engNamTxt), textOf(m_geomTxt[0]), textOf(m_geomTxt[1]),
-                             textOf(m_geomTxt[2]));
-    tables.FillDisplacementColumns();
+    const EntryTexts texts{textOf(m_engNamTxt), textOf(m_geomTxt[0]), textOf(m_geomTxt[1]),
+                           textOf(m_geomTxt[2])};
+    emit tablesRequested(ComputeDisplay(m_state, texts));
 }
 
 void EngVals::SortTableRequests()

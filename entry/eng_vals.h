@@ -2,10 +2,10 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "model/engine_state.h"
 #include "platform/message_box.h"
+#include "tables/display_view.h"
 
 class QGroupBox;
 class QLabel;
@@ -15,12 +15,11 @@ class QPushButton;
 
 namespace crank {
 
-class Ang_Disp;
-
 // The data entry screen. It asks for the engine geometry, then the number of
 // tables, then their initial crank angles; every change of a value box is
 // filtered and stored in the shared state at once. The display command
-// validates the geometry, builds the tables on the tables screen and shows it.
+// validates the geometry, orders the requests, builds the view of the tables
+// and asks for the tables screen to show it.
 class EngVals : public QWidget {
     Q_OBJECT
 public:
@@ -36,10 +35,6 @@ public:
     // edit), angle boxes and the table-request frame hidden, NumTables 0,
     // InitAngle(1..3) -1, GeomFramShown false.
     void resetForNewTables();
-
-    // Where the display command finds the tables screen; the owner creates it
-    // on first use.
-    void setTablesScreen(std::function<Ang_Disp&()> provider);
 
     // Change handling of value box `index` (0..6); runs on every change of
     // its text, also when code sets it.
@@ -61,6 +56,9 @@ public:
 signals:
     // Emitted after the screen has hidden itself for "Return to &Front Screen".
     void frontScreenRequested();
+    // Emitted by the display command once the tables are built; whoever owns
+    // the screens shows them on the tables screen in place of this one.
+    void tablesRequested(const crank::DisplayView& view);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,11 +68,9 @@ private:
     void handleNumberOfTables();
     void handleInitialAngle(int index);
     void updateCompleteness();
-    void runDisplaySequence(Ang_Disp& tables);
 
     EngineState& m_state;
     MessageBox& m_messages;
-    std::function<Ang_Disp&()> m_tablesScreen;
     // Highest initial angle an angle box keeps (degrees): the typed limit,
     // raised only while the sorted and spaced requests are written back.
     float m_angleLimit;

@@ -2,9 +2,7 @@
 
 #include <QWidget>
 #include <array>
-#include <string_view>
 
-#include "model/engine_state.h"
 #include "tables/display_view.h"
 #include "tables/tables_printer.h"
 
@@ -19,9 +17,9 @@ namespace crank {
 class LineShape;
 
 // The tables screen: the engine summary and up to three crank-angle tables
-// side by side on a panel that scrolls under a fixed header strip. The
-// display sequence of the data entry screen lays it out and fills it; it only
-// hides itself and asks, by signal, for the screen to show next.
+// side by side on a panel that scrolls under a fixed header strip. It renders
+// the view that a display built; it only hides itself and asks, by signal,
+// for the screen to show next.
 class Ang_Disp : public QWidget {
     Q_OBJECT
 public:
@@ -31,32 +29,19 @@ public:
     static constexpr int kClientWidth = 9720;
     static constexpr int kClientHeight = 7395;
 
-    Ang_Disp(EngineState& state, TablesPrinter& printer, QWidget* parent = nullptr);
+    explicit Ang_Disp(TablesPrinter& printer, QWidget* parent = nullptr);
 
-    // Layout steps of the display sequence, run in this order; they read
-    // NumTables and OffsetNonZero.
-    void SetColumnHeaders(); // displacement header captions, ATDC cells shown or not
-    void PlaceTableCells();  // Lefts and visibility of cells and headers
-    void PlaceTableRules();  // panel width, scroll bar and ruling lines
-
-    // Builds AngleCol of tables 1..NumTables from InitAngle and writes the
-    // angle cells.
-    void FillAngleColumns();
-    // Writes the engine summary frame from the data entry texts as typed and
-    // the current BdcAngle.
-    void ShowEngineSummary(std::string_view name, std::string_view strokeText,
-                           std::string_view rodText, std::string_view offsetText);
-    // Computes DispBCol (and DispACol with an offset) and writes the cells.
-    // CalcGeometry must have run for the current geometry.
-    void FillDisplacementColumns();
+    // Shows the tables of a display and keeps the view for print, copy and
+    // the saves. Renders in the order of the display sequence: headers,
+    // cells, rules, angle cells, engine summary, displacement cells.
+    void showView(const DisplayView& view);
+    // What the screen shows since the last display.
+    const DisplayView& view() const { return m_view; }
 
     // Moves the panel to the scroll bar's value.
     void VScroll1_Change();
     // 0: back to the front screen, 1: back to data entry, 2: print.
     void AngDispCom_Click(int index);
-
-    // Every caption and cell text as shown, with the table data behind them.
-    DisplayView view() const;
 
     // The panel's Top in the viewport, twips (0 down to -7650).
     int panelTopTwips() const { return m_panelTop; }
@@ -70,11 +55,18 @@ private:
     using CellColumn = std::array<QLineEdit*, kRowsPerTable>;
 
     void buildDesign(); // ang_disp_design.cpp
+    // The rendering steps of showView, named after the display sequence.
+    void SetColumnHeaders();
+    void PlaceTableCells();
+    void PlaceTableRules();
+    void FillAngleColumns();
+    void ShowEngineSummary();
+    void FillDisplacementColumns();
     QLineEdit* makeCell(const QString& name, int left, int row, int width);
     LineShape* makeLine(QWidget* parent, const QString& name);
 
-    EngineState& m_state;
     TablesPrinter& m_printer;
+    DisplayView m_view;
 
     std::array<QPushButton*, 3> m_com{};
     QGroupBox* m_frame1 = nullptr;

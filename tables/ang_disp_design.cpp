@@ -170,6 +170,9 @@ void Ang_Disp::buildDesign()
     m_picture1 = new QWidget(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setGeometry(twipRect(kViewLeft, kViewTop, kViewWidth, kViewportHeight));
+    // The viewport covers what lies beneath it: the lower ends of the header
+    // rules reach into it.
+    m_picture1->setAutoFillBackground(true);
     m_panel = new QWidget(m_picture1);
     m_panel->setObjectName(QStringLiteral("fdisp_2"));
     m_panel->setGeometry(twipRect(0, 0, RulesFor(3).panelWidth, kPanelHeight));
@@ -198,6 +201,8 @@ void Ang_Disp::buildDesign()
     m_vScroll1->setRange(0, kScrollMaximum);
     m_vScroll1->setSingleStep(1);
     m_vScroll1->setPageStep(1);
+    // Dragging the thumb changes the value only on release.
+    m_vScroll1->setTracking(false);
     m_vScroll1->setGeometry(twipRect(RulesFor(3).scrollLeft, 0, kScrollWidth, kViewportHeight));
     m_vScrollLine = makeLine(m_picture1, QStringLiteral("VScrollLine"));
     m_vScrollLine->setLine(RulesFor(3).scrollLineX, 240, RulesFor(3).scrollLineX, 6000);

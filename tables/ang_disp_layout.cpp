@@ -1,7 +1,5 @@
 #include "tables/ang_disp_layout.h"
 
-#include <cmath>
-
 namespace crank {
 namespace {
 
@@ -109,17 +107,6 @@ RuleLayout RulesFor(int numTables)
         rules.thLine[t + 3] = {true, head.x1, kHeaderBottom, head.x2, kHeaderBottom};
     }
     return rules;
-}
-
-int PanelTop(int value, int panelHeight, int viewportHeight, int maximum)
-{
-    if (maximum <= 0) {
-        return 0;
-    }
-    const float travel =
-        static_cast<float>(value) * static_cast<float>(panelHeight - viewportHeight);
-    const float step = travel / static_cast<float>(maximum);
-    return -static_cast<int>(std::floor(step));
 }
 
 } // namespace crank

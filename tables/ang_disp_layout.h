@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/scroll_formula.h"
+
 namespace crank {
 
 // Placement of the tables screen for 1 to 3 tables, in twips. Cell Lefts are
@@ -55,8 +57,6 @@ inline constexpr int kViewportHeight = 4600;
 inline constexpr int kPanelHeight = 12250;
 inline constexpr int kScrollMaximum = 60;
 
-// Panel Top (twips) for scroll value v: -Int(v (panel - viewport) / maximum)
-// in single precision, Int rounding down. v = 1 gives -127, v = 60 -7650.
-int PanelTop(int value, int panelHeight, int viewportHeight, int maximum);
+// The panel scrolls by PanelTop: v = 1 gives -127, v = 60 -7650.
 
 } // namespace crank

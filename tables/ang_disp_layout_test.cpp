@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/scroll_formula.h"
+
 namespace crank {
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/pdf_words_test_support.h"
-#include "tables/page_test_support.h"
+#include "tables/table_builder.h"
 #include "tests/test_doubles.h"
 
 namespace crank {
@@ -25,6 +25,16 @@ struct ScriptedChooser final : SaveFileChooser {
     }
 };
 
+DisplayView twoOffsetTables()
+{
+    EngineState state;
+    state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = -0.5f};
+    state.geometry.OffsetNonZero = true;
+    state.tables.NumTables = 2;
+    state.tables.InitAngle = {0, 77, 90, 0};
+    return ComputeDisplay(state, {"Test", "46", "100", "-0.5"});
+}
+
 // Without a printer the page is saved where the user chooses; a cancel saves
 // and shows nothing, an unwritable file is told in plain words with its path.
 TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
@@ -37,7 +47,7 @@ TEST(QtTablesPrinterTest, WithoutPrinterSavesWhereTheUserChooses)
         ScriptedChooser chooser;
         RecordingMessageBox messages;
         chooser.answer = answer.isEmpty() ? answer : dir.filePath(answer);
-        QtTablesPrinter(messages, printers, chooser).printTables(testing::sampleView(2, true));
+        QtTablesPrinter(messages, printers, chooser).printTables(twoOffsetTables());
         ASSERT_EQ(chooser.suggested.size(), 1);
         EXPECT_TRUE(chooser.suggested[0].endsWith(QStringLiteral("/crank-angle-tables.pdf")));
         if (answer == QStringLiteral("tables.pdf")) {

@@ -8,11 +8,20 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "entry/eng_vals_fixture.h"
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
 #include "platform/pdf_words_test_support.h"
 #include "platform/print_targets.h"
+#include "tables/ang_disp.h"
 #include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
+#include "tables/table_builder.h"
+#include "tests/test_doubles.h"
 
 namespace crank {
 namespace {
@@ -22,15 +31,18 @@ struct ScriptedChooser final : SaveFileChooser {
     QString chooseSavePath(const QString&) override { return answer; }
 };
 
-class TablesExtrasTest : public EngValsTest {
+// Two offset tables of a 46 mm stroke, 100 mm rod engine on the tables screen, as displayed.
+class TablesExtrasTest : public ::testing::Test {
 protected:
     TablesExtrasTest()
     {
-        child<QLineEdit>(QStringLiteral("EngNamTxt"))->setText(QStringLiteral("Kart, \"twin\""));
-        enterGeometry("46", "100", "-0.5");
-        requestTables("2", {"0", "90"});
-        display();
+        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = -0.5f};
+        state.geometry.OffsetNonZero = true;
+        state.tables.NumTables = 2;
+        state.tables.InitAngle = {0, 0, 90, 0};
+        tables->showView(ComputeDisplay(state, {"Kart, \"twin\"", "46", "100", "-0.5"}));
         extras = new TablesExtras(*tables, state, messages, csvChooser, pdfChooser); // owned
+        tables->show();
         tables->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
     }
@@ -46,15 +58,26 @@ protected:
         EXPECT_EQ(records[0], (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
         EXPECT_EQ(records[4][1], "179.86");
         EXPECT_EQ(records[8 + kRowsPerTable].at(0), "Angle (deg)");
-        for (const auto& [t, r, at] : {std::tuple{1, 0, 7}, {2, 48, 57 + kRowsPerTable}}) {
-            const auto shown = [&](const char* c) { return cell(c, t, r)->text().toStdString(); };
-            EXPECT_EQ(records.at(at), (std::vector{shown("Ang"), shown("DispB"), shown("DispA")}));
+        EXPECT_EQ(records.at(7), shownRow(1, 0));
+        EXPECT_EQ(records.at(57 + kRowsPerTable), shownRow(2, 48));
+    }
+    std::vector<std::string> shownRow(int table, int row) const
+    {
+        std::vector<std::string> texts;
+        for (const char* column : {"Ang", "DispB", "DispA"}) {
+            texts.push_back(cell(column, table, row)->text().toStdString());
         }
+        return texts;
     }
     static void ctrl(QWidget* w, Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); }
 
+    EngineState state;
+    RecordingMessageBox messages;
+    RecordingTablesPrinter printer;
+    std::unique_ptr<Ang_Disp> tables = std::make_unique<Ang_Disp>(printer);
     QTemporaryDir dir;
-    ScriptedChooser csvChooser, pdfChooser;
+    ScriptedChooser csvChooser;
+    ScriptedChooser pdfChooser;
     TablesExtras* extras = nullptr;
 };
 

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
 
-#include "entry/eng_vals_fixture.h"
+#include "tests/screens_fixture.h"
 
 namespace crank {
 namespace {
@@ -58,22 +58,22 @@ std::string misfits(const QWidget& screen)
     return found;
 }
 
-using TextFitTest = EngValsTest;
+using TextFitTest = ScreensTest;
 
 TEST_F(TextFitTest, TheFullestStatesShowEveryTextWhole)
 {
     enterGeometry("250.00", "500.00", "-12.50");
-    child<QLineEdit>("EngNamTxt")->setText("Twin Cylinder Two Stroke"); // the widest texts
+    child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin Cylinder Two Stroke"); // the widest texts
     requestTables("3", {"100", "140", "176"});
-    EXPECT_EQ(misfits(screen), "");
+    EXPECT_EQ(misfits(entry()), "");
     display();
-    ASSERT_NE(tables, nullptr);
-    EXPECT_EQ(misfits(*tables), "");
-    screen.show(); // zero offset: the shorter header in its narrower label
+    ASSERT_NE(tables(), nullptr);
+    EXPECT_EQ(misfits(*tables()), "");
+    returnToEntry(); // zero offset: the shorter header in its narrower label
     type(2, "0");
     requestTables("1", {"100"});
     display();
-    EXPECT_EQ(misfits(*tables), "");
+    EXPECT_EQ(misfits(*tables()), "");
 }
 
 } // namespace

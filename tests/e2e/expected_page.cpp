@@ -4,25 +4,22 @@
 //   expected_page NAME STROKE ROD OFFSET ANGLE1 [ANGLE2 [ANGLE3]]
 //
 // The arguments are the box texts as typed on the data entry screen; the
-// number of angles is the number of tables. The same core steps as the
-// display run on them (validation, ordering and spacing of the requests,
-// the angle columns, the model, the engine summary, the displacements), and
-// the page goes to a recording printer. Output: one line per printed text,
-// "x<TAB>y<TAB>points<TAB>text", x and y in twips from the sheet's top-left
-// corner. Exit status 2 for bad arguments or a geometry the display refuses,
-// 3 when the page would overflow.
+// number of angles is the number of tables. The display command's own core
+// steps run on them (validation, ordering and spacing of the requests, then
+// ComputeDisplay), and the page goes to the recording page printer. Output: one line per printed
+// text, "x<TAB>y<TAB>points<TAB>text", x and y in twips from the sheet's top-left corner. Exit
+// status 2 for bad arguments or a geometry the display refuses, 3 when the page would overflow.
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "entry/validation.h"
-#include "model/crank_slider.h"
-#include "model/number_format.h"
 #include "model/numeric_text.h"
 #include "tables/display_view.h"
 #include "tables/print_page.h"
 #include "tables/table_builder.h"
+#include "tests/test_doubles.h"
 
 namespace {
 
@@ -35,48 +32,10 @@ constexpr double kTwipsPerPoint = 20.0;
 // An A4 sheet, 297 mm high.
 constexpr int kA4HeightTwips = 16838;
 
-class RecordingPrinter final : public PagePrinter {
-public:
-    void setFontName(const std::string&) override {}
-    void setFontSize(float points) override { m_points = points; }
-    void setFontWeight(int) override {}
-    void setFontUnderline(bool) override {}
-    void setFontItalic(bool) override {}
-    void setFontStrikethrough(bool) override {}
-    void setFontCharset(int) override {}
-    float currentX() const override { return m_x; }
-    void setCurrentX(float twips) override { m_x = twips; }
-    float currentY() const override { return m_y; }
-    void setCurrentY(float twips) override { m_y = twips; }
-    int pageHeight() const override { return kA4HeightTwips; }
-    void printLine(const std::string& text) override
-    {
-        std::printf("%.2f\t%.2f\t%g\t%s\n", double{m_x}, double{m_y}, double{m_points},
-                    text.c_str());
-        m_y += static_cast<float>(m_points * kTwipsPerPoint * kLineSpacingPerEm);
-        m_x = 0.0f;
-    }
-    PrintOutcome endDoc() override { return {}; }
-
-private:
-    float m_points = 0.0f;
-    float m_x = 0.0f;
-    float m_y = 0.0f;
-};
-
-class CountingMessages final : public MessageBox {
-public:
-    void show(const std::string& prompt, const std::string& title) override
-    {
-        std::fprintf(stderr, "%s: %s\n", title.c_str(), prompt.c_str());
-        ++shown;
-    }
-    int shown = 0;
-};
-
-DisplayView buildPage(const std::vector<std::string>& texts)
+// The view of the tables as the display command builds it from the typed
+// box texts: requests read, ordered and spaced, then the display's core step.
+DisplayView buildView(const std::vector<std::string>& texts)
 {
-    const std::string& name = texts[0];
     EngineState state;
     EngineGeometry& geometry = state.geometry;
     geometry.Stroke = static_cast<float>(ReadNumber(texts[1]));
@@ -86,33 +45,11 @@ DisplayView buildPage(const std::vector<std::string>& texts)
     const int n = static_cast<int>(texts.size()) - 4;
     state.tables.NumTables = static_cast<std::int16_t>(n);
     for (int t = 1; t <= n; ++t) {
-        state.tables.InitAngle[t] =
-            static_cast<float>(RoundHalfEven(ReadNumber(texts[static_cast<size_t>(3 + t)])));
+        const std::string& angle = texts[static_cast<size_t>(3 + t)];
+        state.tables.InitAngle[t] = static_cast<float>(RoundHalfEven(ReadNumber(angle)));
     }
-
     SortTableRequests(state.tables);
-    FillAngleColumns(state.tables, state.data);
-    CalcGeometry(geometry, state.model);
-    const EngineSummary summary = MakeEngineSummary(name, texts[1], texts[2], texts[3], geometry);
-    FillDisplacementColumns(geometry, state.model, n, state.data);
-
-    DisplayView page;
-    page.NumTables = state.tables.NumTables;
-    page.OffsetNonZero = geometry.OffsetNonZero;
-    page.engineCaption = summary.engine;
-    page.strokeCaption = summary.stroke;
-    page.rodCaption = summary.rod;
-    page.offsetCaption = summary.offset;
-    page.bdcCaption = summary.bdc;
-    for (int t = 1; t <= n; ++t) {
-        for (int r = 0; r < kRowsPerTable; ++r) {
-            page.angleTexts[t][r] = FormatNumber(state.data.AngleCol[t][r], AngleRowPattern(r));
-            page.dispBTexts[t][r] = FormatNumber(state.data.DispBCol[t][r], NumberPattern::Two);
-            page.dispATexts[t][r] = FormatNumber(state.data.DispACol[t][r], NumberPattern::Two);
-        }
-    }
-    page.data = state.data;
-    return page;
+    return ComputeDisplay(state, {texts[0], texts[1], texts[2], texts[3]});
 }
 
 bool isAcceptedAngle(const std::string& text)
@@ -151,10 +88,20 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const DisplayView page = buildPage(texts);
-    RecordingPrinter printer;
-    CountingMessages messages;
+    RecordingPagePrinter printer;
+    printer.lineHeight = [](float points) {
+        return static_cast<float>(points * kTwipsPerPoint * kLineSpacingPerEm);
+    };
+    printer.height = kA4HeightTwips;
+    RecordingMessageBox messages;
     SetPrinterFont(printer);
-    PrintTablesPage(page, printer, messages);
-    return messages.shown == 0 ? 0 : 3;
+    PrintTablesPage(buildView(texts), printer, messages);
+    for (const Printed& line : printer.printed) {
+        std::printf("%.2f\t%.2f\t%g\t%s\n", double{line.x}, double{line.y}, double{line.size},
+                    line.text.c_str());
+    }
+    for (const RecordingMessageBox::Shown& shown : messages.shown) {
+        std::fprintf(stderr, "%s: %s\n", shown.title.c_str(), shown.prompt.c_str());
+    }
+    return messages.shown.empty() ? 0 : 3;
 }
