@@ -52,6 +52,36 @@ TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
     }
 }
 
+// Each table sits in a box: its bottom rule and the top and bottom rules of
+// its header run from its left vertical to its right one, and the header's
+// verticals stand over the body's (panel x + 200 on the screen), each within
+// 10 twips. Vertical rules are vertical.
+TEST(AngDispLayoutTest, RulesCloseEachTableInABox)
+{
+    for (const int tables : {1, 2, 3}) {
+        const RuleLayout rules = RulesFor(tables);
+        for (int t = 1; t <= tables; ++t) {
+            SCOPED_TRACE(::testing::Message() << "table " << t << " of " << tables);
+            const Rule& left = rules.vLine[2 * t - 1];
+            const Rule& right = rules.vLine[2 * t];
+            const Rule& headLeft = rules.tvLine[2 * t - 1];
+            const Rule& headRight = rules.tvLine[2 * t];
+            EXPECT_EQ(left.x1, left.x2);
+            EXPECT_EQ(headRight.x1, headRight.x2);
+            EXPECT_NEAR(headLeft.x1, left.x1 + 200, 10);
+            EXPECT_NEAR(headRight.x1, right.x1 + 200, 10);
+            EXPECT_EQ(rules.hLine[t].y1, left.y2);
+            EXPECT_NEAR(rules.hLine[t].x1, left.x1, 10);
+            EXPECT_NEAR(rules.hLine[t].x2, right.x1, 10);
+            for (const Rule& across : {rules.thLine[t], rules.thLine[t + 3]}) {
+                EXPECT_TRUE(across.shown);
+                EXPECT_NEAR(across.x1, headLeft.x1, 10);
+                EXPECT_NEAR(across.x2, headRight.x1, 10);
+            }
+        }
+    }
+}
+
 TEST(AngDispLayoutTest, PanelTopRoundsDown)
 {
     // 12250 - 4600 = 7650 twips of travel in 60 steps: 127.5 a step.
