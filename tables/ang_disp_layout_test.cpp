@@ -13,8 +13,8 @@ constexpr int kDispCellWidth = 560;
 
 // In every layout each table's cells run left to right between its own two
 // ruling lines without overlapping, the tables follow each other, and
-// everything stays on the panel. Header captions (screen x, panel x + 200)
-// start inside their table's header rules.
+// everything stays on the panel. The headers (screen x, panel x + 200)
+// stand over their columns inside their table's header rules.
 TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
 {
     for (const int tables : {1, 2, 3}) {
@@ -43,8 +43,13 @@ TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
                 EXPECT_LE(end, right.x1);
                 EXPECT_LE(right.x1, rules.panelWidth);
                 previousRight = right.x1;
+                // The angle header over its cells, the displacement header
+                // starting at most 200 twips before them.
                 EXPECT_LT(rules.tvLine[2 * t - 1].x1, cells.labA[t]);
-                EXPECT_LT(cells.labA[t], cells.labB[t]);
+                EXPECT_NEAR(cells.labA[t], cells.ang[t] + 200, 20);
+                const int dispScreenX = cells.dispB[t] + 200;
+                EXPECT_LE(cells.labB[t], dispScreenX);
+                EXPECT_GE(cells.labB[t], dispScreenX - 200);
                 EXPECT_LT(cells.labB[t], rules.tvLine[2 * t].x1);
             }
             EXPECT_LE(rules.panelWidth, rules.scrollLeft);
