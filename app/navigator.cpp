@@ -142,12 +142,6 @@ void Navigator::showTables(const DisplayView& view)
     showScreen(tables);
 }
 
-void Navigator::returnToFront(QWidget& from)
-{
-    from.hide();
-    showScreen(*m_tabsMenu);
-}
-
 void Navigator::showScreen(QWidget& screen)
 {
     screen.show();

@@ -64,7 +64,6 @@ public:
 
 private:
     void Form_Load();
-    void returnToFront(QWidget& from);
     // Takes ownership of a new screen and routes its close control to
     // onClose instead of closing it.
     template <class Screen>

@@ -1,52 +1,42 @@
 #include "app/tabs_menu.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPalette>
 
-#include <optional>
-
 #include "app/banner_logo.h"
+#include "platform/control_table.h"
 #include "platform/twips_qt.h"
 
 namespace crank {
 namespace {
 
-const QColor kFrontRed(192, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kPeach(255, 224, 192);
+using K = ControlKind;
 
-struct LabelDesign {
-    const char* name;
-    int left, top, width, height; // twips
-    const char* text;
-    const char* family;
-    qreal points;
-    bool bold;
-    bool italic;
-    std::optional<QColor> colour; // none: the system's default label text colour
-    Qt::Alignment alignment;
-};
+const ScreenDesign kClient{"TabsMenuClient",        nullptr,   TabsMenu::kClientWidth,
+                           TabsMenu::kClientHeight, kFrontRed, nullptr};
+
+constexpr Face kTitleFace{"MS Sans Serif", 18, true};
+constexpr Face kSubtitleFace{"MS Sans Serif", 12, true};
+constexpr Face kCreditFace{"MS Sans Serif", 13.5, true, true};
+constexpr Face kNameFace{"Times New Roman", 14.25, true};
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // The fixed design of the front screen's labels. Every label sits on the
-// window's red.
-const LabelDesign kLabels[] = {
-    {"Label2", 360, 480, 6375, 515, "Crank Angle/Piston Displacement", "MS Sans Serif", 18, true,
-     false, kWhite, Qt::AlignHCenter},
-    {"Label3", 360, 1200, 6375, 515, "Tables Construction", "MS Sans Serif", 18, true, false,
-     kWhite, Qt::AlignHCenter},
-    {"Label4", 1540, 2000, 4000, 355, "(An Engine Tuner's Assistant)", "MS Sans Serif", 12, true,
-     false, std::nullopt, Qt::AlignHCenter},
-    {"Label5", 400, 3140, 2400, 450, "Provided by . . .", "MS Sans Serif", 13.5, true, true, kPeach,
-     Qt::AlignLeft},
-    {"Label1", 4180, 5800, 1150, 300, TabsMenu::kBannerName, "Times New Roman", 14.25, true, false,
-     kWhite, Qt::AlignLeft},
-    {"Label6", 1960, 6600, 4800, 450, TabsMenu::kBannerSlogan, "MS Sans Serif", 13.5, true, true,
-     kPeach, Qt::AlignHCenter},
+// window's red; Label4 keeps the system's label text colour.
+// clang-format off
+const ControlDesign kLabels[] = {
+    {K::Label, "Label2", nullptr, {360, 480, 6375, 515}, "Crank Angle/Piston Displacement", &kTitleFace, kFrontRed, kWhite, 0, -1, kCentred},
+    {K::Label, "Label3", nullptr, {360, 1200, 6375, 515}, "Tables Construction", &kTitleFace, kFrontRed, kWhite, 0, -1, kCentred},
+    {K::Label, "Label4", nullptr, {1540, 2000, 4000, 355}, "(An Engine Tuner's Assistant)", &kSubtitleFace, kFrontRed, kNoColour, 0, -1, kCentred},
+    {K::Label, "Label5", nullptr, {400, 3140, 2400, 450}, "Provided by . . .", &kCreditFace, kFrontRed, kPeach, 0, -1, kLeft},
+    {K::Label, "Label1", nullptr, {4180, 5800, 1150, 300}, TabsMenu::kBannerName, &kNameFace, kFrontRed, kWhite, 0, -1, kLeft},
+    {K::Label, "Label6", nullptr, {1960, 6600, 4800, 450}, TabsMenu::kBannerSlogan, &kCreditFace, kFrontRed, kPeach, 0, -1, kCentred},
 };
+// clang-format on
 
 // The logo picture area (Picture1), twips.
 constexpr int kLogoLeft = 1750;
@@ -60,7 +50,7 @@ public:
     {
         setAutoFillBackground(true);
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, kFrontRed);
+        palette.setColor(QPalette::Window, QColor::fromRgb(kFrontRed));
         setPalette(palette);
     }
 
@@ -71,7 +61,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         // The segments are in twips inside the picture area.
         painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-        painter.setPen(QPen(kWhite, 2.0 * kTwipsPerPixel));
+        painter.setPen(QPen(QColor::fromRgb(kWhite), 2.0 * kTwipsPerPixel));
         for (const LogoSegment& s : BannerLogoSegments()) {
             painter.drawLine(s.x1, s.y1, s.x2, s.y2);
         }
@@ -93,34 +83,9 @@ TabsMenu::TabsMenu(QWidget* parent) : QMainWindow(parent)
 void TabsMenu::buildClientArea()
 {
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("TabsMenuClient"));
-    client->setFixedSize(twipSize(kClientWidth, kClientHeight));
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kFrontRed);
-    client->setPalette(palette);
+    Controls controls(*client, kClient);
+    controls.add(kLabels);
     setCentralWidget(client);
-
-    for (const LabelDesign& d : kLabels) {
-        auto* label = new QLabel(QString::fromLatin1(d.text), client);
-        label->setObjectName(QString::fromLatin1(d.name));
-        label->setTextFormat(Qt::PlainText);
-        label->setTextInteractionFlags(Qt::NoTextInteraction);
-        label->setGeometry(twipRect(d.left, d.top, d.width, d.height));
-        QFont font(QString::fromLatin1(d.family));
-        font.setPointSizeF(d.points);
-        font.setBold(d.bold);
-        font.setItalic(d.italic);
-        label->setFont(font);
-        label->setAlignment(d.alignment | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        QPalette labelPalette = label->palette();
-        labelPalette.setColor(QPalette::Window, kFrontRed);
-        if (d.colour) {
-            labelPalette.setColor(QPalette::WindowText, *d.colour);
-        }
-        label->setPalette(labelPalette);
-    }
 
     auto* logo = new LogoPicture(client);
     logo->setObjectName(QStringLiteral("Picture1"));
@@ -134,9 +99,7 @@ void TabsMenu::buildMenuBar()
     QMenuBar* bar = menuBar();
     // In the screens' own sans-serif the three commands fit side by side
     // across the window, so none is pushed behind an overflow button.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    bar->setFont(font);
+    bar->setFont(FontOf(kDialogFace));
     m_infoScrn = bar->addAction(QStringLiteral("&User Information"));
     m_infoScrn->setObjectName(QStringLiteral("InfoScrn"));
     m_tables =

@@ -58,7 +58,8 @@ const ControlDesign kControls[] = {
 
 void EngVals::buildDesign()
 {
-    const Controls controls(*this, kScreen, kControls);
+    Controls controls(*this, kScreen);
+    controls.add(kControls);
     m_geomCom = {controls.get<QPushButton>("GeomCom_0"), controls.get<QPushButton>("GeomCom_1")};
     m_engNamLab = controls.get<QLabel>("EngNamLab");
     m_engNamTxt = controls.get<QLineEdit>("EngNamTxt");

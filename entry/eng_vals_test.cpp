@@ -38,8 +38,6 @@ TEST_F(EngValsTest, RefusedCharactersEmptyTheBoxAndZeroItsValue)
     type(1, "1.2.3");
     EXPECT_EQ(box(1)->text(), QStringLiteral("3")); // the keys after the refusal, afresh
     EXPECT_EQ(state.geometry.RodLength, 3.0f);
-    type(2, "5-");
-    EXPECT_EQ(box(2)->text(), QString());
     type(2, "-0.5");
     EXPECT_EQ(state.geometry.PinOffset, -0.5f);
     // Text set by code is filtered before the assignment returns.
@@ -60,8 +58,6 @@ TEST_F(EngValsTest, AnglesOutsideZeroTo176AreRefused)
     EXPECT_EQ(box(4)->text(), QString());
     EXPECT_EQ(state.tables.InitAngle[1], -1.0f); // the nested run stores 0, then -1 remains
     EXPECT_FALSE(command(1)->isEnabled());
-    type(4, "-5");
-    EXPECT_EQ(state.tables.InitAngle[1], -1.0f);
     type(4, "-");
     EXPECT_EQ(state.tables.InitAngle[1], 0.0f);
     EXPECT_TRUE(command(1)->isEnabled()) << "a lone minus counts as entered";

@@ -37,11 +37,8 @@ signals:
     void frontScreenRequested();
 
 private:
-    void buildPanel();
-
     CommandButton* m_command1 = nullptr;
     QFrame* m_picture1 = nullptr;
-    QWidget* m_viewport = nullptr; // the clipping inside of Picture1's border
     QScrollBar* m_vScroll1 = nullptr;
     QWidget* m_finfo1 = nullptr;
     int m_panelTopTwips = 0;

@@ -2,21 +2,18 @@
 
 #include <span>
 
+#include "platform/control_table.h"
+
 namespace crank {
 
-// One label of the user information panel: its place inside the panel
-// (twips) and its text, exact to the blank.
-struct InfoLabelDesign {
-    const char* name;
-    int left, top, width, height;
-    bool bold;
-    const char* text;
-};
+// The viewport (Picture1) and the panel that scrolls behind it (finfo_1).
+inline constexpr const char* kInfoViewport = "Picture1";
+inline constexpr const char* kInfoPanel = "finfo_1";
 
-// The heading of the panel (centred, underlined).
-const InfoLabelDesign& InfoHeading();
-
-// The body labels in reading order: InfoLab_0 .. InfoLab_26 and LabInfo.
-std::span<const InfoLabelDesign> InfoBodyLabels();
+// Every control of the user information screen in stacking order: the
+// return command, the viewport, the panel with the heading (HeadLab) and the
+// body labels in reading order (InfoLab_0 .. InfoLab_26 and LabInfo), and
+// the scroll bar.
+std::span<const ControlDesign> InfoControls();
 
 } // namespace crank

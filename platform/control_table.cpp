@@ -178,8 +178,7 @@ QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& n
     return widget;
 }
 
-Controls::Controls(QWidget& screen, const ScreenDesign& design,
-                   std::span<const ControlDesign> table)
+Controls::Controls(QWidget& screen, const ScreenDesign& design) : m_screen(screen)
 {
     screen.setObjectName(QString::fromLatin1(design.name));
     if (design.title != nullptr) {
@@ -190,10 +189,14 @@ Controls::Controls(QWidget& screen, const ScreenDesign& design,
     if (design.face != nullptr) {
         screen.setFont(FontOf(*design.face));
     }
+}
 
+void Controls::add(std::span<const ControlDesign> table)
+{
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlDesign& row : table) {
-        QWidget& holder = row.holder == nullptr ? screen : *widget(row.holder);
+        QWidget& holder =
+            row.holder == nullptr ? m_screen : *widget(QString::fromLatin1(row.holder));
         QWidget* made = MakeControl(holder, row, QString::fromLatin1(row.name));
         m_made.emplace_back(made->objectName(), made);
         if (row.tabIndex >= 0 && made->focusPolicy() != Qt::NoFocus) {
@@ -206,10 +209,9 @@ Controls::Controls(QWidget& screen, const ScreenDesign& design,
     }
 }
 
-QWidget* Controls::widget(const char* name) const
+QWidget* Controls::widget(const QString& name) const
 {
-    const QString wanted = QString::fromLatin1(name);
-    const auto found = std::ranges::find(m_made, wanted, &std::pair<QString, QWidget*>::first);
+    const auto found = std::ranges::find(m_made, name, &std::pair<QString, QWidget*>::first);
     Q_ASSERT(found != m_made.end());
     return found->second;
 }

@@ -81,15 +81,18 @@ struct ScreenDesign {
 // The widgets made from a control table, found by their design names.
 class Controls {
 public:
-    // Gives `screen` its design, then makes every row's control in table
-    // order and sets the tab order of the rows that have a tab index.
-    Controls(QWidget& screen, const ScreenDesign& design, std::span<const ControlDesign> table);
+    // Gives `screen` its design.
+    Controls(QWidget& screen, const ScreenDesign& design);
+    // Makes every row's control in table order, each above those made before
+    // it, and sets the tab order of the rows that have a tab index.
+    void add(std::span<const ControlDesign> table);
 
     // The control of the row named `name`; the design must have it.
-    template <class T> T* get(const char* name) const { return static_cast<T*>(widget(name)); }
-    QWidget* widget(const char* name) const;
+    template <class T> T* get(const QString& name) const { return static_cast<T*>(widget(name)); }
+    QWidget* widget(const QString& name) const;
 
 private:
+    QWidget& m_screen;
     std::vector<std::pair<QString, QWidget*>> m_made;
 };
 

@@ -62,8 +62,6 @@ private:
     void FillAngleColumns();
     void ShowEngineSummary();
     void FillDisplacementColumns();
-    QLineEdit* makeCell(const QString& name, int left, int row, int width);
-    LineShape* makeLine(QWidget* parent, const QString& name);
 
     TablesPrinter& m_printer;
     DisplayView m_view;

@@ -1,63 +1,84 @@
-// The fixed design of the tables screen: every control with its twip
-// rectangle, caption and colour. The layout steps in ang_disp.cpp move and
-// show what this creates.
+// The fixed design of the tables screen: one row per control with its twip
+// rectangle, caption and colour, and the bindings to the screen's members.
+// The cells and rules are generated from the layout of three offset tables;
+// the rendering steps in ang_disp.cpp move and show what this creates.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "platform/command_button.h"
+#include "platform/control_table.h"
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
-#include "platform/twips_qt.h"
 #include "tables/ang_disp.h"
 #include "tables/ang_disp_layout.h"
 
 namespace crank {
 namespace {
 
-const QColor kScreenColour(255, 128, 128);
+using K = ControlKind;
+constexpr const char* kFrame = "Frame1";
+constexpr const char* kViewport = "Picture1";
+constexpr const char* kPanel = "fdisp_2";
 
-struct ButtonDesign {
-    const char* caption;
-    int left, top, width, height;
-    QColor colour;
-};
+const ScreenDesign kScreen{"Ang_Disp", Ang_Disp::kTitle, Ang_Disp::kClientWidth,
+                           Ang_Disp::kClientHeight, kRose};
 
-const ButtonDesign kButtons[3] = {
-    {"Return to &Front Screen", 520, 150, 1330, 650, QColor(192, 192, 255)},
-    {"Return to &Data Entry Screen", 520, 950, 1330, 650, QColor(255, 192, 255)},
-    {"&Print Screen Content", 7920, 550, 1240, 615, QColor(255, 255, 128)},
-};
-
-// Labels of the engine summary frame, twips relative to the frame.
-struct LabelDesign {
-    const char* name;
-    int left, top, width, height;
-};
-const LabelDesign kSummaryLabels[4] = {
-    {"StkLab", 340, 340, 2655, 255},
-    {"CrlLab", 340, 650, 3000, 255},
-    {"OffLab", 340, 960, 2655, 255},
-    {"BDCAngLab", 100, 1360, 3240, 255},
-};
-
+// Headers stand two lines high: the caption wraps so BTDC and ATDC stand over
+// their columns; centred, each word sits over the middle of its column.
+constexpr Qt::Alignment kHeaderAlignment = Qt::AlignHCenter | Qt::AlignTop;
 constexpr int kHeaderTop = 2100;
 constexpr int kHeaderHeight = 420;
 constexpr int kAngleHeaderWidth = 435;
 constexpr int kDispHeaderWidth = 1760;
-
-constexpr int kViewLeft = 200;
-constexpr int kViewTop = 2640;
-constexpr int kViewWidth = 9440;
 constexpr int kScrollWidth = 375;
 
+// clang-format off
+const ControlDesign kControls[] = {
+    {K::Button, "AngDispCom_0", nullptr, {520, 150, 1330, 650}, "Return to &Front Screen", nullptr, kReturnBlue},
+    {K::Button, "AngDispCom_1", nullptr, {520, 950, 1330, 650}, "Return to &Data Entry Screen", nullptr, kCommandPink},
+    {K::Button, "AngDispCom_2", nullptr, {7920, 550, 1240, 615}, "&Print Screen Content", nullptr, kPrintYellow},
+    {K::Group, kFrame, nullptr, {kFrameLeft, 160, kFrameWidth, 1680}},
+    {K::Label, "StkLab", kFrame, {340, 340, 2655, 255}},
+    {K::Label, "CrlLab", kFrame, {340, 650, 3000, 255}},
+    {K::Label, "OffLab", kFrame, {340, 960, 2655, 255}},
+    {K::Label, "BDCAngLab", kFrame, {100, 1360, 3240, 255}},
+    {K::Line, "BDCLine_0", kFrame, {20, 1260, 3390, 1260}},
+    {K::Line, "BDCLine_1", kFrame, {20, 1275, 3360, 1275}, "", nullptr, kWhite},
+    {K::Label, "Lab1a", nullptr, {700, kHeaderTop, kAngleHeaderWidth, kHeaderHeight}, "Angle (deg)", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Label, "Lab1b", nullptr, {1300, kHeaderTop, kDispHeaderWidth, kHeaderHeight}, "", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Label, "Lab2a", nullptr, {3800, kHeaderTop, kAngleHeaderWidth, kHeaderHeight}, "Angle (deg)", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Label, "Lab2b", nullptr, {4400, kHeaderTop, kDispHeaderWidth, kHeaderHeight}, "", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Label, "Lab3a", nullptr, {6900, kHeaderTop, kAngleHeaderWidth, kHeaderHeight}, "Angle (deg)", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Label, "Lab3b", nullptr, {7500, kHeaderTop, kDispHeaderWidth, kHeaderHeight}, "", nullptr, kNoColour, kNoColour, 0, -1, kHeaderAlignment, true},
+    {K::Line, "THLine1", nullptr, {}}, {K::Line, "TVLine1", nullptr, {}},
+    {K::Line, "THLine2", nullptr, {}}, {K::Line, "TVLine2", nullptr, {}},
+    {K::Line, "THLine3", nullptr, {}}, {K::Line, "TVLine3", nullptr, {}},
+    {K::Line, "THLine4", nullptr, {}}, {K::Line, "TVLine4", nullptr, {}},
+    {K::Line, "THLine5", nullptr, {}}, {K::Line, "TVLine5", nullptr, {}},
+    {K::Line, "THLine6", nullptr, {}}, {K::Line, "TVLine6", nullptr, {}},
+    // The viewport covers what lies beneath it: the lower ends of the header
+    // rules reach into it.
+    {K::Picture, kViewport, nullptr, {200, 2640, 9440, kViewportHeight}, "", nullptr, kRose},
+    {K::Picture, kPanel, kViewport, {0, 0, 9000, kPanelHeight}},
+};
+const ControlDesign kAfterCells[] = {
+    {K::Line, "VLine1", kPanel, {}}, {K::Line, "VLine2", kPanel, {}},
+    {K::Line, "VLine3", kPanel, {}}, {K::Line, "VLine4", kPanel, {}},
+    {K::Line, "VLine5", kPanel, {}}, {K::Line, "VLine6", kPanel, {}},
+    {K::Line, "HLine1", kPanel, {}}, {K::Line, "HLine2", kPanel, {}},
+    {K::Line, "HLine3", kPanel, {}},
+    {K::ScrollBar, "VScroll1", kViewport, {9000, 0, kScrollWidth, kViewportHeight}, "", nullptr, kNoColour, kNoColour, kScrollMaximum},
+    {K::Line, "VScrollLine", kViewport, {9380, 240, 9380, 6000}},
+};
+// clang-format on
+
+// Cells: row r at Top kCellPitch * r; columns at the Lefts of three offset tables.
 constexpr int kAngleCellWidth = 500;
 constexpr int kDispCellWidth = 560;
-// The widest value a cell shows: three whole digits and two decimals
-// (all digits are equally wide).
+// The widest value a cell shows: three whole digits and two decimals (all
+// digits are equally wide).
 const QString kWidestValue = QStringLiteral("000.00");
 constexpr qreal kValuePoints = 7.5;
 
@@ -78,134 +99,67 @@ void fitValues(const std::array<std::array<QLineEdit*, kRowsPerTable>, 4>& colum
     }
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption)
+// A cell of the panel: row r at Top kCellPitch * r.
+QLineEdit* makeCell(QWidget& panel, const QString& name, int left, int row, int width)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    const ControlDesign design{
+        ControlKind::Cell, nullptr, kPanel, {left, kCellPitch * row, width, kCellHeight}};
+    return static_cast<QLineEdit*>(MakeControl(panel, design, name));
 }
 
 } // namespace
 
-QLineEdit* Ang_Disp::makeCell(const QString& name, int left, int row, int width)
-{
-    auto* cell = new QLineEdit(m_panel);
-    cell->setObjectName(name);
-    // Display only: the text can be selected and copied, nothing typed is used.
-    cell->setReadOnly(true);
-    cell->setFrame(false);
-    cell->setFocusPolicy(Qt::ClickFocus);
-    cell->setTextMargins(0, 0, 0, 0);
-    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cell->setGeometry(twipRect(left, kCellPitch * row, width, kCellHeight));
-    return cell;
-}
-
-LineShape* Ang_Disp::makeLine(QWidget* parent, const QString& name)
-{
-    auto* line = new LineShape(parent);
-    line->setObjectName(name);
-    return line;
-}
-
 void Ang_Disp::buildDesign()
 {
-    setObjectName(QStringLiteral("Ang_Disp"));
-    setWindowTitle(QString::fromLatin1(kTitle));
-    setFixedSize(twipSize(kClientWidth, kClientHeight));
-    setAutoFillBackground(true);
-    QPalette screenPalette = palette();
-    screenPalette.setColor(QPalette::Window, kScreenColour);
-    screenPalette.setColor(QPalette::Base, kScreenColour); // the cells
-    setPalette(screenPalette);
-    // The designed face; every control inherits it.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
-
-    for (int i = 0; i < 3; ++i) {
-        const ButtonDesign& design = kButtons[i];
-        auto* button = new CommandButton(QString::fromLatin1(design.caption), design.colour, this);
-        button->setObjectName(QStringLiteral("AngDispCom_%1").arg(i));
-        button->setGeometry(twipRect(design.left, design.top, design.width, design.height));
-        m_com[i] = button;
-    }
-
-    m_frame1 = new QGroupBox(this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(twipRect(kFrameLeft, 160, kFrameWidth, 1680));
-    QLabel** summary[4] = {&m_stkLab, &m_crlLab, &m_offLab, &m_bdcAngLab};
-    for (int i = 0; i < 4; ++i) {
-        const LabelDesign& design = kSummaryLabels[i];
-        *summary[i] = makeLabel(m_frame1, QString::fromLatin1(design.name), QString());
-        (*summary[i])->setGeometry(twipRect(design.left, design.top, design.width, design.height));
-    }
-    m_bdcLine[0] = makeLine(m_frame1, QStringLiteral("BDCLine_0"));
-    m_bdcLine[0]->setLine(20, 1260, 3390, 1260);
-    m_bdcLine[1] = makeLine(m_frame1, QStringLiteral("BDCLine_1"));
-    m_bdcLine[1]->setLine(20, 1275, 3360, 1275);
-    m_bdcLine[1]->setColor(Qt::white);
-
-    const ColumnLefts design = CellLayout(3, true);
+    Controls controls(*this, kScreen);
+    controls.add(kControls);
+    m_com = {controls.get<QPushButton>("AngDispCom_0"), controls.get<QPushButton>("AngDispCom_1"),
+             controls.get<QPushButton>("AngDispCom_2")};
+    m_frame1 = controls.get<QGroupBox>(kFrame);
+    m_stkLab = controls.get<QLabel>("StkLab");
+    m_crlLab = controls.get<QLabel>("CrlLab");
+    m_offLab = controls.get<QLabel>("OffLab");
+    m_bdcAngLab = controls.get<QLabel>("BDCAngLab");
+    m_bdcLine = {controls.get<LineShape>("BDCLine_0"), controls.get<LineShape>("BDCLine_1")};
     for (int t = 1; t <= 3; ++t) {
-        m_labA[t] = makeLabel(this, QStringLiteral("Lab%1a").arg(t), QStringLiteral("Angle (deg)"));
-        m_labA[t]->setGeometry(
-            twipRect(design.labA[t], kHeaderTop, kAngleHeaderWidth, kHeaderHeight));
-        m_labB[t] = makeLabel(this, QStringLiteral("Lab%1b").arg(t), QString());
-        m_labB[t]->setGeometry(
-            twipRect(design.labB[t], kHeaderTop, kDispHeaderWidth, kHeaderHeight));
-        // Two lines high: the caption wraps so BTDC and ATDC stand over their
-        // columns; centred, each word sits over the middle of its column.
-        for (QLabel* header : {m_labA[t], m_labB[t]}) {
-            header->setWordWrap(true);
-            header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        }
+        m_labA[t] = controls.get<QLabel>(QStringLiteral("Lab%1a").arg(t));
+        m_labB[t] = controls.get<QLabel>(QStringLiteral("Lab%1b").arg(t));
     }
     for (int i = 1; i <= 6; ++i) {
-        m_thLine[i] = makeLine(this, QStringLiteral("THLine%1").arg(i));
-        m_tvLine[i] = makeLine(this, QStringLiteral("TVLine%1").arg(i));
+        m_thLine[i] = controls.get<LineShape>(QStringLiteral("THLine%1").arg(i));
+        m_tvLine[i] = controls.get<LineShape>(QStringLiteral("TVLine%1").arg(i));
     }
+    m_picture1 = controls.widget(kViewport);
+    m_panel = controls.widget(kPanel);
 
-    m_picture1 = new QWidget(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipRect(kViewLeft, kViewTop, kViewWidth, kViewportHeight));
-    // The viewport covers what lies beneath it: the lower ends of the header
-    // rules reach into it.
-    m_picture1->setAutoFillBackground(true);
-    m_panel = new QWidget(m_picture1);
-    m_panel->setObjectName(QStringLiteral("fdisp_2"));
-    m_panel->setGeometry(twipRect(0, 0, RulesFor(3).panelWidth, kPanelHeight));
+    // The cells stand at the Lefts of three offset tables until a display
+    // places them.
+    const ColumnLefts lefts = CellLayout(3, true);
     for (int t = 1; t <= 3; ++t) {
         for (int r = 0; r < kRowsPerTable; ++r) {
-            m_ang[t][r] = makeCell(QStringLiteral("Ang%1_%2").arg(t).arg(r), design.ang[t], r,
-                                   kAngleCellWidth);
-            m_dispB[t][r] = makeCell(QStringLiteral("DispB%1_%2").arg(t).arg(r), design.dispB[t], r,
+            const QString place = QStringLiteral("%1_%2").arg(t).arg(r);
+            m_ang[t][r] =
+                makeCell(*m_panel, QStringLiteral("Ang") + place, lefts.ang[t], r, kAngleCellWidth);
+            m_dispB[t][r] = makeCell(*m_panel, QStringLiteral("DispB") + place, lefts.dispB[t], r,
                                      kDispCellWidth);
-            m_dispA[t][r] = makeCell(QStringLiteral("DispA%1_%2").arg(t).arg(r), design.dispA[t], r,
+            m_dispA[t][r] = makeCell(*m_panel, QStringLiteral("DispA") + place, lefts.dispA[t], r,
                                      kDispCellWidth);
         }
     }
     fitValues(m_ang);
     fitValues(m_dispB);
     fitValues(m_dispA);
+
+    // The body rules lie above the cells.
+    controls.add(kAfterCells);
     for (int i = 1; i <= 6; ++i) {
-        m_vLine[i] = makeLine(m_panel, QStringLiteral("VLine%1").arg(i));
+        m_vLine[i] = controls.get<LineShape>(QStringLiteral("VLine%1").arg(i));
     }
     for (int i = 1; i <= 3; ++i) {
-        m_hLine[i] = makeLine(m_panel, QStringLiteral("HLine%1").arg(i));
+        m_hLine[i] = controls.get<LineShape>(QStringLiteral("HLine%1").arg(i));
     }
-
-    m_vScroll1 = new QScrollBar(Qt::Vertical, m_picture1);
-    m_vScroll1->setObjectName(QStringLiteral("VScroll1"));
-    m_vScroll1->setRange(0, kScrollMaximum);
-    m_vScroll1->setSingleStep(1);
-    m_vScroll1->setPageStep(1);
-    // Dragging the thumb changes the value only on release.
-    m_vScroll1->setTracking(false);
-    m_vScroll1->setGeometry(twipRect(RulesFor(3).scrollLeft, 0, kScrollWidth, kViewportHeight));
-    m_vScrollLine = makeLine(m_picture1, QStringLiteral("VScrollLine"));
-    m_vScrollLine->setLine(RulesFor(3).scrollLineX, 240, RulesFor(3).scrollLineX, 6000);
+    m_vScroll1 = controls.get<QScrollBar>("VScroll1");
+    m_vScrollLine = controls.get<LineShape>("VScrollLine");
 }
 
 } // namespace crank

@@ -9,7 +9,13 @@ namespace crank {
 namespace {
 
 // The text a control shows, the room it has for it in pixels, and whether it wraps.
-std::tuple<QString, QSizeF, bool> roomOf(const QWidget& widget)
+struct Room {
+    QString text;
+    QSizeF size;
+    bool wraps = false;
+};
+
+Room roomOf(const QWidget& widget)
 {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
         return {label->text(), label->contentsRect().size(), label->wordWrap()};
@@ -41,13 +47,14 @@ std::string misfits(const QWidget& screen)
 {
     std::string found;
     for (const QWidget* widget : screen.findChildren<QWidget*>()) {
-        const auto [text, room, wraps] = roomOf(*widget);
+        const Room shown = roomOf(*widget);
+        const QSizeF room = shown.size;
         const QFont& font = widget->font();
-        const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 1e6),
-                                                               wraps ? Qt::TextWordWrap : 0, text);
+        const QRectF needed = QFontMetricsF(font).boundingRect(
+            QRectF(0, 0, room.width(), 1e6), shown.wraps ? Qt::TextWordWrap : 0, shown.text);
         if (!room.isEmpty() && widget->isVisibleTo(&screen) &&
             (needed.width() > room.width() || needed.height() > room.height())) {
-            found += widget->objectName().toStdString() + " clips " + text.toStdString();
+            found += widget->objectName().toStdString() + " clips " + shown.text.toStdString();
         }
         auto* box = qobject_cast<const QLineEdit*>(widget);
         if (!room.isEmpty() && (font.family() != QStringLiteral("MS Sans Serif") ||
