@@ -117,29 +117,6 @@ TEST(TableBuilderTest, OnlyTheBdcRowShowsTheFullStroke)
     }
 }
 
-TEST(TableBuilderTest, WorkedRowsOfATableFrom77)
-{
-    // Offset -0.5: BTDC and ATDC of rows 0 (77), 3 (77.25) and 12 (78);
-    // offset +0.5 swaps the two; zero offset lies between.
-    const int rows[] = {0, 3, 12};
-    const char* btdc[] = {"20.35", "20.45", "20.76"};
-    const char* atdc[] = {"20.39", "20.49", "20.80"};
-    const char* zero[] = {"20.37", "20.47", "20.78"};
-    const TableSpec from77{.NumTables = 1, .InitAngle = {0, 77, -1, -1}};
-    const TableData minus = display(-0.5f, from77);
-    const TableData plus = display(0.5f, from77);
-    const TableData none = display(0.0f, from77);
-    const auto two = [](float value) { return FormatNumber(value, NumberPattern::Two); };
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(rows[i]);
-        EXPECT_EQ(two(minus.DispBCol[1][rows[i]]), btdc[i]);
-        EXPECT_EQ(two(minus.DispACol[1][rows[i]]), atdc[i]);
-        EXPECT_EQ(two(plus.DispBCol[1][rows[i]]), atdc[i]);
-        EXPECT_EQ(two(plus.DispACol[1][rows[i]]), btdc[i]);
-        EXPECT_EQ(two(none.DispBCol[1][rows[i]]), zero[i]);
-    }
-}
-
 TEST(TableBuilderTest, EngineSummaryShowsTheBoxTextsAndTheBdcLineWithAnOffset)
 {
     const Engine offset(46, 100, -0.5f);
