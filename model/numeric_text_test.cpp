@@ -9,7 +9,7 @@ TEST(NumericTextTest, FilterPerBoxKind)
 {
     // Stroke and rod take digits and one point; the offset also a leading
     // minus; the angles digits and a leading minus. '/' lies between '-' and
-    // the digits.
+    // the digits; the bytes of a UTF-8 letter are negative as char.
     const struct {
         const char* text;
         bool minus;
@@ -20,7 +20,7 @@ TEST(NumericTextTest, FilterPerBoxKind)
         {"1.2.3", false, true, false}, {"-5", false, true, false},  {"5/", false, true, false},
         {"1e3", false, true, false},   {"-0.5", true, true, true},  {"-.", true, true, true},
         {"5-", true, true, false},     {"--5", true, true, false},  {".", false, false, false},
-        {"-5", true, false, true},     {"17.", true, false, false}, {"\xe9", true, true, false},
+        {"-5", true, false, true},     {"17.", true, false, false}, {"\xc3\xa9", true, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -60,7 +60,7 @@ TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
 // Each table sits in a box: its bottom rule and the top and bottom rules of
 // its header run from its left vertical to its right one, and the header's
 // verticals stand over the body's (panel x + 200 on the screen), each within
-// 10 twips. Vertical rules are vertical.
+// 10 twips. Vertical rules are vertical, the others horizontal.
 TEST(AngDispLayoutTest, RulesCloseEachTableInABox)
 {
     for (const int tables : {1, 2, 3}) {
@@ -78,11 +78,21 @@ TEST(AngDispLayoutTest, RulesCloseEachTableInABox)
             EXPECT_EQ(rules.hLine[t].y1, left.y2);
             EXPECT_NEAR(rules.hLine[t].x1, left.x1, 10);
             EXPECT_NEAR(rules.hLine[t].x2, right.x1, 10);
+            for (const Rule& across : {rules.hLine[t], rules.thLine[t], rules.thLine[t + 3]}) {
+                EXPECT_EQ(across.y1, across.y2);
+            }
             for (const Rule& across : {rules.thLine[t], rules.thLine[t + 3]}) {
                 EXPECT_TRUE(across.shown);
                 EXPECT_NEAR(across.x1, headLeft.x1, 10);
                 EXPECT_NEAR(across.x2, headRight.x1, 10);
             }
+            // The header's top rule meets the tops of its verticals (some sit
+            // 20 twips lower); its bottom rule lies above their lower ends.
+            EXPECT_NEAR(rules.thLine[t].y1, headLeft.y1, 20);
+            EXPECT_NEAR(rules.thLine[t].y1, headRight.y1, 20);
+            EXPECT_LT(rules.thLine[t].y1, rules.thLine[t + 3].y1);
+            EXPECT_LE(rules.thLine[t + 3].y1, headLeft.y2);
+            EXPECT_LE(rules.thLine[t + 3].y1, headRight.y2);
         }
     }
 }
