@@ -87,10 +87,13 @@ TEST_F(EngValsTest, TheNumberOfTablesShowsItsAngleBoxes)
     EXPECT_TRUE(box(5)->isVisible());
     EXPECT_EQ(box(4)->x(), twipsToPixels(3400));
     EXPECT_EQ(prompt->text(), QStringLiteral("Initial Crank Angles (degrees, 0 to 176):"));
+    requestTables("3", {"10", "20", "30"});
     type(3, "4");
     EXPECT_EQ(box(3)->text(), QString());
     EXPECT_EQ(state.tables.NumTables, 0);
-    EXPECT_EQ(state.tables.InitAngle[1], -1.0f);
+    for (int t = 1; t <= 3; ++t) {
+        EXPECT_EQ(state.tables.InitAngle[t], -1.0f) << t;
+    }
     EXPECT_FALSE(prompt->isVisible());
     EXPECT_FALSE(box(4)->isVisible());
 }

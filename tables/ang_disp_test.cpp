@@ -32,6 +32,12 @@ protected:
             QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
         return screen.findChild<QWidget*>(name)->geometry();
     }
+    // Where a rule stands on the screen, in pixels.
+    QRect ruleOnScreen(const QString& name) const
+    {
+        const auto* rule = screen.findChild<LineShape*>(name);
+        return QRect(rule->mapTo(&screen, QPoint(0, 0)), rule->size());
+    }
     int ruleX(int index) const
     {
         const auto* rule = screen.findChild<LineShape*>(QStringLiteral("VLine%1").arg(index));
@@ -76,6 +82,30 @@ TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
                 EXPECT_LT(lastRight, ruleX(2 * t));
                 EXPECT_LT(ruleX(2 * t), panelWidth);
                 previousRight = ruleX(2 * t);
+            }
+        }
+    }
+}
+
+// Each shown table is boxed: its header rules and its bottom rule run from its left vertical to
+// its right one, and the header verticals continue the verticals of the body (to a pixel).
+TEST_F(AngDispTest, EveryTableIsClosedByItsRules)
+{
+    screen.show();
+    for (int n = 1; n <= 3; ++n) {
+        showTables(n, -0.5f);
+        for (int t = 1; t <= n; ++t) {
+            SCOPED_TRACE(testing::Message() << n << " tables, table " << t);
+            const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
+            const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
+            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(), 1);
+            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
+            const QRect top = ruleOnScreen(QStringLiteral("THLine%1").arg(t));
+            const QRect bottom = ruleOnScreen(QStringLiteral("THLine%1").arg(t + 3));
+            const QRect body = ruleOnScreen(QStringLiteral("HLine%1").arg(t));
+            for (const QRect& across : {top, bottom, body}) {
+                EXPECT_NEAR(across.left(), left.x(), 1);
+                EXPECT_NEAR(across.right(), right.x(), 1);
             }
         }
     }

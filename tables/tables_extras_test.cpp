@@ -3,23 +3,15 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "platform/pdf_words_test_support.h"
 #include "platform/print_targets.h"
-#include "tables/ang_disp.h"
 #include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
-#include "tables/table_builder.h"
-#include "tests/test_doubles.h"
+#include "tests/screens_fixture.h"
 
 namespace crank {
 namespace {
@@ -29,7 +21,8 @@ struct ScriptedChooser final : SaveFileChooser {
     QString chooseSavePath(const QString&) override { return answer; }
 };
 
-// Two offset tables of a 46 mm stroke, 100 mm rod engine on the tables screen, as displayed.
+// Two offset tables of a 46 mm stroke, 100 mm rod engine on the tables screen, with the
+// commands saving where the test says.
 class TablesExtrasTest : public ::testing::Test {
 protected:
     TablesExtrasTest()
@@ -38,16 +31,25 @@ protected:
         state.geometry.OffsetNonZero = true;
         state.tables.NumTables = 2;
         state.tables.InitAngle = {0, 0, 90, 0};
-        tables->showView(ComputeDisplay(state, {"Kart, \"twin\"", "46", "100", "-0.5"}));
-        extras = new TablesExtras(*tables, state, messages, csvChooser, pdfChooser); // owned
-        tables->show();
-        tables->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
+        tables.showView(ComputeDisplay(state, {"Kart, \"twin\"", "46", "100", "-0.5"}));
+        extras = new TablesExtras(tables, state, messages, csvChooser, pdfChooser); // owned
+        tables.show();
+        tables.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&tables));
     }
     QLineEdit* cell(const char* column, int table, int row) const
     {
-        return tables->findChild<QLineEdit*>(
-            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row));
+        const QString name =
+            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
+        return tables.findChild<QLineEdit*>(name);
+    }
+    std::vector<std::string> shownRow(int table, int row) const
+    {
+        std::vector<std::string> texts;
+        for (const char* column : {"Ang", "DispB", "DispA"}) {
+            texts.push_back(cell(column, table, row)->text().toStdString());
+        }
+        return texts;
     }
     // Summary captions split after the colons; per table a blank, a header row, the cells.
     void expectScreenIn(const testing::Rows& records) const
@@ -59,37 +61,42 @@ protected:
         EXPECT_EQ(records.at(7), shownRow(1, 0));
         EXPECT_EQ(records.at(57 + kRowsPerTable), shownRow(2, 48));
     }
-    std::vector<std::string> shownRow(int table, int row) const
+    // Opens the finder with Ctrl+F and types the drop; the finder's label `name` as shown.
+    QString find(const char* drop, const char* name)
     {
-        std::vector<std::string> texts;
-        for (const char* column : {"Ang", "DispB", "DispA"}) {
-            texts.push_back(cell(column, table, row)->text().toStdString());
-        }
-        return texts;
+        QTest::keyClick(&tables, Qt::Key_F, Qt::ControlModifier);
+        auto* box = extras->findDialog()->findChild<QLineEdit*>(QStringLiteral("dropTxt"));
+        box->clear();
+        QTest::keyClicks(box, QString::fromLatin1(drop));
+        const auto* label = extras->findDialog()->findChild<QLabel*>(QLatin1String(name));
+        return label->isHidden() ? QString() : label->text();
     }
-    static void ctrl(QWidget* w, Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); }
 
     EngineState state;
     RecordingMessageBox messages;
     RecordingTablesPrinter printer;
-    std::unique_ptr<Ang_Disp> tables = std::make_unique<Ang_Disp>(printer);
+    Ang_Disp tables{printer};
     QTemporaryDir dir;
     ScriptedChooser csvChooser;
     ScriptedChooser pdfChooser;
     TablesExtras* extras = nullptr;
 };
 
-TEST_F(TablesExtrasTest, CtrlFFindsBothAnglesAndLeavingClosesTheFinder)
+TEST_F(TablesExtrasTest, TheFinderReachesTheFullStrokeAtBdcOnBothSides)
 {
-    ctrl(tables.get(), Qt::Key_F);
-    FindAngleDialog* dialog = extras->findDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
-    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("dropTxt")), "46");
-    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("atdcLab"))->text(), "179.86");
-    QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
+    EXPECT_EQ(find("46", "atdcLab"), QStringLiteral("179.86"));
+    EXPECT_EQ(find("46", "btdcLab"), QStringLiteral("180.14"));
+    EXPECT_EQ(find("46.01", "messageLab"),
+              QStringLiteral("The drop must be from 0 to the stroke, 46 mm."));
+    EXPECT_EQ(find("46.01", "atdcLab"), QString());
+}
+
+TEST_F(TablesExtrasTest, LeavingTheScreenClosesTheFinder)
+{
+    find("10", "atdcLab");
+    QTest::mouseClick(tables.findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(extras->findDialog()->isVisible());
 }
 
 // In a cell with nothing selected Ctrl+C copies the tables; with a selection, just that.
@@ -97,10 +104,10 @@ TEST_F(TablesExtrasTest, CtrlCCopiesTheTablesOrTheSelectedText)
 {
     QLineEdit* target = cell("DispB", 1, 3);
     target->setFocus(Qt::MouseFocusReason);
-    ctrl(target, Qt::Key_C);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
     expectScreenIn(testing::parseTsv(QGuiApplication::clipboard()->text().toStdString()));
     target->selectAll();
-    ctrl(target, Qt::Key_C);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), target->text());
 }
 
