@@ -58,11 +58,6 @@ struct ReferenceEngine {
     {
         return height(tdc()) - height(tdc() + degrees * std::numbers::pi / 180.0);
     }
-    // Degrees after TDC at which the crank points away from the pin.
-    double bdcAngle() const
-    {
-        return (std::numbers::pi + std::asin(e / (L - r)) - tdc()) * 180.0 / std::numbers::pi;
-    }
 };
 
 } // namespace crank

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scroll_formula.h"
-
 namespace crank {
 namespace {
 
@@ -86,16 +84,6 @@ TEST(AngDispLayoutTest, RulesMeetAtTheCornersOfEachTable)
             EXPECT_EQ(rules.hLine[t].y1, left.y2);
         }
     }
-}
-
-TEST(AngDispLayoutTest, PanelTopRoundsDown)
-{
-    // 12250 - 4600 = 7650 twips of travel in 60 steps: 127.5 a step.
-    EXPECT_EQ(PanelTop(0, kPanelHeight, kViewportHeight, kScrollMaximum), 0);
-    EXPECT_EQ(PanelTop(1, kPanelHeight, kViewportHeight, kScrollMaximum), -127);
-    EXPECT_EQ(PanelTop(2, kPanelHeight, kViewportHeight, kScrollMaximum), -255);
-    EXPECT_EQ(PanelTop(59, kPanelHeight, kViewportHeight, kScrollMaximum), -7522);
-    EXPECT_EQ(PanelTop(60, kPanelHeight, kViewportHeight, kScrollMaximum), -7650);
 }
 
 } // namespace
