@@ -5,9 +5,10 @@
 namespace crank {
 namespace {
 
-// Cell widths of the tables screen, twips.
+// Widths of the cells and of the scroll bar on the tables screen, twips.
 constexpr int kAngleCellWidth = 500;
 constexpr int kDispCellWidth = 560;
+constexpr int kScrollBarWidth = 375;
 
 // In every layout each table's cells run left to right between its own two
 // ruling lines without overlapping, the tables follow each other, and
@@ -50,7 +51,10 @@ TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
                 EXPECT_GE(cells.labB[t], dispScreenX - 200);
                 EXPECT_LT(cells.labB[t], rules.tvLine[2 * t].x1);
             }
-            EXPECT_LE(rules.panelWidth, rules.scrollLeft);
+            // The scroll bar stands at the panel's right edge, its line down
+            // the bar's right edge.
+            EXPECT_EQ(rules.scrollLeft, rules.panelWidth);
+            EXPECT_NEAR(rules.scrollLineX, rules.scrollLeft + kScrollBarWidth, 5);
         }
     }
 }
