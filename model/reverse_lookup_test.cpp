@@ -64,7 +64,16 @@ TEST(ReverseLookupTest, RefusesDropsItCannotPlace)
         EXPECT_EQ(found.atdc, 0.0f);
         EXPECT_EQ(found.btdc, 0.0f);
     }
-    // Before any display the model holds zeros.
+}
+
+TEST(ReverseLookupTest, NeedsAGeometryAndItsModel)
+{
+    const Engine engine(46, 100, -0.5f);
+    EngineGeometry noStroke = engine.geometry;
+    noStroke.Stroke = 0.0f;
+    EXPECT_EQ(FindCrankAngles(noStroke, engine.model, 1.0f).status, DropLookupStatus::NoGeometry);
+    EXPECT_EQ(FindCrankAngles(engine.geometry, {}, 1.0f).status, DropLookupStatus::NoGeometry);
+    // Before any display everything holds zeros.
     EXPECT_EQ(FindCrankAngles({}, {}, 1.0f).status, DropLookupStatus::NoGeometry);
 }
 
