@@ -1,10 +1,11 @@
 #pragma once
 
-// Test support: the words of a PDF with their top-left corners, read back
-// with pdftotext -bbox (poppler-utils).
+// Test support: what reached a PDF, read back with poppler-utils: the words
+// with their boxes (pdftotext -bbox) and the names of the fonts (pdffonts).
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@ namespace crank::testing {
 
 struct PdfWord {
     std::string text;
-    double left = 0, top = 0; // twips from the sheet's left and top edges
+    double left = 0; // twips from the sheet's left edge
+    double top = 0;  // twips from the sheet's top edge
+    double right = 0;
 };
 
 struct PdfText {
@@ -21,24 +24,47 @@ struct PdfText {
     std::vector<PdfWord> words;
 };
 
-inline PdfText readPdfWords(const QString& path)
+inline QString runPoppler(const QString& tool, const QStringList& arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.start(tool, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
         return {};
     }
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    PdfText result{true, static_cast<int>(html.count(QStringLiteral("<page "))), {}};
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline PdfText readPdfWords(const QString& path)
+{
+    const QString html = runPoppler(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    PdfText result;
+    result.read = !html.isEmpty();
+    result.pages = static_cast<int>(html.count(QStringLiteral("<page ")));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next(); // points; a point is 20 twips
-        result.words.push_back({m.captured(3).toStdString(), m.captured(1).toDouble() * 20,
-                                m.captured(2).toDouble() * 20});
+        result.words.push_back({m.captured(4).toStdString(), m.captured(1).toDouble() * 20,
+                                m.captured(2).toDouble() * 20, m.captured(3).toDouble() * 20});
     }
     return result;
+}
+
+// The names of the fonts in the PDF, subset prefixes included
+// ("ABCDEF+LiberationMono-Bold").
+inline std::vector<std::string> pdfFontNames(const QString& path)
+{
+    const QStringList lines =
+        runPoppler(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
+    std::vector<std::string> names;
+    for (qsizetype i = 2; i < lines.size(); ++i) { // below the two heading lines
+        const QString name = lines[i].section(QLatin1Char(' '), 0, 0);
+        if (!name.isEmpty()) {
+            names.push_back(name.toStdString());
+        }
+    }
+    return names;
 }
 
 } // namespace crank::testing

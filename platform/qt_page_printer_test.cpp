@@ -1,6 +1,5 @@
 #include "platform/qt_page_printer.h"
 
-#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -14,59 +13,49 @@
 namespace crank {
 namespace {
 
-// The layout counts on Courier at 10 points advancing 120 twips per character.
-TEST(QtPagePrinterTest, CourierAt10PointsAdvances120TwipsPerCharacter)
+// The word, when the PDF holds it with its top-left corner within 3 twips of
+// (x, y).
+const testing::PdfWord* wordAt(const testing::PdfText& pdf, const std::string& text, double x,
+                               double y)
 {
-    QTemporaryDir dir;
-    QtPagePrinter pdf(dir.filePath(QStringLiteral("font.pdf")));
-    pdf.setFontName("Courier");
-    pdf.setFontSize(10.0f);
-    const QFontMetricsF metrics(pdf.deviceFont());
-    const QString text = QStringLiteral(" Engine: 0123456789.-");
-    EXPECT_NEAR(metrics.horizontalAdvance(text) * 1440.0 / pdf.resolution(), 120.0 * text.size(),
-                0.5);
-}
-
-TEST(QtPagePrinterTest, SixLayoutsFitOnePdfPage)
-{
-    QTemporaryDir dir;
-    for (const int tables : {1, 2, 3}) {
-        for (const float offset : {0.0f, -0.5f}) {
-            SCOPED_TRACE(::testing::Message() << tables << " tables, offset " << offset);
-            const QString path = dir.filePath(QStringLiteral("%1-%2.pdf").arg(tables).arg(offset));
-            QtPagePrinter pdf(path);
-            EXPECT_EQ(pdf.pageHeight(), 16838); // A4, 297 mm
-            RecordingPagePrinter noting(&pdf);
-            RecordingMessageBox messages;
-            SetPrinterFont(noting);
-            const PrintOutcome outcome = PrintTablesPage(
-                testing::buildPageContent(
-                    {.offset = offset, .tables = tables, .initAngle = {0, 8, 96, 150}}),
-                noting, messages);
-            EXPECT_TRUE(outcome.ok) << outcome.reason;
-            EXPECT_TRUE(messages.shown.empty());
-            ASSERT_EQ(noting.printed.size(),
-                      (offset == 0 ? 5u + 102u * tables : 6u + 152u * tables));
-            EXPECT_EQ(noting.printed.back().size, 10.0f); // Courier's engine line fits 228 twips
-            const testing::PdfText text = testing::readPdfWords(path);
-            EXPECT_EQ(text.pages, 1);
-            // Every text's first word stands where the layout put it, the
-            // leading blanks 120 twips each at 10 points (Courier, A4).
-            for (const Printed& line : noting.printed) {
-                const auto start = line.text.find_first_not_of(' ');
-                const std::string first =
-                    line.text.substr(start, line.text.find(' ', start) - start);
-                const double left = line.x + static_cast<double>(start) * 12.0 * line.size;
-                EXPECT_TRUE(std::any_of(text.words.begin(), text.words.end(),
-                                        [&](const auto& w) {
-                                            return w.text == first &&
-                                                   std::abs(w.left - left) <= 3.0 &&
-                                                   std::abs(w.top - line.y) <= 3.0;
-                                        }))
-                    << line.text << " at " << left << ", " << line.y;
-            }
+    for (const testing::PdfWord& word : pdf.words) {
+        if (word.text == text && std::abs(word.left - x) <= 3 && std::abs(word.top - y) <= 3) {
+            return &word;
         }
     }
+    return nullptr;
+}
+
+// Two offset tables: the tallest of the six pages, with its wider gaps.
+TEST(QtPagePrinterTest, ThePrintedPageReachesOnePdfPage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    QtPagePrinter pdf(path);
+    EXPECT_EQ(pdf.pageHeight(), 16838); // A4, 297 mm
+    RecordingMessageBox messages;
+    EXPECT_TRUE(PrintTablesPage(testing::sampleView(2, true), pdf, messages).ok);
+    EXPECT_TRUE(messages.shown.empty());
+    const testing::PdfText read = testing::readPdfWords(path);
+    EXPECT_EQ(read.pages, 1);
+    // A character is 0.6 of the point size wide: 12 twips a point.
+    const testing::PdfWord* title = wordAt(read, "Crank", 3250, 600);
+    ASSERT_NE(title, nullptr);
+    EXPECT_NEAR(title->right - title->left, 5 * 144, 3.0);
+    // Row 48 at 10 points: 12 degrees one digit in from 2120; the ATDC value
+    // 8 mm of the second table one character in from 8950.
+    const auto last = std::ranges::find(read.words, std::string("a1.48"), &testing::PdfWord::text);
+    ASSERT_NE(last, read.words.end());
+    EXPECT_NEAR(last->left, 2120 + 120, 3.0);
+    EXPECT_NEAR(last->right - last->left, 5 * 120, 3.0);
+    EXPECT_NE(wordAt(read, "b1.48", 3370, last->top), nullptr);
+    EXPECT_NE(wordAt(read, "c2.48", 8950 + 120, last->top), nullptr);
+    EXPECT_LT(last->top, 16838 - 1000);
+    // Bold and regular rows: the two faces of the monospaced font.
+    const std::vector<std::string> fonts = testing::pdfFontNames(path);
+    EXPECT_EQ(fonts.size(), 2u);
+    EXPECT_EQ(std::ranges::count_if(fonts, [](auto& f) { return f.ends_with("Mono-Bold"); }), 1);
+    EXPECT_EQ(std::ranges::count_if(fonts, [](auto& f) { return f.ends_with("Mono"); }), 1);
 }
 
 } // namespace

@@ -1,44 +1,44 @@
 #pragma once
 
-// The content of a tables screen built as a display builds it (stroke 46 mm, rod 100 mm, engine
-// "Test") through the real model, table builder and formats.
+// Test support: a tables screen's view made by hand, for the page and the
+// exports. Every cell text names its place ("a2.17": angle column of table 2,
+// row 17; "b" the BTDC-or-only column, "c" the ATDC column), so that a text
+// in the wrong place shows.
 
 #include <string>
-#include <tuple>
-#include <vector>
 
-#include "model/engine_test_support.h"
 #include "tables/display_view.h"
-#include "tables/table_builder.h"
 
 namespace crank::testing {
 
-struct PageRequest {
-    float offset = 0.0f;                                         // mm
-    int tables = 1;                                              // 1 to 3
-    std::array<float, kMaxTables + 1> initAngle{0, 77, 90, 120}; // degrees, index 1..3
-};
-
-inline DisplayView buildPageContent(const PageRequest& q)
+// Table 1 starts at 8 degrees (reaches 10 in row 24), table 2 at 96 (100 in
+// row 48), table 3 at 150. The BTDC-or-only column holds r / 4 mm and the
+// ATDC column 20 - r / 4 mm in row r, so both reach 10 in row 40.
+inline DisplayView sampleView(int tables, bool offset)
 {
-    const Engine e(46.0f, 100.0f, q.offset);
-    const EngineSummary s = MakeEngineSummary(
-        "Test", "46", "100", FormatNumber(q.offset, NumberPattern::UpToTwo), e.geometry);
-    DisplayView page;
-    std::tie(page.NumTables, page.OffsetNonZero, page.engineCaption, page.strokeCaption,
-             page.rodCaption, page.offsetCaption, page.bdcCaption) =
-        std::tuple(std::int16_t(q.tables), e.geometry.OffsetNonZero, s.engine, s.stroke, s.rod,
-                   s.offset, s.bdc);
-    FillAngleColumns({.NumTables = page.NumTables, .InitAngle = q.initAngle}, page.data);
-    FillDisplacementColumns(e.geometry, e.model, q.tables, page.data);
-    const auto two = [](float v) { return FormatNumber(v, NumberPattern::Two); };
-    for (int t = 1; t <= q.tables; ++t)
+    DisplayView view;
+    view.NumTables = static_cast<std::int16_t>(tables);
+    view.OffsetNonZero = offset;
+    view.engineCaption = " Engine: Test ";
+    view.strokeCaption = "Stroke (mm): 46";
+    view.rodCaption = "Connecting Rod Length (mm): 100";
+    view.offsetCaption = offset ? "Gudgeon Pin Offset (mm): -0.5" : "Gudgeon Pin Offset (mm): 0";
+    view.bdcCaption = offset ? "Crank Angle at BDC (degrees ATDC): 179.86" : "";
+    const float starts[] = {0.0f, 8.0f, 96.0f, 150.0f};
+    for (int t = 1; t <= tables; ++t) {
         for (int r = 0; r < kRowsPerTable; ++r) {
-            page.angleTexts[t][r] = FormatNumber(page.data.AngleCol[t][r], AngleRowPattern(r));
-            page.dispBTexts[t][r] = two(page.data.DispBCol[t][r]);
-            page.dispATexts[t][r] = page.OffsetNonZero ? two(page.data.DispACol[t][r]) : "";
+            const std::string place = std::to_string(t) + "." + std::to_string(r);
+            view.angleTexts[t][r] = "a" + place;
+            view.dispBTexts[t][r] = "b" + place;
+            view.data.AngleCol[t][r] = starts[t] + static_cast<float>(r) / 12.0f;
+            view.data.DispBCol[t][r] = static_cast<float>(r) / 4.0f;
+            if (offset) {
+                view.dispATexts[t][r] = "c" + place;
+                view.data.DispACol[t][r] = 20.0f - static_cast<float>(r) / 4.0f;
+            }
         }
-    return page;
+    }
+    return view;
 }
 
 } // namespace crank::testing

@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tables/page_test_support.h"
 #include "tests/test_doubles.h"
@@ -9,142 +12,205 @@
 namespace crank {
 namespace {
 
-// From 8, 96 and 150 degrees: angles reach 10 in row 24 of table 1 and 100 in row 48 of table 2.
-constexpr std::array<float, 4> kLayoutAngles{0, 8, 96, 150};
+// The recording printer moves y down 22 twips per point after each line: 264
+// after the 12-point title, 220 after a 10-point line.
+constexpr float kLine = 220.0f;
+constexpr int kBold = 700;
 
 struct Job {
-    DisplayView page;
-    RecordingPagePrinter printer{};
-    RecordingMessageBox messages{};
+    explicit Job(DisplayView v) : view(std::move(v)) {}
 
-    PrintOutcome print()
-    {
-        SetPrinterFont(printer);
-        return PrintTablesPage(page, printer, messages);
-    }
-    // The rows follow the title, the engine summary and two heading lines.
-    std::size_t off() const { return page.OffsetNonZero ? 1 : 0; }
-    std::size_t perRow() const { return page.NumTables * (2 + off()); }
-    std::size_t firstRow() const { return 5 + off() + page.NumTables * (4 + off()); }
+    PrintOutcome print() { return PrintTablesPage(view, printer, messages); }
+
+    DisplayView view;
+    RecordingPagePrinter printer;
+    RecordingMessageBox messages;
 };
 
-Printed courier(const std::string& text, float x, float y, float size, int weight = 700)
+// The six layouts of the page by the x of each table's angle column (twips).
+// In every layout the other texts keep fixed distances from it: "Angle" and
+// "(deg)" 110 further right; with zero offset "Displacement" 950, "(mm)"
+// 1430 and the displacements 1320; with an offset "Displacement (mm)" 1110,
+// "BTDC" 1310, "ATDC" 2400 (2410 on a one-table page), the BTDC values 1250
+// and the ATDC values 2340. Angles move in one character (120 twips) for
+// each digit fewer than three, displacements below 10 mm one character.
+struct Layout {
+    int tables;
+    bool offset;
+    std::vector<float> angleX;
+};
+
+const Layout kLayouts[] = {
+    {1, false, {4750}},
+    {1, true, {4360}},
+    {2, false, {2750, 6750}},
+    {2, true, {2120, 6610}},
+    {3, false, {1250, 4750, 8250}},
+    {3, true, {820, 4360, 7910}},
+};
+
+Printed courier(const std::string& text, float x, float y, int weight)
 {
-    return {.text = text, .x = x, .y = y, .size = size, .weight = weight, .font = "Courier"};
+    return {.text = text, .x = x, .y = y, .size = 10, .weight = weight, .font = "Courier"};
+}
+
+float angleShift(int degree)
+{
+    if (degree < 10) {
+        return 240.0f;
+    }
+    if (degree < 100) {
+        return 120.0f;
+    }
+    return 0.0f;
+}
+
+// The page of testing::sampleView: its tables start at 8, 96 and 150
+// degrees, its displacements are r / 4 (BTDC) and 20 - r / 4 mm (ATDC).
+std::vector<Printed> expectedPage(const Layout& layout)
+{
+    std::vector<Printed> page;
+    Printed title = courier("Crank Angle/Piston Displacement Values", 3250, 600, kBold);
+    title.size = 12;
+    title.underline = true;
+    page.push_back(title);
+    // Everything up to row 0 bold; the engine line 240 below the title's
+    // line, the other summary lines 80 below the line before.
+    float y = 600 + 264 + 240;
+    page.push_back(courier(" Engine: Test ", 900, y, kBold));
+    std::vector<std::string> summary = {"Stroke (mm): 46", "Connecting Rod Length (mm): 100"};
+    if (layout.offset) {
+        summary.push_back("Gudgeon Pin Offset (mm): -0.5");
+        summary.push_back("Crank Angle at BDC (degrees ATDC): 179.86");
+    } else {
+        summary.push_back("Gudgeon Pin Offset (mm): 0");
+    }
+    for (const std::string& caption : summary) {
+        y += kLine + 80;
+        page.push_back(courier(caption, 1400, y, kBold));
+    }
+    y += kLine + 240;
+    for (const float a : layout.angleX) {
+        page.push_back(courier("Angle", a + 110, y, kBold));
+        if (layout.offset) {
+            page.push_back(courier("Displacement (mm)", a + 1110, y, kBold));
+        } else {
+            page.push_back(courier("Displacement", a + 950, y, kBold));
+        }
+    }
+    y += kLine + 20;
+    for (const float a : layout.angleX) {
+        page.push_back(courier("(deg)", a + 110, y, kBold));
+        if (layout.offset) {
+            page.push_back(courier("BTDC", a + 1310, y, kBold));
+            page.push_back(courier("ATDC", a + (layout.tables == 1 ? 2410 : 2400), y, kBold));
+        } else {
+            page.push_back(courier("(mm)", a + 1430, y, kBold));
+        }
+    }
+    // Row 0 and each whole degree 40 twips below the row before, the first
+    // row inside a degree also 40 (60 with two offset tables), the others 20.
+    // Whole degrees, .25, .5 and .75 bold.
+    const int starts[] = {0, 8, 96, 150};
+    for (int r = 0; r < kRowsPerTable; ++r) {
+        const int k = r % 12;
+        float gap = k == 0 || k == 1 ? 40.0f : 20.0f;
+        if (k == 1 && layout.tables == 2 && layout.offset) {
+            gap = 60.0f;
+        }
+        y += kLine + gap;
+        const int weight = k == 0 || k == 3 || k == 6 || k == 9 ? kBold : 0;
+        for (int t = 1; t <= layout.tables; ++t) {
+            const float a = layout.angleX[t - 1];
+            const std::string place = std::to_string(t) + "." + std::to_string(r);
+            page.push_back(courier("a" + place, a + angleShift(starts[t] + r / 12), y, weight));
+            if (layout.offset) {
+                page.push_back(courier("b" + place, a + 1250 + (r < 40 ? 120 : 0), y, weight));
+                page.push_back(courier("c" + place, a + 2340 + (r > 40 ? 120 : 0), y, weight));
+            } else {
+                page.push_back(courier("b" + place, a + 1320 + (r < 40 ? 120 : 0), y, weight));
+            }
+        }
+    }
+    return page;
 }
 
 TEST(PrintPageTest, SixLayouts)
 {
-    // Tables, pin offset (mm) and the x of each table's angle column, twips; the other
-    // columns keep fixed distances from it, but for the ATDC heading of one offset table.
-    const std::tuple<int, float, std::vector<float>> layouts[] = {
-        {1, 0, {4750}},          {1, -0.5f, {4360}},         {2, 0, {2750, 6750}},
-        {2, 0.5f, {2120, 6610}}, {3, 0, {1250, 4750, 8250}}, {3, -1.0f, {820, 4360, 7910}}};
-    for (const auto& [tables, pinOffset, angleX] : layouts) {
-        SCOPED_TRACE(::testing::Message() << tables << " tables, offset " << pinOffset);
-        Job job{testing::buildPageContent({pinOffset, tables, kLayoutAngles})};
-        // Placed by the stored value: row 5 is stored below 10 but reads "10.00"; row 48 holds 100.
-        DisplayView& p = job.page;
-        std::tie(p.data.DispBCol[1][5], p.dispBTexts[1][5], p.data.DispBCol[1][48],
-                 p.dispBTexts[1][48]) = std::tuple(9.996f, "10.00", 100.0f, "100.00");
-        const bool offset = pinOffset != 0;
-        // Title, engine summary (lines 80 twips apart) and headings, all bold.
-        std::vector<Printed> want{courier("Crank Angle/Piston Displacement Values", 3250, 600, 12),
-                                  courier(" Engine: Test ", 900, 1104, 10)};
-        want[0].underline = true;
-        for (const std::string& caption :
-             {p.strokeCaption, p.rodCaption, p.offsetCaption, offset ? p.bdcCaption : ""})
-            if (!caption.empty())
-                want.push_back(courier(caption, 1400, want.back().y + 300, 10));
-        using Line = std::vector<std::pair<const char*, float>>; // text, x from the angle column
-        const Line line1 = offset ? Line{{"Angle", 110}, {"Displacement (mm)", 1110}}
-                                  : Line{{"Angle", 110}, {"Displacement", 950}};
-        const Line line2 =
-            offset ? Line{{"(deg)", 110}, {"BTDC", 1310}, {"ATDC", tables == 1 ? 2410 : 2400}}
-                   : Line{{"(deg)", 110}, {"(mm)", 1430}};
-        float y = want.back().y + 460;
-        int weight = 700;
-        const auto add = [&](const std::string& text, float x) {
-            want.push_back(courier(text, x, y, 10, weight));
-        };
-        for (const Line* line : {&line1, &line2}) {
-            for (const float a : angleX)
-                for (const auto& [text, dx] : *line)
-                    add(text, a + dx);
-            y += line == &line1 ? 240 : 0;
-        }
-        // Row 0 and whole degrees 40 twips lower, others 20, a degree's first row 60 with two
-        // offset tables. Bold: row 0, whole degrees, .25/.5/.75. Numbers 120 twips right per digit
-        // fewer.
-        const auto narrow = [](float v, float below) { return v < below ? 120.0f : 0.0f; };
-        for (int r = 0; r < 49; ++r) {
-            const int k = r % 12;
-            weight = k % 3 == 0 ? 700 : 0;
-            y += 220 + (k > 1 ? 20 : (k == 1 && tables == 2 && offset ? 60 : 40));
-            for (int t = 1; t <= tables; ++t) {
-                const float a = angleX[t - 1], angle = p.data.AngleCol[t][r];
-                add(p.angleTexts[t][r], a + narrow(angle, 10) + narrow(angle, 100));
-                add(p.dispBTexts[t][r],
-                    a + (offset ? 1250 : 1320) + narrow(p.data.DispBCol[t][r], 10));
-                if (offset)
-                    add(p.dispATexts[t][r], a + 2340 + narrow(p.data.DispACol[t][r], 10));
-            }
-        }
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(::testing::Message() << layout.tables << " tables, offset " << layout.offset);
+        Job job(testing::sampleView(layout.tables, layout.offset));
+        job.printer.setFontItalic(true); // left over from an earlier job
+        job.printer.setFontStrikethrough(true);
         job.print();
-        EXPECT_EQ(std::tuple(job.printer.endDocs, job.messages.shown.size()), std::tuple(1, 0u));
+        const std::vector<Printed> want = expectedPage(layout);
         ASSERT_EQ(job.printer.printed.size(), want.size());
-        for (std::size_t i = 0; i < want.size(); ++i)
-            EXPECT_EQ(job.printer.printed[i], want[i]) << "text " << i;
+        for (std::size_t i = 0; i < want.size(); ++i) {
+            ASSERT_EQ(job.printer.printed[i], want[i]) << "text " << i;
+        }
+        EXPECT_EQ(job.printer.endDocs, 1);
+        EXPECT_TRUE(job.messages.shown.empty());
     }
 }
 
-TEST(PrintPageTest, EngineLineHeightChoosesTheRowSize)
+TEST(PrintPageTest, TallEngineLineSwitchesTheRestToNinePoints)
 {
-    for (const float engineLine : {228.0f, 229.0f, 228.5f}) {
+    for (const float engineLine : {228.0f, 229.0f}) {
         SCOPED_TRACE(engineLine);
-        Job job{testing::buildPageContent({0.5f, 3, kLayoutAngles})};
-        // Rows 22.6 twips a point high leave y between whole twips.
-        job.printer.lineHeight = [&](float pt) { return pt == 10 ? engineLine : pt * 22.6f; };
-        job.printer.setFontItalic(true); // left over from an earlier job
+        Job job(testing::sampleView(3, true));
+        // 9-point lines of 203.4 twips leave y between whole twips, but
+        // every heading and row stands at a whole twip.
+        job.printer.lineHeight = [engineLine](float points) {
+            return points == 10.0f ? engineLine : points * 22.6f;
+        };
         job.print();
-        const auto& printed = job.printer.printed;
-        // Not italic; 9 points unless the engine line fits 228 twips; rows at whole twips.
-        for (std::size_t i = 2; i < printed.size(); ++i)
-            ASSERT_TRUE(!printed[i].italic &&
-                        printed[i].size == (engineLine <= 228 ? 10.0f : 9.0f) &&
-                        (i < job.firstRow() || printed[i].y == std::round(printed[i].y)))
-                << printed[i].text << " at " << printed[i].y;
+        const std::vector<Printed>& printed = job.printer.printed;
+        for (std::size_t i = 2; i < printed.size(); ++i) {
+            ASSERT_EQ(printed[i].size, engineLine > 228.0f ? 9.0f : 10.0f) << printed[i].text;
+            if (i >= 6) {
+                ASSERT_EQ(printed[i].y, std::round(printed[i].y)) << printed[i].text;
+            }
+        }
     }
 }
 
 TEST(PrintPageTest, OverflowStopsAfterARowInsideADegree)
 {
-    // Tables, a row ending `above` twips below the page limit, the last row printed. Row 0 and
-    // whole degrees never overflow; only row 48 below the limit prints complete.
-    const std::array<int, 4> cases[] = {{1, 30, 30, 1}, {3, 47, 47, 1}, {1, 36, 37, 1},
-                                        {2, 0, 1, 1},   {1, 48, 48, 1}, {1, 30, 31, 0}};
-    for (const auto& [tables, limitRow, lastRow, above] : cases) {
-        SCOPED_TRACE(::testing::Message() << tables << " tables, row " << limitRow);
-        Job tall{testing::buildPageContent({.tables = tables})}, job = tall;
-        tall.printer.height = 100000;
-        tall.print();
-        const float rowTop = tall.printer.printed.at(tall.firstRow() + limitRow * tall.perRow()).y;
-        job.printer.height = static_cast<int>(rowTop + 220) - above + 1000;
+    // The row whose bottom meets the page limit (height - 1000), how far
+    // below it (twips), and the last row printed. Row 0 and whole degrees
+    // are not checked, so row 48 alone below the limit prints complete.
+    const struct {
+        int tables;
+        int row;
+        int below;
+        int lastRow;
+    } cases[] = {
+        {1, 30, 1, 30}, {3, 47, 1, 47}, {1, 36, 1, 37},
+        {2, 0, 1, 1},   {1, 48, 1, 48}, {1, 30, 0, 31},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.tables << " tables, row " << c.row);
+        const std::vector<Printed> page = expectedPage(kLayouts[2 * (c.tables - 1)]);
+        const std::size_t firstRow = 5 + 4 * c.tables;
+        const std::size_t perRow = 2 * c.tables;
+        Job job(testing::sampleView(c.tables, false));
+        job.printer.height =
+            static_cast<int>(page[firstRow + c.row * perRow].y + kLine) - c.below + 1000;
         job.printer.outcome = {false, "The printer did not accept the page."};
         const PrintOutcome outcome = job.print();
-        EXPECT_EQ(job.printer.printed.size(), job.firstRow() + (lastRow + 1) * job.perRow());
+        EXPECT_EQ(job.printer.printed.size(), firstRow + (c.lastRow + 1) * perRow);
         // Cut short or not, the printer's refusal reaches the caller.
-        EXPECT_EQ(std::tuple(job.printer.endDocs, outcome.ok, outcome.reason),
-                  std::tuple(1, false, job.printer.outcome.reason));
-        ASSERT_EQ(job.messages.shown.size(), lastRow == 48 ? 0u : 1u);
-        for (const auto& shown : job.messages.shown)
-            EXPECT_EQ(
-                std::tuple(shown.title, shown.prompt),
-                std::tuple("Page Overflow Detected and Prevented",
-                           "Please check the default Paper Size setting of your Printer.\r\n\r\n"
-                           "Printer output is intended for A4 size paper sheet.\r\nThe " +
-                               std::string(tables == 1 ? "Table" : "Tables") +
-                               " to be printed will be incomplete.\r\n"));
+        EXPECT_EQ(job.printer.endDocs, 1);
+        EXPECT_EQ(outcome.reason, "The printer did not accept the page.");
+        const std::string tables = c.tables == 1 ? "Table" : "Tables";
+        ASSERT_EQ(job.messages.shown.size(), c.lastRow == 48 ? 0u : 1u);
+        for (const auto& shown : job.messages.shown) {
+            EXPECT_EQ(shown.title, "Page Overflow Detected and Prevented");
+            EXPECT_EQ(shown.prompt,
+                      "Please check the default Paper Size setting of your Printer.\r\n\r\n"
+                      "Printer output is intended for A4 size paper sheet.\r\nThe " +
+                          tables + " to be printed will be incomplete.\r\n");
+        }
     }
 }
 

@@ -1,103 +1,105 @@
 #include "tables/table_export.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "tables/delimited_text_test_support.h"
+#include "tables/page_test_support.h"
 
 namespace crank {
 namespace {
 
-using testing::parseCsv;
-using testing::parseTsv;
-using testing::Rows;
-
-DisplayView sampleContent(int numTables, bool offset, const std::string& engineName)
+// The text cut at every end of line; the part after the last one, which
+// must be empty, is dropped.
+std::vector<std::string> lines(const std::string& text, const std::string& eol)
 {
-    DisplayView c;
-    c.NumTables = static_cast<std::int16_t>(numTables);
-    c.OffsetNonZero = offset;
-    c.engineCaption = " Engine: " + engineName + " ";
-    c.strokeCaption = "Stroke (mm): 46";
-    c.rodCaption = "Connecting Rod Length (mm): 100";
-    c.offsetCaption = "Gudgeon Pin Offset (mm): -0.5";
-    c.bdcCaption = "Crank Angle at BDC (degrees ATDC): 179.86";
-    for (int t = 1; t <= kMaxTables; ++t) {
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (std::size_t end = text.find(eol); end != std::string::npos; end = text.find(eol, from)) {
+        out.push_back(text.substr(from, end - from));
+        from = end + eol.size();
+    }
+    EXPECT_EQ(from, text.size()) << "last line not ended";
+    return out;
+}
+
+// Three offset tables, from a count above three that stops at the third.
+TEST(TableExportTest, TsvOfThreeOffsetTables)
+{
+    DisplayView view = testing::sampleView(3, true);
+    view.NumTables = 9;
+    const std::vector<std::string> got = lines(TablesAsTsv(view), "\n");
+    ASSERT_EQ(got.size(), 5u + 3 * (2 + 49));
+    EXPECT_EQ(got[0], "Engine:\tTest");
+    EXPECT_EQ(got[1], "Stroke (mm):\t46");
+    EXPECT_EQ(got[2], "Connecting Rod Length (mm):\t100");
+    EXPECT_EQ(got[3], "Gudgeon Pin Offset (mm):\t-0.5");
+    EXPECT_EQ(got[4], "Crank Angle at BDC (degrees ATDC):\t179.86");
+    for (int t = 1; t <= 3; ++t) {
+        const std::size_t top = 5 + (t - 1) * 51;
+        EXPECT_EQ(got[top], "");
+        EXPECT_EQ(got[top + 1], "Angle (deg)\tDisplacement (mm) BTDC\tDisplacement (mm) ATDC");
         for (int r = 0; r < kRowsPerTable; ++r) {
-            // Distinct texts per table, column and row, so a misplaced cell shows.
-            const std::string tag = std::to_string(t) + "." + std::to_string(r);
-            std::tie(c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]) =
-                std::tuple("a" + tag, "b" + tag, "c" + tag);
-        }
-    }
-    return c;
-}
-
-// A count beyond three tables never reads past the cell arrays.
-TEST(TableExportTest, ParsedBackEqualsTheCells)
-{
-    for (const int tables : {0, 1, 3, 9}) {
-        for (const bool offset : {false, true}) {
-            SCOPED_TRACE(std::to_string(tables) + (offset ? " tables, offset" : " tables"));
-            const DisplayView c = sampleContent(tables, offset, "Twin 125");
-            Rows expected = {{"Engine:", "Twin 125"},
-                             {"Stroke (mm):", "46"},
-                             {"Connecting Rod Length (mm):", "100"},
-                             {"Gudgeon Pin Offset (mm):", "-0.5"},
-                             {"Crank Angle at BDC (degrees ATDC):", "179.86"}};
-            expected.resize(offset ? 5 : 4);
-            const auto row = [&](std::vector<std::string> fields) {
-                fields.resize(offset ? 3 : 2);
-                expected.push_back(fields);
-            };
-            for (int t = 1; t <= std::min(tables, kMaxTables); ++t) {
-                expected.emplace_back();
-                row({"Angle (deg)", offset ? "Displacement (mm) BTDC" : "Displacement (mm)",
-                     "Displacement (mm) ATDC"});
-                for (int r = 0; r < kRowsPerTable; ++r) {
-                    row({c.angleTexts[t][r], c.dispBTexts[t][r], c.dispATexts[t][r]});
-                }
-            }
-            EXPECT_EQ(parseTsv(TablesAsTsv(c)), expected);
-            EXPECT_EQ(parseCsv(TablesAsCsv(c)), expected);
+            const std::string place = std::to_string(t) + "." + std::to_string(r);
+            EXPECT_EQ(got[top + 2 + r], "a" + place + "\tb" + place + "\tc" + place);
         }
     }
 }
 
-TEST(TableExportTest, EngineNameSurvivesTheSeparators)
+// Without an offset: no BDC line and one displacement column.
+TEST(TableExportTest, CsvOfOneTableWithoutOffset)
 {
-    // The name, and what the tab-separated text can carry of it; only the
-    // caption's own colon splits.
-    const std::pair<const char*, const char*> names[] = {
-        {"Mine, \"fast\" one", "Mine, \"fast\" one"}, {"a\tb", "a b"}, {"a: b", "a: b"}, {"", ""}};
-    for (const auto& [name, tsvName] : names) {
-        SCOPED_TRACE(name);
-        const DisplayView c = sampleContent(1, true, name);
-        EXPECT_EQ(parseTsv(TablesAsTsv(c)).at(0), (std::vector<std::string>{"Engine:", tsvName}));
-        EXPECT_EQ(parseCsv(TablesAsCsv(c)).at(0), (std::vector<std::string>{"Engine:", name}));
-        const std::string semicolons = TablesAsCsv(c, CsvDialect::SemicolonDecimalComma);
-        EXPECT_EQ(parseCsv(semicolons, ';').at(0), (std::vector<std::string>{"Engine:", name}));
+    const std::vector<std::string> got = lines(TablesAsCsv(testing::sampleView(1, false)), "\r\n");
+    ASSERT_EQ(got.size(), 4u + 2 + 49);
+    EXPECT_EQ(got[3], "Gudgeon Pin Offset (mm):,0");
+    EXPECT_EQ(got[4], "");
+    EXPECT_EQ(got[5], "Angle (deg),Displacement (mm)");
+    EXPECT_EQ(got[54], "a1.48,b1.48");
+}
+
+TEST(TableExportTest, CsvQuotesANameWithAQuoteCommaOrLineBreak)
+{
+    const struct {
+        const char* name;
+        const char* field;
+    } cases[] = {
+        {"Say \"hi\"", "\"Say \"\"hi\"\"\""}, {"Twin, 125", "\"Twin, 125\""},
+        {"Line\nbreak", "\"Line\nbreak\""},   {"Return\rhere", "\"Return\rhere\""},
+        {"Kart: 100", "Kart: 100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DisplayView view = testing::sampleView(1, false);
+        view.engineCaption = std::string(" Engine: ") + c.name + " ";
+        const std::string csv = TablesAsCsv(view);
+        const std::string first = std::string("Engine:,") + c.field + "\r\nStroke (mm):,46\r\n";
+        EXPECT_EQ(csv.substr(0, first.size()), first);
     }
 }
 
-// A decimal-comma spreadsheet gets semicolons and "0,5" for every number, but
-// an engine named like a number keeps its point.
-TEST(TableExportTest, DecimalCommaSpreadsheetsGetSemicolons)
+TEST(TableExportTest, TsvBlanksTabsAndLineBreaksInTheName)
 {
-    DisplayView c = sampleContent(1, true, "1.5; twin");
-    c.angleTexts[1][0] = "77";
-    c.dispBTexts[1][0] = "31.73";
-    c.dispATexts[1][0] = "-0.05";
-    const std::string text = TablesAsCsv(c, CsvDialect::SemicolonDecimalComma);
-    EXPECT_EQ(text.substr(0, text.find("Connecting")),
-              "Engine:;\"1.5; twin\"\r\nStroke (mm):;46\r\n");
-    const testing::Rows rows = parseCsv(text, ';');
-    EXPECT_EQ(rows.at(3), (std::vector<std::string>{"Gudgeon Pin Offset (mm):", "-0,5"}));
-    EXPECT_EQ(rows.at(4).at(1), "179,86");
-    EXPECT_EQ(rows.at(7), (std::vector<std::string>{"77", "31,73", "-0,05"}));
-    EXPECT_EQ(rows.at(8), (std::vector<std::string>{"a1.1", "b1.1", "c1.1"}));
+    DisplayView view = testing::sampleView(1, false);
+    view.engineCaption = " Engine: A\tB\r\nC \"D\", E ";
+    EXPECT_EQ(lines(TablesAsTsv(view), "\n").at(0), "Engine:\tA B  C \"D\", E");
+}
+
+// A decimal-comma spreadsheet gets semicolons and "0,5" for every number,
+// but an engine named like a number keeps its point.
+TEST(TableExportTest, DecimalCommaCsvSeparatesBySemicolons)
+{
+    DisplayView view = testing::sampleView(1, true);
+    view.engineCaption = " Engine: 1.5; twin ";
+    view.angleTexts[1][0] = "77";
+    view.dispBTexts[1][0] = "31.73";
+    view.dispATexts[1][0] = "-0.05";
+    const std::string csv = TablesAsCsv(view, CsvDialect::SemicolonDecimalComma);
+    const std::vector<std::string> got = lines(csv, "\r\n");
+    EXPECT_EQ(got[0], "Engine:;\"1.5; twin\"");
+    EXPECT_EQ(got[3], "Gudgeon Pin Offset (mm):;-0,5");
+    EXPECT_EQ(got[4], "Crank Angle at BDC (degrees ATDC):;179,86");
+    EXPECT_EQ(got[6], "Angle (deg);Displacement (mm) BTDC;Displacement (mm) ATDC");
+    EXPECT_EQ(got[7], "77;31,73;-0,05");
 }
 
 } // namespace
