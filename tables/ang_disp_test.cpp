@@ -1,36 +1,26 @@
 #include "tables/ang_disp.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
-#include "tables/table_builder.h"
-#include "tests/test_doubles.h"
+#include "tests/screens_fixture.h"
 
 namespace crank {
 namespace {
 
 class AngDispTest : public ::testing::Test {
 protected:
-    // Shows n tables of a 46 mm stroke, 100 mm rod engine, as a display would.
+    // Shows n tables from 0, 10, 90 and 176 degrees, as a display would.
     void showTables(int n, float offset)
     {
         EngineState state;
-        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = offset};
-        state.geometry.OffsetNonZero = offset != 0.0f;
-        state.tables.NumTables = static_cast<std::int16_t>(n);
-        state.tables.InitAngle = {0, 10, 90, 176};
-        screen.showView(ComputeDisplay(state, {"Kart", "46", "100", "0"}));
+        screen.showView(DisplayKart(state, offset, n, {0, 10, 90, 176}));
     }
     QRect placed(const char* column, int table, int row) const
     {
-        const QString name =
-            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
-        return screen.findChild<QWidget*>(name)->geometry();
+        return Cell(screen, column, table, row)->geometry();
     }
     // Where a rule stands on the screen, in pixels.
     QRect ruleOnScreen(const QString& name) const
@@ -61,10 +51,8 @@ TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
             int previousRight = -1;
             for (int t = 1; t <= 3; ++t) {
                 const bool shown = t <= n;
-                QWidget* angle = screen.findChild<QWidget*>(QStringLiteral("Ang%1_7").arg(t));
-                QWidget* after = screen.findChild<QWidget*>(QStringLiteral("DispA%1_7").arg(t));
-                EXPECT_EQ(angle->isVisible(), shown);
-                EXPECT_EQ(after->isVisible(), shown && offset != 0.0f);
+                EXPECT_EQ(Cell(screen, "Ang", t, 7)->isVisible(), shown);
+                EXPECT_EQ(Cell(screen, "DispA", t, 7)->isVisible(), shown && offset != 0.0f);
                 if (!shown) {
                     EXPECT_EQ(ruleX(2 * t), -1);
                     continue;
