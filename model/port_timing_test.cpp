@@ -13,28 +13,36 @@ constexpr auto kCrown = PortKind::CrownOpened;
 constexpr auto kSkirt = PortKind::SkirtOpened;
 constexpr auto kMm = LengthUnit::Millimetre;
 
+// Where an increasing f reaches target between lo and hi.
+template <class F> double Solve(F f, double target, double lo, double hi)
+{
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + hi) / 2;
+        if (f(mid) < target) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+    }
+    return lo;
+}
+
 // The mechanism drawn out in double precision: the crankpin at angle th from
 // the cylinder axis, (r sin th, r cos th), and the gudgeon pin at lateral e
 // on the far end of the rod. The crank radius makes the pin's travel between
 // its highest and lowest points equal the stroke.
 struct Mechanism {
-    double L, e, r, tdc;
+    double L;
+    double e;
+    double r = 0;
+    double tdc = 0;
 
-    Mechanism(double S, double L, double e) : L(L), e(e), r(0), tdc(0)
+    Mechanism(double S, double L, double e) : L(L), e(e)
     {
         const auto travel = [&](double rr) {
             return std::sqrt((L + rr) * (L + rr) - e * e) - std::sqrt((L - rr) * (L - rr) - e * e);
         };
-        double lo = S / 4;
-        double hi = S;
-        for (int i = 0; i < 200; ++i) {
-            r = (lo + hi) / 2;
-            if (travel(r) < S) {
-                lo = r;
-            } else {
-                hi = r;
-            }
-        }
+        r = Solve(travel, S, S / 4, S);
         tdc = std::asin(e / (L + r)); // crank in line with the rod, pointing at the pin
     }
     double pinHeight(double th) const
@@ -42,22 +50,12 @@ struct Mechanism {
         const double dx = e - r * std::sin(th);
         return r * std::cos(th) + std::sqrt(L * L - dx * dx);
     }
-    // Degrees from TDC (sign: +1 ATDC, -1 BTDC) at which the pin has dropped by drop mm.
+    // Degrees from TDC (sign: +1 ATDC, -1 BTDC) at which the pin has dropped by drop mm; the drop
+    // rises steadily to BDC, within a few degrees of pi, and the drops asked for fall short of it.
     double angleAtDrop(double drop, int sign) const
     {
-        // The drop rises steadily to BDC, within a degree of pi; the drops asked for are short of
-        // it.
-        double lo = 0;
-        double hi = std::numbers::pi;
-        for (int i = 0; i < 200; ++i) {
-            const double mid = (lo + hi) / 2;
-            if (pinHeight(tdc) - pinHeight(tdc + sign * mid) < drop) {
-                lo = mid;
-            } else {
-                hi = mid;
-            }
-        }
-        return lo * 180 / std::numbers::pi;
+        const auto dropAt = [&](double th) { return pinHeight(tdc) - pinHeight(tdc + sign * th); };
+        return Solve(dropAt, drop, 0, std::numbers::pi) * 180 / std::numbers::pi;
     }
 };
 

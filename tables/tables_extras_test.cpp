@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "platform/twips.h"
 #include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
+#include "tables/qt_tables_printer.h"
 #include "tests/screens_fixture.h"
 
 namespace crank {
@@ -117,19 +119,6 @@ TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShownInEitherDialect)
     const testing::Rows semicolons = testing::parseCsv(savedCsv().toStdString(), ';');
     EXPECT_EQ(semicolons.at(0), (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
     EXPECT_EQ(semicolons.at(4).at(1), "179,86");
-    csvChooser.answer.clear(); // cancelled: nothing said
-    extras->commands()[2]->trigger();
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(TablesExtrasTest, AnUnwritableCsvIsNamedInTheMessage)
-{
-    csvChooser.answer = dir.filePath(QStringLiteral("missing/tables.csv"));
-    extras->commands()[2]->trigger();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
-    EXPECT_NE(messages.shown[0].prompt.find("missing/tables.csv"), std::string::npos);
-    EXPECT_NE(messages.shown[0].prompt.find("The folder does not exist."), std::string::npos);
 }
 
 // With a printer there or not, the PDF holds the page; the print command is not used.
@@ -138,9 +127,34 @@ TEST_F(TablesExtrasTest, ThePdfSaveWritesThePage)
     pdfChooser.answer = dir.filePath(QStringLiteral("page.pdf"));
     extras->commands()[3]->trigger();
     EXPECT_TRUE(printer.printed.empty());
+    EXPECT_TRUE(pdfChooser.suggested[0].endsWith(QStringLiteral("/Kart, twin crank angles.pdf")));
     const testing::PdfText text = testing::readPdfWords(pdfChooser.answer);
     EXPECT_EQ(text.pages, 1);
     EXPECT_TRUE(std::ranges::any_of(text.words, [](const auto& w) { return w.text == "179.86"; }));
+}
+
+// A save into a missing folder names the file and the reason and leaves nothing; a cancel
+// says nothing.
+TEST_F(TablesExtrasTest, FailedSavesNameTheFileAndTheReason)
+{
+    csvChooser.answer = dir.filePath(QStringLiteral("missing/tables.csv"));
+    pdfChooser.answer = dir.filePath(QStringLiteral("missing/page.pdf"));
+    extras->commands()[2]->trigger();
+    extras->commands()[3]->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
+    EXPECT_NE(messages.shown[0].prompt.find(csvChooser.answer.toStdString()), std::string::npos);
+    EXPECT_EQ(messages.shown[1].title, kPrintFailedTitle);
+    EXPECT_NE(messages.shown[1].prompt.find(pdfChooser.answer.toStdString()), std::string::npos);
+    for (const RecordingMessageBox::Shown& shown : messages.shown) {
+        EXPECT_NE(shown.prompt.find("The folder does not exist."), std::string::npos);
+    }
+    csvChooser.answer.clear();
+    pdfChooser.answer.clear();
+    extras->commands()[2]->trigger();
+    extras->commands()[3]->trigger();
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 } // namespace
