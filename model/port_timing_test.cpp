@@ -13,20 +13,6 @@ constexpr auto kCrown = PortKind::CrownOpened;
 constexpr auto kSkirt = PortKind::SkirtOpened;
 constexpr auto kMm = LengthUnit::Millimetre;
 
-// Where an increasing f reaches target between lo and hi.
-template <class F> double Solve(F f, double target, double lo, double hi)
-{
-    for (int i = 0; i < 200; ++i) {
-        const double mid = (lo + hi) / 2;
-        if (f(mid) < target) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
-    }
-    return lo;
-}
-
 // The mechanism drawn out in double precision: the crankpin at angle th from
 // the cylinder axis, (r sin th, r cos th), and the gudgeon pin at lateral e
 // on the far end of the rod. The crank radius makes the pin's travel between
@@ -35,27 +21,33 @@ struct Mechanism {
     double L;
     double e;
     double r = 0;
-    double tdc = 0;
 
     Mechanism(double S, double L, double e) : L(L), e(e)
     {
-        const auto travel = [&](double rr) {
-            return std::sqrt((L + rr) * (L + rr) - e * e) - std::sqrt((L - rr) * (L - rr) - e * e);
-        };
-        r = Solve(travel, S, S / 4, S);
-        tdc = std::asin(e / (L + r)); // crank in line with the rod, pointing at the pin
+        double lo = S / 4;
+        double hi = S;
+        for (int i = 0; i < 200; ++i) {
+            r = (lo + hi) / 2;
+            const double travel =
+                std::sqrt((L + r) * (L + r) - e * e) - std::sqrt((L - r) * (L - r) - e * e);
+            if (travel < S) {
+                lo = r;
+            } else {
+                hi = r;
+            }
+        }
     }
     double pinHeight(double th) const
     {
         const double dx = e - r * std::sin(th);
         return r * std::cos(th) + std::sqrt(L * L - dx * dx);
     }
-    // Degrees from TDC (sign: +1 ATDC, -1 BTDC) at which the pin has dropped by drop mm; the drop
-    // rises steadily to BDC, within a few degrees of pi, and the drops asked for fall short of it.
-    double angleAtDrop(double drop, int sign) const
+    // How far the pin has dropped from TDC, where the crank is in line with the rod, at degrees
+    // after (sign +1) or before (-1) it.
+    double dropAt(double degrees, int sign) const
     {
-        const auto dropAt = [&](double th) { return pinHeight(tdc) - pinHeight(tdc + sign * th); };
-        return Solve(dropAt, drop, 0, std::numbers::pi) * 180 / std::numbers::pi;
+        const double tdc = std::asin(e / (L + r));
+        return pinHeight(tdc) - pinHeight(tdc + sign * degrees * std::numbers::pi / 180);
     }
 };
 
@@ -76,6 +68,7 @@ TEST(PortTimingTest, NoOffsetOpensAndClosesSymmetricallyAboutTdc)
     }
 }
 
+// The drawn mechanism has dropped by the port's height at the angles found.
 TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
 {
     for (const float offset : {9.0f, -2.0f}) {
@@ -84,8 +77,8 @@ TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
         for (const float drop : {3.0f, 40.0f}) {
             SCOPED_TRACE(testing::Message() << "offset " << offset << ", drop " << drop);
             const PortTiming t = TimePort(engine.geometry, engine.model, kCrown, drop, 0, kMm);
-            EXPECT_NEAR(t.opens, drawn.angleAtDrop(drop, +1), 0.01);
-            EXPECT_NEAR(t.closes, drawn.angleAtDrop(drop, -1), 0.01);
+            EXPECT_NEAR(drawn.dropAt(t.opens, +1), drop, 0.002);
+            EXPECT_NEAR(drawn.dropAt(t.closes, -1), drop, 0.002);
             // An offset with the rotation reaches the edge later ATDC than BTDC.
             EXPECT_EQ(t.opens > t.closes, offset > 0);
         }
