@@ -38,9 +38,11 @@ protected:
     Ang_Disp screen{printer};
 };
 
-// In every layout each shown table's columns run left to right between its own two rules, with
-// no overlap, and the panel holds them all; unused tables and columns are hidden.
-TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
+// In every layout each shown table is boxed: its columns run left to right between its own two
+// rules without overlap, its header, bottom and body rules run from one to the other, and the
+// header verticals continue those of the body (to a pixel). The panel holds them all; unused
+// tables and columns are hidden.
+TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 {
     screen.show();
     for (int n = 1; n <= 3; ++n) {
@@ -70,30 +72,18 @@ TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
                 EXPECT_LT(lastRight, ruleX(2 * t));
                 EXPECT_LT(ruleX(2 * t), panelWidth);
                 previousRight = ruleX(2 * t);
-            }
-        }
-    }
-}
 
-// Each shown table is boxed: its header rules and its bottom rule run from its left vertical to
-// its right one, and the header verticals continue the verticals of the body (to a pixel).
-TEST_F(AngDispTest, EveryTableIsClosedByItsRules)
-{
-    screen.show();
-    for (int n = 1; n <= 3; ++n) {
-        showTables(n, -0.5f);
-        for (int t = 1; t <= n; ++t) {
-            SCOPED_TRACE(testing::Message() << n << " tables, table " << t);
-            const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
-            const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
-            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(), 1);
-            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
-            const QRect top = ruleOnScreen(QStringLiteral("THLine%1").arg(t));
-            const QRect bottom = ruleOnScreen(QStringLiteral("THLine%1").arg(t + 3));
-            const QRect body = ruleOnScreen(QStringLiteral("HLine%1").arg(t));
-            for (const QRect& across : {top, bottom, body}) {
-                EXPECT_NEAR(across.left(), left.x(), 1);
-                EXPECT_NEAR(across.right(), right.x(), 1);
+                const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
+                const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
+                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(),
+                            1);
+                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
+                for (const QString& across :
+                     {QStringLiteral("THLine%1").arg(t), QStringLiteral("THLine%1").arg(t + 3),
+                      QStringLiteral("HLine%1").arg(t)}) {
+                    EXPECT_NEAR(ruleOnScreen(across).left(), left.x(), 1) << across.toStdString();
+                    EXPECT_NEAR(ruleOnScreen(across).right(), right.x(), 1) << across.toStdString();
+                }
             }
         }
     }
