@@ -93,6 +93,17 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesTheRowsToCopyAndPdf)
         EXPECT_NE(words.find(expected), std::string::npos) << expected << " in " << words;
     }
 
+    // With no printer installed, "Print..." offers the same save.
+    NoPrinter none;
+    sheet->setPrinterSource(none);
+    pdfChooser.answer = dir.filePath(QStringLiteral("printed.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("printCom")), Qt::LeftButton);
+    EXPECT_EQ(testing::readPdfWords(pdfChooser.answer).pages, 1);
+    pdfChooser.answer = dir.filePath(QStringLiteral("missing/ports.pdf"));
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Page Not Printed");
+
     QTest::mouseClick(tables.findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
                       Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
