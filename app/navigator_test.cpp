@@ -79,9 +79,7 @@ TEST_F(NavigatorTest, ConstructEmptiesTheDataEntryScreen)
     }
     EXPECT_FALSE(box(4)->isVisible());
     EXPECT_FALSE(child<QWidget>(entry(), "GeomFram")->isVisible());
-    EXPECT_FALSE(command(1)->isEnabled());
     EXPECT_EQ(state.tables.NumTables, 0);
-    EXPECT_EQ(state.tables.InitAngle[2], -1.0f);
     EXPECT_FALSE(state.GeomFramShown);
 }
 

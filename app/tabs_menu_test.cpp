@@ -19,20 +19,6 @@ protected:
     TabsMenu front;
 };
 
-TEST_F(TabsMenuTest, TheLogoIsWhiteLinesOnRed)
-{
-    const QImage image = front.findChild<QWidget*>("Picture1")
-                             ->grab()
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    const auto whites =
-        std::count(pixels, pixels + image.width() * image.height(), qRgb(255, 255, 255));
-    EXPECT_GT(whites, 200);
-    EXPECT_LT(whites, image.width() * image.height() / 4);
-    EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), qRgb(192, 0, 0));
-}
-
 // Three direct commands side by side, none behind an overflow button; Alt+U runs the first.
 TEST_F(TabsMenuTest, ThreeCommandsRunStraightFromTheMenuBar)
 {

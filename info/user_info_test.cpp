@@ -3,11 +3,8 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include "platform/twips_qt.h"
 
 namespace crank {
 namespace {
@@ -27,24 +24,6 @@ TEST(UserInfoTest, EveryLabelShowsWholeOnThePanel)
             << label->objectName().toStdString();
         EXPECT_LE(label->geometry().right(), panel->width()) << label->objectName().toStdString();
     }
-}
-
-// -floor(v * 2155 / 60): the panel is 8255 twips high behind a 6100 twip viewport. An arrow
-// click moves it at once, a dragged thumb only on release.
-TEST(UserInfoTest, ThePanelMovesWithTheScrollValue)
-{
-    UserInfo info;
-    info.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&info));
-    auto* bar = info.findChild<QScrollBar*>("VScroll1");
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
-    EXPECT_EQ(info.panelTopTwips(), -35);
-    EXPECT_EQ(info.findChild<QWidget*>("finfo_1")->y(), twipsToPixels(-35));
-    bar->setSliderDown(true);
-    bar->setSliderPosition(60);
-    EXPECT_EQ(info.panelTopTwips(), -35);
-    bar->setSliderDown(false);
-    EXPECT_EQ(info.panelTopTwips(), -2155);
 }
 
 TEST(UserInfoTest, ReturnHidesTheScreenBeforeAskingForTheFront)

@@ -18,45 +18,36 @@ constexpr auto kMm = LengthUnit::Millimetre;
 // on the far end of the rod. The crank radius makes the pin's travel between
 // its highest and lowest points equal the stroke.
 struct Mechanism {
-    double L, e, r, tdc;
+    double L;
+    double e;
+    double r = 0;
 
-    Mechanism(double S, double L, double e) : L(L), e(e), r(0), tdc(0)
+    Mechanism(double S, double L, double e) : L(L), e(e)
     {
-        const auto travel = [&](double rr) {
-            return std::sqrt((L + rr) * (L + rr) - e * e) - std::sqrt((L - rr) * (L - rr) - e * e);
-        };
         double lo = S / 4;
         double hi = S;
         for (int i = 0; i < 200; ++i) {
             r = (lo + hi) / 2;
-            if (travel(r) < S) {
+            const double travel =
+                std::sqrt((L + r) * (L + r) - e * e) - std::sqrt((L - r) * (L - r) - e * e);
+            if (travel < S) {
                 lo = r;
             } else {
                 hi = r;
             }
         }
-        tdc = std::asin(e / (L + r)); // crank in line with the rod, pointing at the pin
     }
     double pinHeight(double th) const
     {
         const double dx = e - r * std::sin(th);
         return r * std::cos(th) + std::sqrt(L * L - dx * dx);
     }
-    // Degrees from TDC (sign: +1 ATDC, -1 BTDC) at which the pin has dropped by drop mm.
-    double angleAtDrop(double drop, int sign) const
+    // How far the pin has dropped from TDC, where the crank is in line with the rod, at degrees
+    // after (sign +1) or before (-1) it.
+    double dropAt(double degrees, int sign) const
     {
-        // BDC: the crank points away from the pin, at pi + asin(e / (L - r)).
-        double lo = 0;
-        double hi = std::numbers::pi + sign * (std::asin(e / (L - r)) - tdc);
-        for (int i = 0; i < 200; ++i) {
-            const double mid = (lo + hi) / 2;
-            if (pinHeight(tdc) - pinHeight(tdc + sign * mid) < drop) {
-                lo = mid;
-            } else {
-                hi = mid;
-            }
-        }
-        return lo * 180 / std::numbers::pi;
+        const double tdc = std::asin(e / (L + r));
+        return pinHeight(tdc) - pinHeight(tdc + sign * degrees * std::numbers::pi / 180);
     }
 };
 
@@ -69,7 +60,7 @@ TEST(PortTimingTest, NoOffsetOpensAndClosesSymmetricallyAboutTdc)
     EXPECT_EQ(FormatAngle(quarter.opens), "90.0");
     EXPECT_EQ(FormatAngle(quarter.closes), "90.0");
     EXPECT_EQ(FormatAngle(quarter.duration), "180.0");
-    for (const float height : {1.0f, 12.5f, 30.0f, 45.9f}) {
+    for (const float height : {1.0f, 45.9f}) {
         SCOPED_TRACE(height);
         const PortTiming t = TimePort(engine.geometry, engine.model, kCrown, height, 0, kMm);
         EXPECT_NEAR(t.opens, t.closes, 0.001);
@@ -77,16 +68,17 @@ TEST(PortTimingTest, NoOffsetOpensAndClosesSymmetricallyAboutTdc)
     }
 }
 
+// The drawn mechanism has dropped by the port's height at the angles found.
 TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
 {
-    for (const float offset : {9.0f, 2.0f, -2.0f, -9.0f}) {
+    for (const float offset : {9.0f, -2.0f}) {
         const Engine engine(46, 100, offset);
         const Mechanism drawn(46, 100, offset);
-        for (const float drop : {3.0f, 20.0f, 40.0f}) {
+        for (const float drop : {3.0f, 40.0f}) {
             SCOPED_TRACE(testing::Message() << "offset " << offset << ", drop " << drop);
             const PortTiming t = TimePort(engine.geometry, engine.model, kCrown, drop, 0, kMm);
-            EXPECT_NEAR(t.opens, drawn.angleAtDrop(drop, +1), 0.01);
-            EXPECT_NEAR(t.closes, drawn.angleAtDrop(drop, -1), 0.01);
+            EXPECT_NEAR(drawn.dropAt(t.opens, +1), drop, 0.002);
+            EXPECT_NEAR(drawn.dropAt(t.closes, -1), drop, 0.002);
             // An offset with the rotation reaches the edge later ATDC than BTDC.
             EXPECT_EQ(t.opens > t.closes, offset > 0);
         }
@@ -96,7 +88,7 @@ TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
 TEST(PortTimingTest, SkirtPortIsOpenExactlyWhileTheCrownPortIsShut)
 {
     const Engine engine(54.5f, 110, -0.5f);
-    for (const float height : {4.0f, 27.0f, 50.0f}) {
+    for (const float height : {4.0f, 50.0f}) {
         SCOPED_TRACE(height);
         const PortTiming skirt = TimePort(engine.geometry, engine.model, kSkirt, height, 1, kMm);
         const PortTiming crown = TimePort(engine.geometry, engine.model, kCrown, height, 1, kMm);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "info/user_info.h"
+#include "platform/twips_qt.h"
 #include "tables/ang_disp.h"
 #include "tests/test_doubles.h"
 
@@ -51,7 +52,9 @@ TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
     EXPECT_EQ(bar->value(), 24);
 }
 
-TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheInformationScrollBar)
+// -floor(v * 2155 / 60): the panel is 8255 twips high behind a 6100 twip viewport. A dragged
+// thumb moves it only on release.
+TEST(ScrollForwardingTest, TheInformationPanelFollowsTheWheelAndPageKeysNotTheDraggedThumb)
 {
     UserInfo info;
     auto* bar = info.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
@@ -61,6 +64,12 @@ TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheInformationScrollBar)
     // The viewport is taller than the panel's travel: one page reaches the end.
     QTest::keyClick(&info, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), 60);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(1);
+    EXPECT_EQ(info.panelTopTwips(), -2155);
+    bar->setSliderDown(false);
+    EXPECT_EQ(info.panelTopTwips(), -35);
+    EXPECT_EQ(info.findChild<QWidget*>(QStringLiteral("finfo_1"))->y(), twipsToPixels(-35));
 }
 
 } // namespace

@@ -1,36 +1,26 @@
 #include "tables/ang_disp.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/line_shape.h"
 #include "platform/twips_qt.h"
-#include "tables/table_builder.h"
-#include "tests/test_doubles.h"
+#include "tests/screens_fixture.h"
 
 namespace crank {
 namespace {
 
 class AngDispTest : public ::testing::Test {
 protected:
-    // Shows n tables of a 46 mm stroke, 100 mm rod engine, as a display would.
+    // Shows n tables from 0, 10, 90 and 176 degrees, as a display would.
     void showTables(int n, float offset)
     {
         EngineState state;
-        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = offset};
-        state.geometry.OffsetNonZero = offset != 0.0f;
-        state.tables.NumTables = static_cast<std::int16_t>(n);
-        state.tables.InitAngle = {0, 10, 90, 176};
-        screen.showView(ComputeDisplay(state, {"Kart", "46", "100", "0"}));
+        screen.showView(DisplayKart(state, offset, n, {0, 10, 90, 176}));
     }
     QRect placed(const char* column, int table, int row) const
     {
-        const QString name =
-            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
-        return screen.findChild<QWidget*>(name)->geometry();
+        return Cell(screen, column, table, row)->geometry();
     }
     // Where a rule stands on the screen, in pixels.
     QRect ruleOnScreen(const QString& name) const
@@ -48,9 +38,11 @@ protected:
     Ang_Disp screen{printer};
 };
 
-// In every layout each shown table's columns run left to right between its own two rules, with
-// no overlap, and the panel holds them all; unused tables and columns are hidden.
-TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
+// In every layout each shown table is boxed: its columns run left to right between its own two
+// rules without overlap, its header, bottom and body rules run from one to the other, and the
+// header verticals continue those of the body (to a pixel). The panel holds them all; unused
+// tables and columns are hidden.
+TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 {
     screen.show();
     for (int n = 1; n <= 3; ++n) {
@@ -61,10 +53,8 @@ TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
             int previousRight = -1;
             for (int t = 1; t <= 3; ++t) {
                 const bool shown = t <= n;
-                QWidget* angle = screen.findChild<QWidget*>(QStringLiteral("Ang%1_7").arg(t));
-                QWidget* after = screen.findChild<QWidget*>(QStringLiteral("DispA%1_7").arg(t));
-                EXPECT_EQ(angle->isVisible(), shown);
-                EXPECT_EQ(after->isVisible(), shown && offset != 0.0f);
+                EXPECT_EQ(Cell(screen, "Ang", t, 7)->isVisible(), shown);
+                EXPECT_EQ(Cell(screen, "DispA", t, 7)->isVisible(), shown && offset != 0.0f);
                 if (!shown) {
                     EXPECT_EQ(ruleX(2 * t), -1);
                     continue;
@@ -82,30 +72,18 @@ TEST_F(AngDispTest, ColumnsStandInOrderInsideTheirRulesInEveryLayout)
                 EXPECT_LT(lastRight, ruleX(2 * t));
                 EXPECT_LT(ruleX(2 * t), panelWidth);
                 previousRight = ruleX(2 * t);
-            }
-        }
-    }
-}
 
-// Each shown table is boxed: its header rules and its bottom rule run from its left vertical to
-// its right one, and the header verticals continue the verticals of the body (to a pixel).
-TEST_F(AngDispTest, EveryTableIsClosedByItsRules)
-{
-    screen.show();
-    for (int n = 1; n <= 3; ++n) {
-        showTables(n, -0.5f);
-        for (int t = 1; t <= n; ++t) {
-            SCOPED_TRACE(testing::Message() << n << " tables, table " << t);
-            const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
-            const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
-            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(), 1);
-            EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
-            const QRect top = ruleOnScreen(QStringLiteral("THLine%1").arg(t));
-            const QRect bottom = ruleOnScreen(QStringLiteral("THLine%1").arg(t + 3));
-            const QRect body = ruleOnScreen(QStringLiteral("HLine%1").arg(t));
-            for (const QRect& across : {top, bottom, body}) {
-                EXPECT_NEAR(across.left(), left.x(), 1);
-                EXPECT_NEAR(across.right(), right.x(), 1);
+                const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
+                const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
+                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(),
+                            1);
+                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
+                for (const QString& across :
+                     {QStringLiteral("THLine%1").arg(t), QStringLiteral("THLine%1").arg(t + 3),
+                      QStringLiteral("HLine%1").arg(t)}) {
+                    EXPECT_NEAR(ruleOnScreen(across).left(), left.x(), 1) << across.toStdString();
+                    EXPECT_NEAR(ruleOnScreen(across).right(), right.x(), 1) << across.toStdString();
+                }
             }
         }
     }

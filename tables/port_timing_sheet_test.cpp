@@ -1,50 +1,23 @@
 // The port timing sheet opened on the tables screen after a real display.
 #include "tables/port_timing_sheet.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 #include "platform/pdf_words_test_support.h"
-#include "platform/print_targets.h"
-#include "tables/ang_disp.h"
-#include "tables/display_view.h"
-#include "tables/tables_extras.h"
-#include "tests/test_doubles.h"
+#include "tests/screens_fixture.h"
 
 namespace crank {
 namespace {
 
-struct ScriptedChooser final : SaveFileChooser {
-    QString answer;
-    QString chooseSavePath(const QString&) override { return answer; }
-};
-
-struct NoPrinter final : PrinterSource {
-    QPrinterInfo defaultPrinter() const override { return {}; }
-};
-
-// One table of a 46 mm stroke, 100 mm rod engine without offset, as displayed.
-class PortTimingSheetTest : public ::testing::Test {
+// One table of the engine without offset, the sheet opened with Ctrl+T.
+class PortTimingSheetTest : public TablesScreenTest {
 protected:
     PortTimingSheetTest()
     {
-        state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = 0};
-        state.tables.NumTables = 1;
-        state.tables.InitAngle = {0, 0, 0, 0};
-        tables->showView(ComputeDisplay(state, {"Kart", "46", "100", "0"}));
-        extras = new TablesExtras(*tables, state, messages, chooser, chooser); // owned
-        tables->show();
-        tables->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(tables.get()));
-        QTest::keyClick(tables.get(), Qt::Key_T, Qt::ControlModifier);
+        show(DisplayKart(state, 0, 1, {0, 0, 0, 0}));
+        QTest::keyClick(&tables, Qt::Key_T, Qt::ControlModifier);
         sheet = extras->portTimingSheet();
     }
     template <class T> T* in(const QString& name) const
@@ -64,31 +37,29 @@ protected:
         return in<QLabel>(QStringLiteral("%1_%2").arg(name).arg(row))->text();
     }
 
-    EngineState state;
-    RecordingMessageBox messages;
-    RecordingTablesPrinter printer;
-    std::unique_ptr<Ang_Disp> tables = std::make_unique<Ang_Disp>(printer);
-    QTemporaryDir dir;
-    ScriptedChooser chooser;
-    TablesExtras* extras = nullptr;
     PortTimingSheet* sheet = nullptr;
 };
 
-TEST_F(PortTimingSheetTest, TimesTypedPortsAndKeepsABadHeightToItsRow)
+// Typed ports are timed row by row, a bad height kept to its row, and the copy and the PDF
+// carry the rows as shown.
+TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesTheRowsToCopyAndPdf)
 {
     ASSERT_TRUE(sheet != nullptr && sheet->isVisible());
     typeInto(QStringLiteral("portNameTxt_1"), "Exhaust");
     // Drop at 90 degrees with no offset: 123 - sqrt(100^2 - 23^2) = 25.681 mm.
     typeInto(QStringLiteral("portHeightTxt_1"), "25.681");
+    typeInto(QStringLiteral("portNameTxt_2"), "Inlet");
+    in<QComboBox>(QStringLiteral("portKindBox_2"))->setCurrentIndex(1); // skirt
     typeInto(QStringLiteral("portHeightTxt_2"), "50");
     typeInto(QStringLiteral("portHeightTxt_3"), "-3"); // no minus: the box empties, then 3
-    EXPECT_EQ(shown("opensLab", 1), "90.0 ATDC");
-    EXPECT_EQ(shown("closesLab", 1), "90.0 BTDC");
-    EXPECT_EQ(shown("durationLab", 1), "180.0");
-    EXPECT_EQ(shown("portMessageLab", 2),
-              "Beyond the stroke: the drop is 50.00 mm, the stroke 46.00 mm.");
     EXPECT_EQ(in<QLineEdit>(QStringLiteral("portHeightTxt_3"))->text(), "3");
     EXPECT_EQ(shown("portMessageLab", 3), "");
+    QTest::mouseClick(in<QPushButton>(QStringLiteral("copyCom")), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 2),
+              "Port\tOpened by\tHeight (mm)\tOpens (deg)\tCloses (deg)\tDuration (deg)\n"
+              "Exhaust\tcrown\t25.68\t90.0 ATDC\t90.0 BTDC\t180.0\n"
+              "Inlet\tskirt\t50.00\tBeyond the stroke: the drop is 50.00 mm, the stroke 46.00 "
+              "mm.");
 
     // In inches the typed heights are converted, and restored as typed on the way back.
     in<QComboBox>(QStringLiteral("unitBox"))->setCurrentIndex(1);
@@ -103,30 +74,10 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndKeepsABadHeightToItsRow)
     EXPECT_EQ(in<QLabel>(QStringLiteral("targetLab"))->text(),
               "Exhaust needs a height of 25.68 mm.");
 
-    QTest::mouseClick(tables->findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
-                      Qt::LeftButton);
-    EXPECT_FALSE(sheet->isVisible());
-}
-
-TEST_F(PortTimingSheetTest, CopyAndPdfCarryTheRowsAsShown)
-{
-    typeInto(QStringLiteral("portNameTxt_1"), "Exhaust");
-    typeInto(QStringLiteral("portHeightTxt_1"), "25.681");
-    typeInto(QStringLiteral("portNameTxt_2"), "Inlet");
-    in<QComboBox>(QStringLiteral("portKindBox_2"))->setCurrentIndex(1); // skirt
-    typeInto(QStringLiteral("portHeightTxt_2"), "50");
-    QTest::mouseClick(in<QPushButton>(QStringLiteral("copyCom")), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "Port\tOpened by\tHeight (mm)\tOpens (deg)\tCloses (deg)\tDuration (deg)\n"
-              "Exhaust\tcrown\t25.68\t90.0 ATDC\t90.0 BTDC\t180.0\n"
-              "Inlet\tskirt\t50.00\tBeyond the stroke: the drop is 50.00 mm, the stroke 46.00 "
-              "mm.\n");
-
-    chooser.answer = dir.filePath(QStringLiteral("ports.pdf"));
+    pdfChooser.answer = dir.filePath(QStringLiteral("ports.pdf"));
     QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
     EXPECT_TRUE(messages.shown.empty());
-    const testing::PdfText pdf = testing::readPdfWords(chooser.answer);
-    ASSERT_TRUE(pdf.read);
+    const testing::PdfText pdf = testing::readPdfWords(pdfChooser.answer);
     EXPECT_EQ(pdf.pages, 1);
     // The words line by line, left to right.
     std::vector<testing::PdfWord> sorted = pdf.words;
@@ -145,14 +96,17 @@ TEST_F(PortTimingSheetTest, CopyAndPdfCarryTheRowsAsShown)
     // With no printer installed, "Print..." offers the same save.
     NoPrinter none;
     sheet->setPrinterSource(none);
-    chooser.answer = dir.filePath(QStringLiteral("printed.pdf"));
+    pdfChooser.answer = dir.filePath(QStringLiteral("printed.pdf"));
     QTest::mouseClick(in<QPushButton>(QStringLiteral("printCom")), Qt::LeftButton);
-    EXPECT_EQ(testing::readPdfWords(chooser.answer).pages, 1);
-
-    chooser.answer = dir.filePath(QStringLiteral("missing/ports.pdf"));
+    EXPECT_EQ(testing::readPdfWords(pdfChooser.answer).pages, 1);
+    pdfChooser.answer = dir.filePath(QStringLiteral("missing/ports.pdf"));
     QTest::mouseClick(in<QPushButton>(QStringLiteral("savePdfCom")), Qt::LeftButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Page Not Printed");
+
+    QTest::mouseClick(tables.findChild<QPushButton*>(QStringLiteral("AngDispCom_1")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(sheet->isVisible());
 }
 
 } // namespace

@@ -1,23 +1,87 @@
 #pragma once
 
-// The program's screens as the navigator runs them, on the offscreen platform
-// with recording message box and printer; the data entry screen on show,
-// reset by the construct command.
+// The tables screen alone, and the program's screens as the navigator runs them, on the
+// offscreen platform with recording message box and printer.
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/navigator.h"
 #include "entry/eng_vals.h"
+#include "platform/print_targets.h"
 #include "tables/ang_disp.h"
+#include "tables/display_view.h"
+#include "tables/tables_extras.h"
 #include "tests/test_doubles.h"
 
 namespace crank {
 
+// A save dialog answered as the test says; an empty answer is a cancel.
+struct ScriptedChooser final : SaveFileChooser {
+    QString answer;
+    int type = 0;
+    QStringList suggested;
+    QString chooseSavePath(const QString& path) override
+    {
+        suggested.append(path);
+        return answer;
+    }
+    int chosenType() const override { return type; }
+};
+
+struct NoPrinter final : PrinterSource {
+    QPrinterInfo defaultPrinter() const override { return {}; }
+};
+
+// Displays n tables of a 46 mm stroke, 100 mm rod engine into state, as the display command
+// would for the angles as typed.
+inline DisplayView DisplayKart(EngineState& state, float offset, int n, std::array<float, 4> angles,
+                               const std::string& name = "Kart")
+{
+    state.geometry = {.Stroke = 46, .RodLength = 100, .PinOffset = offset};
+    state.geometry.OffsetNonZero = offset != 0.0f;
+    state.tables.NumTables = static_cast<std::int16_t>(n);
+    state.tables.InitAngle = angles;
+    return ComputeDisplay(state, {name, "46", "100", QString::number(offset).toStdString()});
+}
+
+// A cell of the tables screen: ("DispB", 2, 48) is DispB2_48.
+inline QLineEdit* Cell(const QWidget& tables, const char* column, int table, int row)
+{
+    const QString name = QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
+    QLineEdit* found = tables.findChild<QLineEdit*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+// The tables screen alone after a display, active, its extra commands saving where the test says.
+class TablesScreenTest : public ::testing::Test {
+protected:
+    void show(const DisplayView& view)
+    {
+        tables.showView(view);
+        extras = new TablesExtras(tables, state, messages, csvChooser, pdfChooser); // owned
+        tables.show();
+        tables.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&tables));
+    }
+
+    EngineState state;
+    RecordingMessageBox messages;
+    RecordingTablesPrinter printer;
+    Ang_Disp tables{printer};
+    QTemporaryDir dir;
+    ScriptedChooser csvChooser;
+    ScriptedChooser pdfChooser;
+    TablesExtras* extras = nullptr;
+};
+
+// The screens as the navigator runs them: the data entry screen on show, reset by construct.
 class ScreensTest : public ::testing::Test {
 protected:
     ScreensTest()
@@ -45,12 +109,9 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    // A cell of the tables screen: ("DispB", 2, 48) is DispB2_48.
     QLineEdit* cell(const char* column, int table, int row) const
     {
-        const QString name =
-            QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
-        return child<QLineEdit>(*tables(), name);
+        return Cell(*tables(), column, table, row);
     }
 
     // Puts the focus into the box and types over its whole text as a user.

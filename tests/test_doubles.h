@@ -60,47 +60,24 @@ public:
 
     void setFontName(const std::string& v) override
     {
-        m_f.font = v;
-        pass(&PagePrinter::setFontName, v);
+        keep(&Printed::font, &PagePrinter::setFontName, v);
     }
-    void setFontSize(float v) override
-    {
-        m_f.size = v;
-        pass(&PagePrinter::setFontSize, v);
-    }
-    void setFontWeight(int v) override
-    {
-        m_f.weight = v;
-        pass(&PagePrinter::setFontWeight, v);
-    }
+    void setFontSize(float v) override { keep(&Printed::size, &PagePrinter::setFontSize, v); }
+    void setFontWeight(int v) override { keep(&Printed::weight, &PagePrinter::setFontWeight, v); }
     void setFontUnderline(bool v) override
     {
-        m_f.underline = v;
-        pass(&PagePrinter::setFontUnderline, v);
+        keep(&Printed::underline, &PagePrinter::setFontUnderline, v);
     }
-    void setFontItalic(bool v) override
-    {
-        m_f.italic = v;
-        pass(&PagePrinter::setFontItalic, v);
-    }
+    void setFontItalic(bool v) override { keep(&Printed::italic, &PagePrinter::setFontItalic, v); }
     void setFontStrikethrough(bool v) override
     {
-        m_f.struck = v;
-        pass(&PagePrinter::setFontStrikethrough, v);
+        keep(&Printed::struck, &PagePrinter::setFontStrikethrough, v);
     }
     void setFontCharset(int v) override { pass(&PagePrinter::setFontCharset, v); }
     float currentX() const override { return m_inner ? m_inner->currentX() : m_f.x; }
-    void setCurrentX(float v) override
-    {
-        m_f.x = v;
-        pass(&PagePrinter::setCurrentX, v);
-    }
+    void setCurrentX(float v) override { keep(&Printed::x, &PagePrinter::setCurrentX, v); }
     float currentY() const override { return m_inner ? m_inner->currentY() : m_f.y; }
-    void setCurrentY(float v) override
-    {
-        m_f.y = v;
-        pass(&PagePrinter::setCurrentY, v);
-    }
+    void setCurrentY(float v) override { keep(&Printed::y, &PagePrinter::setCurrentY, v); }
     int pageHeight() const override { return m_inner ? m_inner->pageHeight() : height; }
     void printLine(const std::string& text) override
     {
@@ -122,6 +99,12 @@ public:
     }
 
 private:
+    // Notes the setting and passes it on.
+    template <class Field, class Setter, class V> void keep(Field field, Setter setter, const V& v)
+    {
+        m_f.*field = v;
+        pass(setter, v);
+    }
     template <class Setter, class V> void pass(Setter setter, const V& v)
     {
         if (m_inner) {

@@ -4,19 +4,19 @@
 //   expected_page [--page-height TWIPS] NAME STROKE ROD OFFSET ANGLE1 [ANGLE2 [ANGLE3]]
 //
 // The arguments are the box texts as typed on the data entry screen; the
-// number of angles is the number of tables. The display command's own core
-// steps run on them (validation, ordering and spacing of the requests, then
-// ComputeDisplay), and the page goes to the recording page printer. Output: one line per printed
-// text, "x<TAB>y<TAB>points<TAB>text", x and y in twips from the sheet's top-left corner. The
-// sheet is A4 unless --page-height gives its height in twips. Exit status 2 for bad arguments or a
-// geometry the display refuses, 3 when the page would overflow.
+// number of angles is the number of tables, each one the screen accepts. The
+// display command's core steps run on them (ordering and spacing of the
+// requests, then ComputeDisplay), and the page goes to the recording page
+// printer. Output: one line per printed text, "x<TAB>y<TAB>points<TAB>text",
+// x and y in twips from the sheet's top-left corner. The sheet is A4 unless
+// --page-height gives its height in twips. Exit status 2 for bad arguments,
+// 3 when the page would overflow.
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "entry/validation.h"
 #include "model/numeric_text.h"
 #include "tables/display_view.h"
 #include "tables/print_page.h"
@@ -54,15 +54,6 @@ DisplayView buildView(const std::vector<std::string>& texts)
     return ComputeDisplay(state, {texts[0], texts[1], texts[2], texts[3]});
 }
 
-bool isAcceptedAngle(const std::string& text)
-{
-    if (text.empty() || !IsNumericText(text, true, false)) {
-        return false;
-    }
-    const double angle = RoundHalfEven(ReadNumber(text));
-    return angle >= 0.0 && angle <= kMaxTypedAngle;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,23 +69,6 @@ int main(int argc, char** argv)
                      argv[0]);
         return 2;
     }
-    for (size_t i = 4; i < texts.size(); ++i) {
-        if (!isAcceptedAngle(texts[i])) {
-            std::fprintf(stderr, "the data entry screen refuses the angle \"%s\"\n",
-                         texts[i].c_str());
-            return 2;
-        }
-    }
-    EngineGeometry typed;
-    typed.Stroke = static_cast<float>(ReadNumber(texts[1]));
-    typed.RodLength = static_cast<float>(ReadNumber(texts[2]));
-    typed.PinOffset = static_cast<float>(ReadNumber(texts[3]));
-    if (const auto failure = ValidateGeometry(typed)) {
-        std::fprintf(stderr, "the display refuses this geometry: %s\n",
-                     std::string(failure->message).c_str());
-        return 2;
-    }
-
     RecordingPagePrinter printer;
     printer.lineHeight = [](float points) {
         return static_cast<float>(points * kTwipsPerPoint * kLineSpacingPerEm);
