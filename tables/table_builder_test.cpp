@@ -34,16 +34,6 @@ TEST(TableBuilderTest, SortAndSpaceRequests)
     }
 }
 
-TEST(TableBuilderTest, FillsOnlyTheRequestedTables)
-{
-    TableData data;
-    FillAngleColumns({.NumTables = 3, .InitAngle = {0, 10, 20, 30}}, data);
-    FillAngleColumns({.NumTables = 1, .InitAngle = {0, 50, 60, 70}}, data);
-    EXPECT_EQ(data.AngleCol[1][48], 54.0f);
-    EXPECT_EQ(data.AngleCol[2][48], 24.0f); // the earlier display's
-    EXPECT_EQ(data.AngleCol[3][48], 34.0f);
-}
-
 // The tables of a display with stroke 46 mm and rod 100 mm.
 TableData display(float offset, const TableSpec& requests)
 {
