@@ -27,7 +27,7 @@ struct Engine {
 // (r sin p, r cos p); the pin runs on the line x = e (signed, mm) at rod
 // length L from it. The crank radius r is bisected until the pin's travel
 // between the dead centres (crank towards the pin, then away from it) is the
-// stroke.
+// stroke; TDC lies at asin(e / (L + r)).
 struct ReferenceEngine {
     double L;
     double e;
@@ -52,11 +52,11 @@ struct ReferenceEngine {
     {
         return r * std::cos(p) + std::sqrt(L * L - (e - r * std::sin(p)) * (e - r * std::sin(p)));
     }
-    double tdc() const { return std::asin(e / (L + r)); }
     // mm below TDC at `degrees` after TDC.
     double displacement(double degrees) const
     {
-        return height(tdc()) - height(tdc() + degrees * std::numbers::pi / 180.0);
+        const double tdc = std::asin(e / (L + r));
+        return height(tdc) - height(tdc + degrees * std::numbers::pi / 180.0);
     }
 };
 

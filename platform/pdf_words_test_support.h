@@ -1,7 +1,7 @@
 #pragma once
 
 // Test support: what reached a PDF, read back with poppler-utils: the words
-// with their boxes (pdftotext -bbox) and the names of the fonts (pdffonts).
+// with their places (pdftotext -bbox), or what another of its tools says.
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -15,7 +15,6 @@ struct PdfWord {
     std::string text;
     double left = 0; // twips from the sheet's left edge
     double top = 0;  // twips from the sheet's top edge
-    double right = 0;
 };
 
 struct PdfText {
@@ -41,30 +40,14 @@ inline PdfText readPdfWords(const QString& path)
     PdfText result;
     result.read = !html.isEmpty();
     result.pages = static_cast<int>(html.count(QStringLiteral("<page ")));
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next(); // points; a point is 20 twips
-        result.words.push_back({m.captured(4).toStdString(), m.captured(1).toDouble() * 20,
-                                m.captured(2).toDouble() * 20, m.captured(3).toDouble() * 20});
+        result.words.push_back({m.captured(3).toStdString(), m.captured(1).toDouble() * 20,
+                                m.captured(2).toDouble() * 20});
     }
     return result;
-}
-
-// The names of the fonts in the PDF, subset prefixes included
-// ("ABCDEF+LiberationMono-Bold").
-inline std::vector<std::string> pdfFontNames(const QString& path)
-{
-    const QStringList lines =
-        runPoppler(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
-    std::vector<std::string> names;
-    for (qsizetype i = 2; i < lines.size(); ++i) { // below the two heading lines
-        const QString name = lines[i].section(QLatin1Char(' '), 0, 0);
-        if (!name.isEmpty()) {
-            names.push_back(name.toStdString());
-        }
-    }
-    return names;
 }
 
 } // namespace crank::testing

@@ -61,9 +61,8 @@ TEST(AngDispLayoutTest, ColumnsRunLeftToRightInsideTheirRules)
 
 // The rules of a table's header and body run straight and meet: the top
 // rule at the tops of the header's verticals (some sit 20 twips lower), the
-// bottom rule of the header above their lower ends, the body's bottom rule
-// at the lower ends of the body's verticals. That the rules span the table
-// from side to side is checked on the screen itself.
+// header's bottom rule above their lower ends, the body's bottom rule at the
+// lower ends of the body's verticals.
 TEST(AngDispLayoutTest, RulesMeetAtTheCornersOfEachTable)
 {
     for (const int tables : {1, 2, 3}) {

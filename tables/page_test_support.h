@@ -30,12 +30,10 @@ inline DisplayView sampleView(int tables, bool offset)
             const std::string place = std::to_string(t) + "." + std::to_string(r);
             view.angleTexts[t][r] = "a" + place;
             view.dispBTexts[t][r] = "b" + place;
+            view.dispATexts[t][r] = offset ? "c" + place : "";
             view.data.AngleCol[t][r] = starts[t] + static_cast<float>(r) / 12.0f;
             view.data.DispBCol[t][r] = static_cast<float>(r) / 4.0f;
-            if (offset) {
-                view.dispATexts[t][r] = "c" + place;
-                view.data.DispACol[t][r] = 20.0f - static_cast<float>(r) / 4.0f;
-            }
+            view.data.DispACol[t][r] = offset ? 20.0f - static_cast<float>(r) / 4.0f : 0.0f;
         }
     }
     return view;

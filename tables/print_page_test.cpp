@@ -3,7 +3,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tables/page_test_support.h"
@@ -16,16 +15,6 @@ namespace {
 // after the 12-point title, 220 after a 10-point line.
 constexpr float kLine = 220.0f;
 constexpr int kBold = 700;
-
-struct Job {
-    explicit Job(DisplayView v) : view(std::move(v)) {}
-
-    PrintOutcome print() { return PrintTablesPage(view, printer, messages); }
-
-    DisplayView view;
-    RecordingPagePrinter printer;
-    RecordingMessageBox messages;
-};
 
 // The six layouts of the page by the x of each table's angle column (twips).
 // In every layout the other texts keep fixed distances from it: "Angle" and
@@ -54,21 +43,11 @@ Printed courier(const std::string& text, float x, float y, int weight)
     return {.text = text, .x = x, .y = y, .size = 10, .weight = weight, .font = "Courier"};
 }
 
-float angleShift(int degree)
-{
-    if (degree < 10) {
-        return 240.0f;
-    }
-    if (degree < 100) {
-        return 120.0f;
-    }
-    return 0.0f;
-}
-
 // The page of testing::sampleView: its tables start at 8, 96 and 150
 // degrees, its displacements are r / 4 (BTDC) and 20 - r / 4 mm (ATDC).
 std::vector<Printed> expectedPage(const Layout& layout)
 {
+    const DisplayView view = testing::sampleView(layout.tables, layout.offset);
     std::vector<Printed> page;
     Printed title = courier("Crank Angle/Piston Displacement Values", 3250, 600, kBold);
     title.size = 12;
@@ -77,13 +56,10 @@ std::vector<Printed> expectedPage(const Layout& layout)
     // Everything up to row 0 bold; the engine line 240 below the title's
     // line, the other summary lines 80 below the line before.
     float y = 600 + 264 + 240;
-    page.push_back(courier(" Engine: Test ", 900, y, kBold));
-    std::vector<std::string> summary = {"Stroke (mm): 46", "Connecting Rod Length (mm): 100"};
+    page.push_back(courier(view.engineCaption, 900, y, kBold));
+    std::vector<std::string> summary = {view.strokeCaption, view.rodCaption, view.offsetCaption};
     if (layout.offset) {
-        summary.push_back("Gudgeon Pin Offset (mm): -0.5");
-        summary.push_back("Crank Angle at BDC (degrees ATDC): 179.86");
-    } else {
-        summary.push_back("Gudgeon Pin Offset (mm): 0");
+        summary.push_back(view.bdcCaption);
     }
     for (const std::string& caption : summary) {
         y += kLine + 80;
@@ -119,16 +95,19 @@ std::vector<Printed> expectedPage(const Layout& layout)
             gap = 60.0f;
         }
         y += kLine + gap;
-        const int weight = k == 0 || k == 3 || k == 6 || k == 9 ? kBold : 0;
+        const int weight = k % 3 == 0 ? kBold : 0;
         for (int t = 1; t <= layout.tables; ++t) {
             const float a = layout.angleX[t - 1];
-            const std::string place = std::to_string(t) + "." + std::to_string(r);
-            page.push_back(courier("a" + place, a + angleShift(starts[t] + r / 12), y, weight));
+            const auto digits = static_cast<float>(std::to_string(starts[t] + r / 12).size());
+            page.push_back(courier(view.angleTexts[t][r], a + 120 * (3 - digits), y, weight));
+            // Below 10 mm one character further in: BTDC before row 40, ATDC after.
+            const float btdcIn = r < 40 ? 120.0f : 0.0f;
             if (layout.offset) {
-                page.push_back(courier("b" + place, a + 1250 + (r < 40 ? 120 : 0), y, weight));
-                page.push_back(courier("c" + place, a + 2340 + (r > 40 ? 120 : 0), y, weight));
+                const float atdcIn = r > 40 ? 120.0f : 0.0f;
+                page.push_back(courier(view.dispBTexts[t][r], a + 1250 + btdcIn, y, weight));
+                page.push_back(courier(view.dispATexts[t][r], a + 2340 + atdcIn, y, weight));
             } else {
-                page.push_back(courier("b" + place, a + 1320 + (r < 40 ? 120 : 0), y, weight));
+                page.push_back(courier(view.dispBTexts[t][r], a + 1320 + btdcIn, y, weight));
             }
         }
     }
@@ -139,17 +118,18 @@ TEST(PrintPageTest, SixLayouts)
 {
     for (const Layout& layout : kLayouts) {
         SCOPED_TRACE(::testing::Message() << layout.tables << " tables, offset " << layout.offset);
-        Job job(testing::sampleView(layout.tables, layout.offset));
-        job.printer.setFontItalic(true); // left over from an earlier job
-        job.printer.setFontStrikethrough(true);
-        job.print();
+        RecordingPagePrinter printer;
+        RecordingMessageBox messages;
+        printer.setFontItalic(true); // left over from an earlier job
+        printer.setFontStrikethrough(true);
+        PrintTablesPage(testing::sampleView(layout.tables, layout.offset), printer, messages);
         const std::vector<Printed> want = expectedPage(layout);
-        ASSERT_EQ(job.printer.printed.size(), want.size());
+        ASSERT_EQ(printer.printed.size(), want.size());
         for (std::size_t i = 0; i < want.size(); ++i) {
-            ASSERT_EQ(job.printer.printed[i], want[i]) << "text " << i;
+            ASSERT_EQ(printer.printed[i], want[i]) << "text " << i;
         }
-        EXPECT_EQ(job.printer.endDocs, 1);
-        EXPECT_TRUE(job.messages.shown.empty());
+        EXPECT_EQ(printer.endDocs, 1);
+        EXPECT_TRUE(messages.shown.empty());
     }
 }
 
@@ -157,14 +137,15 @@ TEST(PrintPageTest, TallEngineLineSwitchesTheRestToNinePoints)
 {
     for (const float engineLine : {228.0f, 229.0f}) {
         SCOPED_TRACE(engineLine);
-        Job job(testing::sampleView(3, true));
+        RecordingPagePrinter printer;
+        RecordingMessageBox messages;
         // 9-point lines of 203.4 twips leave y between whole twips, but
         // every heading and row stands at a whole twip.
-        job.printer.lineHeight = [engineLine](float points) {
+        printer.lineHeight = [engineLine](float points) {
             return points == 10.0f ? engineLine : points * 22.6f;
         };
-        job.print();
-        const std::vector<Printed>& printed = job.printer.printed;
+        PrintTablesPage(testing::sampleView(3, true), printer, messages);
+        const std::vector<Printed>& printed = printer.printed;
         for (std::size_t i = 2; i < printed.size(); ++i) {
             ASSERT_EQ(printed[i].size, engineLine > 228.0f ? 9.0f : 10.0f) << printed[i].text;
             if (i >= 6) {
@@ -193,18 +174,20 @@ TEST(PrintPageTest, OverflowStopsAfterARowInsideADegree)
         const std::vector<Printed> page = expectedPage(kLayouts[2 * (c.tables - 1)]);
         const std::size_t firstRow = 5 + 4 * c.tables;
         const std::size_t perRow = 2 * c.tables;
-        Job job(testing::sampleView(c.tables, false));
-        job.printer.height =
+        RecordingPagePrinter printer;
+        RecordingMessageBox messages;
+        printer.height =
             static_cast<int>(page[firstRow + c.row * perRow].y + kLine) - c.below + 1000;
-        job.printer.outcome = {false, "The printer did not accept the page."};
-        const PrintOutcome outcome = job.print();
-        EXPECT_EQ(job.printer.printed.size(), firstRow + (c.lastRow + 1) * perRow);
+        printer.outcome = {false, "The printer did not accept the page."};
+        const PrintOutcome outcome =
+            PrintTablesPage(testing::sampleView(c.tables, false), printer, messages);
+        EXPECT_EQ(printer.printed.size(), firstRow + (c.lastRow + 1) * perRow);
         // Cut short or not, the printer's refusal reaches the caller.
-        EXPECT_EQ(job.printer.endDocs, 1);
+        EXPECT_EQ(printer.endDocs, 1);
         EXPECT_EQ(outcome.reason, "The printer did not accept the page.");
         const std::string tables = c.tables == 1 ? "Table" : "Tables";
-        ASSERT_EQ(job.messages.shown.size(), c.lastRow == 48 ? 0u : 1u);
-        for (const auto& shown : job.messages.shown) {
+        ASSERT_EQ(messages.shown.size(), c.lastRow == 48 ? 0u : 1u);
+        for (const auto& shown : messages.shown) {
             EXPECT_EQ(shown.title, "Page Overflow Detected and Prevented");
             EXPECT_EQ(shown.prompt,
                       "Please check the default Paper Size setting of your Printer.\r\n\r\n"

@@ -8,11 +8,6 @@
 namespace crank {
 namespace {
 
-// Every degree of a table holds these rows, in this order.
-constexpr const char* kRowTails[12] = {"",   ".1", ".2", ".25", ".3", ".4",
-                                       ".5", ".6", ".7", ".75", ".8", ".9"};
-constexpr double kRowFractions[12] = {0, 0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9};
-
 TEST(TableBuilderTest, SortAndSpaceRequests)
 {
     // Typed, then sorted and spaced at least 4 degrees apart, also above 176.
@@ -39,29 +34,6 @@ TEST(TableBuilderTest, SortAndSpaceRequests)
     }
 }
 
-TEST(TableBuilderTest, EveryAngleRowOfATable)
-{
-    for (const int start : {0, 77, 176, 184}) {
-        const TableColumn angles = BuildAngleColumn(static_cast<float>(start));
-        for (int r = 0; r < kRowsPerTable; ++r) {
-            const std::string text = std::to_string(start + r / 12) + kRowTails[r % 12];
-            SCOPED_TRACE(text);
-            EXPECT_EQ(FormatNumber(angles[r], AngleRowPattern(r)), text);
-            EXPECT_NEAR(angles[r], start + r / 12 + kRowFractions[r % 12], 1e-4);
-        }
-    }
-}
-
-TEST(TableBuilderTest, FillsOnlyTheRequestedTables)
-{
-    TableData data;
-    FillAngleColumns({.NumTables = 3, .InitAngle = {0, 10, 20, 30}}, data);
-    FillAngleColumns({.NumTables = 1, .InitAngle = {0, 50, 60, 70}}, data);
-    EXPECT_EQ(data.AngleCol[1][48], 54.0f);
-    EXPECT_EQ(data.AngleCol[2][48], 24.0f); // the earlier display's
-    EXPECT_EQ(data.AngleCol[3][48], 34.0f);
-}
-
 // The tables of a display with stroke 46 mm and rod 100 mm.
 TableData display(float offset, const TableSpec& requests)
 {
@@ -72,55 +44,47 @@ TableData display(float offset, const TableSpec& requests)
     return data;
 }
 
-// Tables from 0 (TDC), 90 and 176 (BDC at 180 in row 48 with zero offset).
-// BTDC is at 360 degrees minus the row's angle.
-TEST(TableBuilderTest, EveryDisplacementRowFollowsTheMechanism)
+// Every row of tables from 0 (TDC), 90 and 176 against the mechanism: the
+// rows of each degree in this order, the displacements at the row's angle
+// (BTDC at 360 degrees minus it), and exactly the stroke in the BDC row
+// alone. BDC is at 180 degrees (row 48) with zero offset; -7.2 mm puts it at
+// 177.997 degrees ATDC (row 24 of the table from 176), +7.2 mm at 178.003 BTDC.
+TEST(TableBuilderTest, EveryRowFollowsTheMechanism)
 {
+    const char* tails[12] = {"",   ".1", ".2", ".25", ".3", ".4",
+                             ".5", ".6", ".7", ".75", ".8", ".9"};
+    const struct {
+        float offset;
+        double atdcBdc; // the row angle showing the full stroke; -1: none
+        double btdcBdc;
+    } cases[] = {{0.0f, 180, 180}, {-7.2f, 178, -1}, {7.2f, -1, 178}};
     const TableSpec requests{.NumTables = 3, .InitAngle = {0, 0, 90, 176}};
-    for (const float offset : {0.0f, -0.5f, 0.5f, -9.2f}) {
-        SCOPED_TRACE(offset);
-        const ReferenceEngine reference(46, 100, offset);
-        const TableData data = display(offset, requests);
+    for (const auto& c : cases) {
+        const ReferenceEngine reference(46, 100, c.offset);
+        const TableData data = display(c.offset, requests);
+        const auto& atdc = c.offset == 0.0f ? data.DispBCol : data.DispACol;
         for (int t = 1; t <= 3; ++t) {
             for (int r = 0; r < kRowsPerTable; ++r) {
-                SCOPED_TRACE(::testing::Message() << "table " << t << " row " << r);
-                const double angle = requests.InitAngle[t] + r / 12 + kRowFractions[r % 12];
-                if (offset == 0.0f) {
-                    EXPECT_NEAR(data.DispBCol[t][r], reference.displacement(angle), 0.005);
-                } else {
-                    EXPECT_NEAR(data.DispACol[t][r], reference.displacement(angle), 0.005);
+                const int whole = static_cast<int>(requests.InitAngle[t]) + r / 12;
+                const std::string text = std::to_string(whole) + tails[r % 12];
+                SCOPED_TRACE(::testing::Message() << "offset " << c.offset << ", angle " << text);
+                EXPECT_EQ(FormatNumber(data.AngleCol[t][r], AngleRowPattern(r)), text);
+                const double angle = std::stod(text);
+                EXPECT_NEAR(atdc[t][r], reference.displacement(angle), 0.005);
+                EXPECT_EQ(atdc[t][r] == 46.0f, angle == c.atdcBdc) << atdc[t][r];
+                if (c.offset != 0.0f) {
                     EXPECT_NEAR(data.DispBCol[t][r], reference.displacement(360 - angle), 0.005);
+                    EXPECT_EQ(data.DispBCol[t][r] == 46.0f, angle == c.btdcBdc);
                 }
             }
         }
     }
 }
 
-TEST(TableBuilderTest, OnlyTheBdcRowShowsTheFullStroke)
-{
-    // Offset -7.2 mm puts BDC at 177.997 degrees ATDC, row 24 (178) of a
-    // table from 176; +7.2 mm at 182.003 ATDC, which is 178 BTDC.
-    const struct {
-        float offset;
-        int atdcRow; // -1: none
-        int btdcRow;
-    } cases[] = {{0.0f, 48, 48}, {-7.2f, 24, -1}, {7.2f, -1, 24}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.offset);
-        const TableData data = display(c.offset, {.NumTables = 1, .InitAngle = {0, 176, -1, -1}});
-        const TableColumn& atdc = c.offset == 0.0f ? data.DispBCol[1] : data.DispACol[1];
-        const TableColumn& btdc = data.DispBCol[1];
-        for (int r = 0; r < kRowsPerTable; ++r) {
-            EXPECT_EQ(atdc[r] == 46.0f, r == c.atdcRow) << "ATDC row " << r << ": " << atdc[r];
-            EXPECT_EQ(btdc[r] == 46.0f, r == c.btdcRow) << "BTDC row " << r << ": " << btdc[r];
-        }
-    }
-}
-
 TEST(TableBuilderTest, EngineSummaryShowsTheBoxTextsAndTheBdcLineWithAnOffset)
 {
-    const Engine offset(46, 100, -0.5f);
-    const EngineSummary s = MakeEngineSummary("Kart", "46", "100.0", "-.5", offset.geometry);
+    const EngineSummary s =
+        MakeEngineSummary("Kart", "46", "100.0", "-.5", Engine(46, 100, -0.5f).geometry);
     EXPECT_EQ(s.engine, " Engine: Kart ");
     EXPECT_EQ(s.stroke, "Stroke (mm): 46");
     EXPECT_EQ(s.rod, "Connecting Rod Length (mm): 100.0");
@@ -128,8 +92,8 @@ TEST(TableBuilderTest, EngineSummaryShowsTheBoxTextsAndTheBdcLineWithAnOffset)
     EXPECT_EQ(s.bdc, "Crank Angle at BDC (degrees ATDC): 179.86");
     EXPECT_EQ(s.frameTop, 160);
     EXPECT_EQ(s.frameHeight, 1680);
-    const Engine zero(46, 100, 0.0f);
-    const EngineSummary z = MakeEngineSummary("Kart", "46", "100", "0", zero.geometry);
+    const EngineSummary z =
+        MakeEngineSummary("Kart", "46", "100", "0", Engine(46, 100, 0.0f).geometry);
     EXPECT_EQ(z.bdc, "");
     EXPECT_EQ(z.frameTop, 300);
     EXPECT_EQ(z.frameHeight, 1280);
