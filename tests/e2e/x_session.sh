@@ -49,12 +49,18 @@ start_program() {
 }
 
 # Waits until a window with the title is shown and gives it the keyboard
-# (there is no window manager to do it).
+# (there is no window manager to do it). A window found while it is still
+# being mapped or torn down may refuse the focus, so it is looked up again.
 focus_window() {
     local title=$1 window
-    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
-        fail "no window \"$title\" appeared"
-    xdotool windowfocus --sync "$window"
+    for _ in $(seq $((wait_seconds * 10))); do
+        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1)
+        if [[ -n "$window" ]] && timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window \"$title\" appeared"
 }
 
 # Waits until no window with the title is shown.
