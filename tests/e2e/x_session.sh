@@ -54,7 +54,7 @@ start_program() {
 focus_window() {
     local title=$1 window
     for _ in $(seq $((wait_seconds * 10))); do
-        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1)
+        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1) || true
         if [[ -n "$window" ]] && timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null; then
             return 0
         fi
