@@ -160,7 +160,8 @@ QFont FontOf(const Face& face)
     return font;
 }
 
-QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& name)
+QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& name,
+                     bool closeUpLabels)
 {
     QWidget* widget = makeWidget(holder, row);
     widget->setObjectName(name);
@@ -170,6 +171,9 @@ QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& n
     if (row.face != nullptr) {
         widget->setFont(FontOf(*row.face));
     }
+    if (!closeUpLabels) {
+        return widget;
+    }
     if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !row.wraps) {
         condenseToFitWhenShown(*label);
     } else if (auto* help = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -178,7 +182,8 @@ QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& n
     return widget;
 }
 
-Controls::Controls(QWidget& screen, const ScreenDesign& design) : m_screen(screen)
+Controls::Controls(QWidget& screen, const ScreenDesign& design)
+    : m_screen(screen), m_closeUpLabels(design.closeUpLabels)
 {
     screen.setObjectName(QString::fromLatin1(design.name));
     if (design.title != nullptr) {
@@ -197,7 +202,7 @@ void Controls::add(std::span<const ControlDesign> table)
     for (const ControlDesign& row : table) {
         QWidget& holder =
             row.holder == nullptr ? m_screen : *widget(QString::fromLatin1(row.holder));
-        QWidget* made = MakeControl(holder, row, QString::fromLatin1(row.name));
+        QWidget* made = MakeControl(holder, row, QString::fromLatin1(row.name), m_closeUpLabels);
         m_made.emplace_back(made->objectName(), made);
         if (row.tabIndex >= 0 && made->focusPolicy() != Qt::NoFocus) {
             tabStops.emplace_back(row.tabIndex, made);

@@ -76,6 +76,9 @@ struct ScreenDesign {
     int height;
     QRgb colour;
     const Face* face = &kDialogFace; // nullptr: the application's
+    // Labels are closed up to fit their width. A screen whose texts fit as
+    // designed says no, so that it measures no text before it is first drawn.
+    bool closeUpLabels = true;
 };
 
 // The widgets made from a control table, found by their design names.
@@ -93,12 +96,16 @@ public:
 
 private:
     QWidget& m_screen;
+    bool m_closeUpLabels;
     std::vector<std::pair<QString, QWidget*>> m_made;
 };
 
 // Makes the control of one row in `holder`; `name` replaces the row's name
-// (for generated controls such as the cells of a table).
-QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& name);
+// (for generated controls such as the cells of a table). Labels and help
+// boxes are closed up to fit when they are first shown, unless closeUpLabels
+// is false.
+QWidget* MakeControl(QWidget& holder, const ControlDesign& row, const QString& name,
+                     bool closeUpLabels = true);
 
 QFont FontOf(const Face& face);
 

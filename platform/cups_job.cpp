@@ -1,10 +1,67 @@
 #include "platform/cups_job.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <cups/cups.h>
+#include <optional>
 
 namespace crank {
 namespace {
+
+// The CUPS library is loaded when the first page goes to a printer, not with
+// the program: linking it would load it and the libraries it needs (TLS,
+// Kerberos, service discovery) at every start.
+#define CRANK_CUPS_FUNCTIONS(X)                                                                    \
+    X(cupsCancelJob2)                                                                              \
+    X(cupsCreateJob)                                                                               \
+    X(cupsDoRequest)                                                                               \
+    X(cupsEncryption)                                                                              \
+    X(cupsFinishDocument)                                                                          \
+    X(cupsLastErrorString)                                                                         \
+    X(cupsServer)                                                                                  \
+    X(cupsStartDocument)                                                                           \
+    X(cupsWriteRequestData)                                                                        \
+    X(httpAssembleURIf)                                                                            \
+    X(httpClose)                                                                                   \
+    X(httpConnect2)                                                                                \
+    X(ippAddString)                                                                                \
+    X(ippDelete)                                                                                   \
+    X(ippFindAttribute)                                                                            \
+    X(ippGetString)                                                                                \
+    X(ippNewRequest)                                                                               \
+    X(ippPort)
+
+struct CupsApi {
+#define CRANK_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
+    CRANK_CUPS_FUNCTIONS(CRANK_CUPS_MEMBER)
+#undef CRANK_CUPS_MEMBER
+};
+
+// The library's functions, or nothing when it cannot be loaded.
+const CupsApi* loadCups()
+{
+    static const std::optional<CupsApi> api = []() -> std::optional<CupsApi> {
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load()) {
+            return std::nullopt;
+        }
+        CupsApi found;
+        bool complete = true;
+#define CRANK_CUPS_RESOLVE(name)                                                                   \
+    found.name = reinterpret_cast<decltype(&::name)>(library.resolve(#name));                      \
+    complete = complete && found.name != nullptr;
+        CRANK_CUPS_FUNCTIONS(CRANK_CUPS_RESOLVE)
+#undef CRANK_CUPS_RESOLVE
+        return complete ? std::optional<CupsApi>(found) : std::nullopt;
+    }();
+    return api ? &*api : nullptr;
+}
+
+// The loaded library; SubmitPdfToCups makes sure that there is one.
+const CupsApi& cups()
+{
+    return *loadCups();
+}
 
 constexpr int kConnectTimeoutMs = 30000;
 
@@ -13,17 +70,17 @@ constexpr int kConnectTimeoutMs = 30000;
 std::string printerStateMessage(http_t* http, const char* queue)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", queue);
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-state-message");
-    ipp_t* response = cupsDoRequest(http, request, "/");
-    const char* text =
-        ippGetString(ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT), 0, nullptr);
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                            cups().ippPort(), "/printers/%s", queue);
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                        nullptr, "printer-state-message");
+    ipp_t* response = cups().cupsDoRequest(http, request, "/");
+    const char* text = cups().ippGetString(
+        cups().ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT), 0, nullptr);
     std::string message = text != nullptr ? text : "";
-    ippDelete(response);
+    cups().ippDelete(response);
     return message;
 }
 
@@ -32,7 +89,7 @@ std::string printerStateMessage(http_t* http, const char* queue)
 // "Out of paper").
 PrintOutcome serverFailure(http_t* http, const char* queue)
 {
-    std::string reason = cupsLastErrorString();
+    std::string reason = cups().cupsLastErrorString();
     if (reason.empty()) {
         reason = "The print server gave no reason.";
     }
@@ -47,14 +104,14 @@ PrintOutcome serverFailure(http_t* http, const char* queue)
 class Connection {
 public:
     Connection()
-        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              kConnectTimeoutMs, nullptr))
+        : m_http(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
+                                     cups().cupsEncryption(), 1, kConnectTimeoutMs, nullptr))
     {
     }
     ~Connection()
     {
         if (m_http != nullptr) {
-            httpClose(m_http);
+            cups().httpClose(m_http);
         }
     }
     Connection(const Connection&) = delete;
@@ -70,6 +127,9 @@ private:
 
 PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const QString& title)
 {
+    if (loadCups() == nullptr) {
+        return {false, "The printing system's library (libcups) could not be loaded."};
+    }
     QFile pdf(pdfPath);
     if (!pdf.open(QIODevice::ReadOnly)) {
         return {false, "The page could not be prepared for printing: " +
@@ -77,34 +137,38 @@ PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const
     }
     const Connection connection;
     if (connection.get() == nullptr) {
-        return {false, "The print server " + std::string(cupsServer()) + " cannot be reached."};
+        return {false,
+                "The print server " + std::string(cups().cupsServer()) + " cannot be reached."};
     }
     http_t* http = connection.get();
     // A printer instance ("queue/instance") prints on its queue.
     const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
-    const int job = cupsCreateJob(http, name.constData(), title.toUtf8().constData(), 0, nullptr);
+    const int job =
+        cups().cupsCreateJob(http, name.constData(), title.toUtf8().constData(), 0, nullptr);
     if (job <= 0) {
         return serverFailure(http, name.constData());
     }
 
-    bool sent = cupsStartDocument(http, name.constData(), job, "page.pdf", CUPS_FORMAT_PDF, 1) ==
-                HTTP_STATUS_CONTINUE;
+    bool sent = cups().cupsStartDocument(http, name.constData(), job, "page.pdf", CUPS_FORMAT_PDF,
+                                         1) == HTTP_STATUS_CONTINUE;
     if (sent) {
         while (sent && !pdf.atEnd()) {
             const QByteArray chunk = pdf.read(64 * 1024);
             sent = !chunk.isEmpty() &&
-                   cupsWriteRequestData(http, chunk.constData(),
-                                        static_cast<size_t>(chunk.size())) == HTTP_STATUS_CONTINUE;
+                   cups().cupsWriteRequestData(http, chunk.constData(),
+                                               static_cast<size_t>(chunk.size())) ==
+                       HTTP_STATUS_CONTINUE;
         }
         // Finishing reads the server's answer, also to a document cut short.
-        sent = cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_CONFLICTING && sent;
+        sent =
+            cups().cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_CONFLICTING && sent;
     }
     if (sent) {
         return {};
     }
     const PrintOutcome failed = serverFailure(http, name.constData());
     // A job left half-sent must not print later.
-    cupsCancelJob2(http, name.constData(), job, 0);
+    cups().cupsCancelJob2(http, name.constData(), job, 0);
     return failed;
 }
 
