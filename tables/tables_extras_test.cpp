@@ -8,7 +8,6 @@
 #include <QMenu>
 
 #include "platform/twips.h"
-#include "tables/delimited_text_test_support.h"
 #include "tables/find_angle_dialog.h"
 #include "tables/qt_tables_printer.h"
 #include "tests/screens_fixture.h"
@@ -20,23 +19,28 @@ namespace {
 class TablesExtrasTest : public TablesScreenTest {
 protected:
     TablesExtrasTest() { show(DisplayKart(state, -0.5f, 2, {0, 0, 90, 0}, "Kart, \"twin\"")); }
-    std::vector<std::string> shownRow(int table, int row) const
+    // A row of the screen's cells, joined as in the copied or saved text.
+    QString shownRow(int table, int row, const QString& separator) const
     {
-        std::vector<std::string> texts;
+        QStringList texts;
         for (const char* column : {"Ang", "DispB", "DispA"}) {
-            texts.push_back(Cell(tables, column, table, row)->text().toStdString());
+            texts.append(Cell(tables, column, table, row)->text());
         }
-        return texts;
+        return texts.join(separator);
     }
-    // Summary captions split after the colons; per table a blank, a header row, the cells.
-    void expectScreenIn(const testing::Rows& records) const
+    // The engine line as given, then the other summary lines; per table a blank line, a header
+    // line and the rows of cells; every line ended.
+    void expectScreenIn(const QString& text, const QString& separator, const QString& eol,
+                        const QString& engineLine) const
     {
-        ASSERT_EQ(records.size(), 5 + 2 * (2 + kRowsPerTable));
-        EXPECT_EQ(records[0], (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
-        EXPECT_EQ(records[4][1], "179.86");
-        EXPECT_EQ(records[8 + kRowsPerTable].at(0), "Angle (deg)");
-        EXPECT_EQ(records.at(7), shownRow(1, 0));
-        EXPECT_EQ(records.at(57 + kRowsPerTable), shownRow(2, 48));
+        const QStringList lines = text.split(eol);
+        ASSERT_EQ(lines.size(), 5 + 2 * (2 + kRowsPerTable) + 1);
+        EXPECT_EQ(lines[0], engineLine);
+        EXPECT_EQ(lines[4].section(separator, 1), "179.86");
+        EXPECT_EQ(lines[8 + kRowsPerTable].section(separator, 0, 0), "Angle (deg)");
+        EXPECT_EQ(lines[7], shownRow(1, 0, separator));
+        EXPECT_EQ(lines[57 + kRowsPerTable], shownRow(2, 48, separator));
+        EXPECT_EQ(lines.last(), "");
     }
     // Opens the finder with Ctrl+F and types the drop; the finder's label `name` as shown.
     QString find(const char* drop, const char* name)
@@ -101,7 +105,7 @@ TEST_F(TablesExtrasTest, CtrlCAndTheMenuCopyWhatIsHighlighted)
     QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(twipsToPixels(3000), 10));
     EXPECT_FALSE(target->hasSelectedText());
     QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
-    expectScreenIn(testing::parseTsv(QGuiApplication::clipboard()->text().toStdString()));
+    expectScreenIn(QGuiApplication::clipboard()->text(), "\t", "\n", "Engine:\tKart, \"twin\"");
     EXPECT_EQ(menuShortcut(target, "Copy Selection"), "-");
     EXPECT_EQ(menuShortcut(target, "Copy Tables"), "Ctrl+C");
 }
@@ -110,13 +114,13 @@ TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShownInEitherDialect)
 {
     csvChooser.answer = dir.filePath(QStringLiteral("tables.csv"));
     extras->commands()[2]->trigger();
-    expectScreenIn(testing::parseCsv(savedCsv().toStdString()));
+    expectScreenIn(savedCsv(), ",", "\r\n", R"(Engine:,"Kart, ""twin""")");
     EXPECT_TRUE(csvChooser.suggested[0].endsWith(QStringLiteral("/Kart, twin crank angles.csv")));
     csvChooser.type = 1; // semicolons and decimal commas
     extras->commands()[2]->trigger();
-    const testing::Rows semicolons = testing::parseCsv(savedCsv().toStdString(), ';');
-    EXPECT_EQ(semicolons.at(0), (std::vector<std::string>{"Engine:", "Kart, \"twin\""}));
-    EXPECT_EQ(semicolons.at(4).at(1), "179,86");
+    const QStringList semicolons = savedCsv().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(semicolons.at(0), R"(Engine:;"Kart, ""twin""")");
+    EXPECT_EQ(semicolons.at(4), "Crank Angle at BDC (degrees ATDC):;179,86");
 }
 
 // A save into a missing folder names the file and the reason and leaves nothing; a cancel
