@@ -22,11 +22,11 @@ protected:
     {
         return Cell(screen, column, table, row)->geometry();
     }
-    // Where a rule stands on the screen, in pixels.
-    QRect ruleOnScreen(const QString& name) const
+    // Where a control stands on the screen, in pixels.
+    QRect onScreen(const QString& name) const
     {
-        const auto* rule = screen.findChild<LineShape*>(name);
-        return QRect(rule->mapTo(&screen, QPoint(0, 0)), rule->size());
+        const auto* control = screen.findChild<QWidget*>(name);
+        return QRect(control->mapTo(&screen, QPoint(0, 0)), control->size());
     }
     int ruleX(int index) const
     {
@@ -39,8 +39,9 @@ protected:
 };
 
 // In every layout each shown table is boxed: its columns run left to right between its own two
-// rules without overlap, its header, bottom and body rules run from one to the other, and the
-// header verticals continue those of the body (to a pixel). The panel holds them all; unused
+// rules without overlap, its header, bottom and body rules run from one to the other and meet at
+// the corners, and the header verticals continue those of the body (to a pixel). The headers
+// stand over their columns. The panel holds them all, the scroll bar at its right edge; unused
 // tables and columns are hidden.
 TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 {
@@ -50,6 +51,9 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
             SCOPED_TRACE(testing::Message() << n << " tables, offset " << offset);
             showTables(n, offset);
             const int panelWidth = screen.findChild<QWidget*>(QStringLiteral("fdisp_2"))->width();
+            const QRect bar = onScreen(QStringLiteral("VScroll1"));
+            EXPECT_EQ(screen.findChild<QWidget*>(QStringLiteral("VScroll1"))->x(), panelWidth);
+            EXPECT_NEAR(onScreen(QStringLiteral("VScrollLine")).x(), bar.right() + 1, 1);
             int previousRight = -1;
             for (int t = 1; t <= 3; ++t) {
                 const bool shown = t <= n;
@@ -73,17 +77,35 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
                 EXPECT_LT(ruleX(2 * t), panelWidth);
                 previousRight = ruleX(2 * t);
 
-                const QRect left = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
-                const QRect right = ruleOnScreen(QStringLiteral("VLine%1").arg(2 * t));
-                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t - 1)).x(), left.x(),
-                            1);
-                EXPECT_NEAR(ruleOnScreen(QStringLiteral("TVLine%1").arg(2 * t)).x(), right.x(), 1);
-                for (const QString& across :
-                     {QStringLiteral("THLine%1").arg(t), QStringLiteral("THLine%1").arg(t + 3),
-                      QStringLiteral("HLine%1").arg(t)}) {
-                    EXPECT_NEAR(ruleOnScreen(across).left(), left.x(), 1) << across.toStdString();
-                    EXPECT_NEAR(ruleOnScreen(across).right(), right.x(), 1) << across.toStdString();
+                const QRect left = onScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
+                const QRect right = onScreen(QStringLiteral("VLine%1").arg(2 * t));
+                const QRect headLeft = onScreen(QStringLiteral("TVLine%1").arg(2 * t - 1));
+                const QRect headRight = onScreen(QStringLiteral("TVLine%1").arg(2 * t));
+                EXPECT_NEAR(headLeft.x(), left.x(), 1);
+                EXPECT_NEAR(headRight.x(), right.x(), 1);
+                const QRect top = onScreen(QStringLiteral("THLine%1").arg(t));
+                const QRect bottom = onScreen(QStringLiteral("THLine%1").arg(t + 3));
+                const QRect body = onScreen(QStringLiteral("HLine%1").arg(t));
+                for (const QRect& across : {top, bottom, body}) {
+                    EXPECT_NEAR(across.left(), left.x(), 1);
+                    EXPECT_NEAR(across.right(), right.x(), 1);
                 }
+                EXPECT_NEAR(top.y(), headLeft.y(), 2);
+                EXPECT_NEAR(top.y(), headRight.y(), 2);
+                EXPECT_LT(top.y(), bottom.y());
+                EXPECT_LE(bottom.y(), std::min(headLeft.bottom(), headRight.bottom()));
+                EXPECT_NEAR(body.y(), left.bottom(), 1);
+
+                const QRect angleHead = onScreen(QStringLiteral("Lab%1a").arg(t));
+                const QRect dispHead = onScreen(QStringLiteral("Lab%1b").arg(t));
+                const QRect angleCell = onScreen(QStringLiteral("Ang%1_7").arg(t));
+                const QRect dispCell = onScreen(QStringLiteral("DispB%1_7").arg(t));
+                EXPECT_GT(angleHead.left(), headLeft.x());
+                EXPECT_NEAR(angleHead.left(), angleCell.left(), 2);
+                EXPECT_LE(angleHead.right(), angleCell.right());
+                EXPECT_LE(dispHead.left(), dispCell.left());
+                EXPECT_GE(dispHead.left(), dispCell.left() - twipsToPixels(200));
+                EXPECT_LT(dispHead.left(), headRight.x());
             }
         }
     }
