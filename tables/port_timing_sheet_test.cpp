@@ -20,12 +20,7 @@ protected:
         QTest::keyClick(&tables, Qt::Key_T, Qt::ControlModifier);
         sheet = extras->portTimingSheet();
     }
-    template <class T> T* in(const QString& name) const
-    {
-        T* found = sheet->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
+    template <class T> T* in(const QString& name) const { return child<T>(*sheet, name); }
     void typeInto(const QString& name, const char* keys)
     {
         auto* box = in<QLineEdit>(name);

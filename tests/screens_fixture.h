@@ -50,13 +50,19 @@ inline DisplayView DisplayKart(EngineState& state, float offset, int n, std::arr
     return ComputeDisplay(state, {name, "46", "100", QString::number(offset).toStdString()});
 }
 
+// A named control of a screen; a missing one fails the test.
+template <class T> T* child(const QWidget& screen, const QString& name)
+{
+    T* found = screen.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
 // A cell of the tables screen: ("DispB", 2, 48) is DispB2_48.
 inline QLineEdit* Cell(const QWidget& tables, const char* column, int table, int row)
 {
     const QString name = QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
-    QLineEdit* found = tables.findChild<QLineEdit*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return child<QLineEdit>(tables, name);
 }
 
 // The tables screen alone after a display, active, its extra commands saving where the test says.
@@ -102,12 +108,6 @@ protected:
     QPushButton* command(int index) const
     {
         return child<QPushButton>(entry(), QStringLiteral("GeomCom_%1").arg(index));
-    }
-    template <class T> static T* child(const QWidget& screen, const QString& name)
-    {
-        T* found = screen.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
     }
     QLineEdit* cell(const char* column, int table, int row) const
     {
