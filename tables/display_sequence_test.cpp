@@ -40,6 +40,7 @@ TEST_F(DisplaySequenceTest, RequestsAreSortedSpacedAndMayRiseAboveTheTypedLimit)
     requestTables("3", {"20", "10", "12"});
     display();
     EXPECT_EQ(cell("Ang", 2, 0)->text(), QStringLiteral("14"));
+    EXPECT_EQ(cell("Ang", 3, 48)->text(), QStringLiteral("24"));
     returnToEntry();
     EXPECT_EQ(box(4)->text(), QStringLiteral("10"));
     EXPECT_EQ(box(5)->text(), QStringLiteral("14"));
