@@ -1,28 +1,14 @@
 #pragma once
 
-// Test support: what reached a PDF, read back with poppler-utils: the words
-// with their places (pdftotext -bbox), or what another of its tools says.
+// Test support: what reached a PDF, read back with poppler-utils.
 
 #include <QProcess>
-#include <QRegularExpression>
+#include <QString>
 #include <QStringList>
-#include <string>
-#include <vector>
 
 namespace crank::testing {
 
-struct PdfWord {
-    std::string text;
-    double left = 0; // twips from the sheet's left edge
-    double top = 0;  // twips from the sheet's top edge
-};
-
-struct PdfText {
-    bool read = false;
-    int pages = 0;
-    std::vector<PdfWord> words;
-};
-
+// What a poppler tool prints about the file; empty when it fails.
 inline QString runPoppler(const QString& tool, const QStringList& arguments)
 {
     QProcess process;
@@ -33,21 +19,17 @@ inline QString runPoppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-inline PdfText readPdfWords(const QString& path)
+// The pages of a PDF, and its words line by line as laid out, one blank between words.
+struct PdfText {
+    int pages = 0;
+    QString words;
+};
+
+inline PdfText readPdfText(const QString& path)
 {
-    const QString html = runPoppler(QStringLiteral("pdftotext"),
-                                    {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    PdfText result;
-    result.read = !html.isEmpty();
-    result.pages = static_cast<int>(html.count(QStringLiteral("<page ")));
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next(); // points; a point is 20 twips
-        result.words.push_back({m.captured(3).toStdString(), m.captured(1).toDouble() * 20,
-                                m.captured(2).toDouble() * 20});
-    }
-    return result;
+    const QString text = runPoppler(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    return {static_cast<int>(text.count(QLatin1Char('\f'))), text.simplified()};
 }
 
 } // namespace crank::testing
