@@ -70,7 +70,7 @@ TEST_F(NavigatorTest, ConstructEmptiesTheDataEntryScreen)
 {
     child<QLineEdit>(entry(), "EngNamTxt")->setText("Twin");
     enterGeometry("46", "100", "0");
-    requestTables("2", {"5", "50"});
+    requestTables("3", {"5", "50", "90"});
     EXPECT_FALSE(entry().close());
     navigator.tabsMenu().Tables()->trigger();
     EXPECT_TRUE(child<QLineEdit>(entry(), "EngNamTxt")->text().isEmpty());
@@ -80,6 +80,7 @@ TEST_F(NavigatorTest, ConstructEmptiesTheDataEntryScreen)
     EXPECT_FALSE(box(4)->isVisible());
     EXPECT_FALSE(child<QWidget>(entry(), "GeomFram")->isVisible());
     EXPECT_EQ(state.tables.NumTables, 0);
+    EXPECT_EQ(state.tables.InitAngle, (std::array<float, 4>{0, -1, -1, -1}));
     EXPECT_FALSE(state.GeomFramShown);
 }
 

@@ -76,6 +76,10 @@ TEST_F(EngValsTest, TheRequestFrameShowsOnceTheGeometryIsThere)
     EXPECT_FALSE(frame->isVisible()) << "a lone minus is not an offset";
     QTest::keyClicks(box(2), QStringLiteral("."));
     EXPECT_TRUE(frame->isVisible()) << "\"-.\" reads as 0";
+    requestTables("1", {"30"});
+    type(0, "54");
+    EXPECT_EQ(box(4)->text(), QStringLiteral("30"))
+        << "a later edit of the geometry keeps the request";
     type(0, "4a");
     EXPECT_TRUE(frame->isVisible()) << "emptying the geometry later keeps the frame";
 }
