@@ -28,7 +28,9 @@ void turnWheel(QWidget* over, int angle, QPoint pixels = {})
     qApp->notify(over, &wheel);
 }
 
-TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
+// The panel follows a change of the scroll value (7650 twips of travel in 60 steps, rounded
+// down), not the thumb while it is dragged.
+TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBarThatMovesThePanel)
 {
     RecordingTablesPrinter printer;
     Ang_Disp screen(printer);
@@ -50,6 +52,12 @@ TEST(ScrollForwardingTest, TheWheelAndThePageKeysTurnTheTablesScrollBar)
     EXPECT_EQ(bar->value(), 60);
     QTest::keyClick(&screen, Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), 24);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(60);
+    EXPECT_EQ(screen.panelTopTwips(), -3060);
+    bar->setSliderDown(false);
+    EXPECT_EQ(screen.panelTopTwips(), -7650);
+    EXPECT_EQ(screen.findChild<QWidget*>(QStringLiteral("fdisp_2"))->y(), twipsToPixels(-7650));
 }
 
 // -floor(v * 2155 / 60): the panel is 8255 twips high behind a 6100 twip viewport. A dragged
