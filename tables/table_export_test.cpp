@@ -1,3 +1,4 @@
+#include "tables/file_name.h"
 #include "tables/table_export.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,23 @@ TEST(TableExportTest, DecimalCommaCsvSeparatesBySemicolons)
         "Angle (deg);Displacement (mm) BTDC;Displacement (mm) ATDC\r\n77;31,73;-0,05\r\n";
     const std::string csv = TablesAsCsv(view, CsvDialect::SemicolonDecimalComma);
     EXPECT_EQ(csv.substr(0, want.size()), want);
+}
+
+TEST(FileNameTest, EngineNamesBecomeSafeFileNames)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Kart 125", "Kart 125 crank angles.pdf"},
+        {" ..RD 350/LC: \"B\"*? ", "RD 350 LC B crank angles.pdf"},
+        {"a\tb<>|\\c", "a b c crank angles.pdf"},
+        {"Zündapp", "Zündapp crank angles.pdf"},
+        {"", "crank-angle-tables.pdf"},
+        {" / . ", "crank-angle-tables.pdf"},
+    };
+    for (const auto& [name, file] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(SuggestedFileName(name, "pdf"), file);
+    }
+    EXPECT_EQ(EngineNameOf(" Engine: Kart: 125  "), "Kart: 125");
 }
 
 } // namespace
