@@ -9,6 +9,8 @@
 namespace crank {
 namespace {
 
+// Each label shows its whole text beside the others on the panel, which stays clear of the
+// scroll bar.
 TEST(UserInfoTest, EveryLabelShowsWholeOnThePanel)
 {
     UserInfo info;
@@ -23,7 +25,15 @@ TEST(UserInfoTest, EveryLabelShowsWholeOnThePanel)
         EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString();
         EXPECT_LE(label->geometry().right(), panel->width()) << label->objectName().toStdString();
+        // Lines 250 twips apart are 255 high: a pixel of overlap is the design's.
+        const QRect inner = label->geometry().adjusted(1, 1, -1, -1);
+        for (const QLabel* other : labels) {
+            EXPECT_TRUE(other == label || !other->geometry().intersects(inner))
+                << label->objectName().toStdString() << " over "
+                << other->objectName().toStdString();
+        }
     }
+    EXPECT_LT(panel->geometry().right(), info.findChild<QWidget*>("VScroll1")->x());
 }
 
 TEST(UserInfoTest, ReturnHidesTheScreenBeforeAskingForTheFront)
