@@ -28,6 +28,15 @@ TEST_F(EngValsTest, EveryBoxKeepsItsMaximumLength)
     }
 }
 
+// Entering a box, by mouse as by key, highlights its whole text for typing over.
+TEST_F(EngValsTest, EnteringABoxSelectsItsText)
+{
+    enterGeometry("46", "100", "0");
+    box(1)->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(box(1)->selectedText(), QStringLiteral("100"));
+    EXPECT_FALSE(box(0)->hasSelectedText());
+}
+
 // Each prompt stands level with its box, to within 2 pixels, and to its left.
 TEST_F(EngValsTest, EveryPromptStandsLevelWithItsBox)
 {
