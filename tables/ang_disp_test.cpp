@@ -18,20 +18,11 @@ protected:
         EngineState state;
         screen.showView(DisplayKart(state, offset, n, {0, 10, 90, 176}));
     }
-    QRect placed(const char* column, int table, int row) const
-    {
-        return Cell(screen, column, table, row)->geometry();
-    }
     // Where a control stands on the screen, in pixels.
     QRect onScreen(const QString& name) const
     {
         const auto* control = screen.findChild<QWidget*>(name);
         return QRect(control->mapTo(&screen, QPoint(0, 0)), control->size());
-    }
-    int ruleX(int index) const
-    {
-        const auto* rule = screen.findChild<LineShape*>(QStringLiteral("VLine%1").arg(index));
-        return rule->isVisibleTo(&screen) ? rule->x() : -1;
     }
 
     RecordingTablesPrinter printer;
@@ -52,35 +43,35 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
             SCOPED_TRACE(testing::Message() << n << " tables, offset " << offset);
             showTables(n, offset);
             EXPECT_EQ(screen.panelTopTwips(), -7650);
-            const int panelWidth = screen.findChild<QWidget*>(QStringLiteral("fdisp_2"))->width();
+            const QRect panel = onScreen(QStringLiteral("fdisp_2"));
             const QRect bar = onScreen(QStringLiteral("VScroll1"));
-            EXPECT_EQ(screen.findChild<QWidget*>(QStringLiteral("VScroll1"))->x(), panelWidth);
+            EXPECT_EQ(bar.x(), panel.right() + 1);
             EXPECT_NEAR(onScreen(QStringLiteral("VScrollLine")).x(), bar.right() + 1, 1);
             int previousRight = -1;
             for (int t = 1; t <= 3; ++t) {
                 const bool shown = t <= n;
                 EXPECT_EQ(Cell(screen, "Ang", t, 7)->isVisible(), shown);
                 EXPECT_EQ(Cell(screen, "DispA", t, 7)->isVisible(), shown && offset != 0.0f);
+                EXPECT_EQ(child<QWidget>(screen, QStringLiteral("VLine%1").arg(2 * t))->isVisible(),
+                          shown);
                 if (!shown) {
-                    EXPECT_EQ(ruleX(2 * t), -1);
                     continue;
                 }
-                const QRect a = placed("Ang", t, 7);
-                const QRect b = placed("DispB", t, 7);
-                const QRect c = placed("DispA", t, 7);
-                EXPECT_GT(a.left(), ruleX(2 * t - 1));
+                const QRect a = onScreen(QStringLiteral("Ang%1_7").arg(t));
+                const QRect b = onScreen(QStringLiteral("DispB%1_7").arg(t));
+                const QRect c = onScreen(QStringLiteral("DispA%1_7").arg(t));
+                const QRect left = onScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
+                const QRect right = onScreen(QStringLiteral("VLine%1").arg(2 * t));
+                EXPECT_GT(a.left(), left.x());
                 EXPECT_GT(a.left(), previousRight);
                 EXPECT_LT(a.right(), b.left());
-                const int lastRight = offset != 0.0f ? c.right() : b.right();
                 if (offset != 0.0f) {
                     EXPECT_LT(b.right(), c.left());
                 }
-                EXPECT_LT(lastRight, ruleX(2 * t));
-                EXPECT_LT(ruleX(2 * t), panelWidth);
-                previousRight = ruleX(2 * t);
+                EXPECT_LT((offset != 0.0f ? c : b).right(), right.x());
+                EXPECT_LE(right.x(), panel.right());
+                previousRight = right.x();
 
-                const QRect left = onScreen(QStringLiteral("VLine%1").arg(2 * t - 1));
-                const QRect right = onScreen(QStringLiteral("VLine%1").arg(2 * t));
                 const QRect headLeft = onScreen(QStringLiteral("TVLine%1").arg(2 * t - 1));
                 const QRect headRight = onScreen(QStringLiteral("TVLine%1").arg(2 * t));
                 EXPECT_NEAR(headLeft.x(), left.x(), 1);
@@ -100,13 +91,11 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 
                 const QRect angleHead = onScreen(QStringLiteral("Lab%1a").arg(t));
                 const QRect dispHead = onScreen(QStringLiteral("Lab%1b").arg(t));
-                const QRect angleCell = onScreen(QStringLiteral("Ang%1_7").arg(t));
-                const QRect dispCell = onScreen(QStringLiteral("DispB%1_7").arg(t));
                 EXPECT_GT(angleHead.left(), headLeft.x());
-                EXPECT_NEAR(angleHead.left(), angleCell.left(), 2);
-                EXPECT_LE(angleHead.right(), angleCell.right());
-                EXPECT_LE(dispHead.left(), dispCell.left());
-                EXPECT_GE(dispHead.left(), dispCell.left() - twipsToPixels(200));
+                EXPECT_NEAR(angleHead.left(), a.left(), 2);
+                EXPECT_LE(angleHead.right(), a.right());
+                EXPECT_LE(dispHead.left(), b.left());
+                EXPECT_GE(dispHead.left(), b.left() - twipsToPixels(200));
                 EXPECT_LT(dispHead.left(), headRight.x());
             }
         }
