@@ -36,25 +36,15 @@ readonly program_title='Crank Angle/Piston Displacement Utility'
 readonly bare_title='bare'
 
 work=$(mktemp -d)
-xvfb=""
+# The private display of the end-to-end sessions, kept for the whole run.
+source "$here/../tests/e2e/x_session.sh"
 cleanup() {
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null || true
+    stop_x_session
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display number itself and writes it once it accepts
-# connections.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 200); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent
+start_xvfb 3600
+export QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 
 # One run with a fresh HOME: prints "<microseconds to mapped> <peak RSS in KiB>

@@ -1,7 +1,7 @@
-# Shared by the end-to-end sessions (sourced, not run): a private Xvfb
-# display, the built program on it, and keyboard helpers that find windows by
-# their titles. The caller sets `work` (a scratch folder) and `wait_seconds`
-# first, and calls stop_x_session from its exit trap.
+# Shared by the end-to-end sessions and bench/startup.sh (sourced, not run):
+# a private Xvfb display, the built program on it, and keyboard helpers that
+# find windows by their titles. The caller sets `work` (a scratch folder) and
+# `wait_seconds` first, and calls stop_x_session from its exit trap.
 
 readonly front_title='^Crank Angle/Piston Displacement Utility$'
 readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
@@ -25,7 +25,7 @@ stop_x_session() {
 # connections.
 start_xvfb() {
     exec 3>"$work/display"
-    timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    timeout "${1:-300}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 200); do
