@@ -1,13 +1,11 @@
 #include "tables/port_timing_page.h"
 
-#include "platform/save_location.h"
-
 #include <QPainter>
 #include <algorithm>
 
-#include "platform/print_targets.h"
+#include "platform/page_output.h"
 #include "platform/qt_page_printer.h"
-#include "tables/qt_tables_printer.h"
+#include "platform/save_location.h"
 
 namespace crank {
 namespace {
@@ -43,11 +41,14 @@ std::vector<std::string> columnLines(const std::vector<std::vector<std::string>>
     return lines;
 }
 
-void report(const PrintOutcome& outcome, MessageBox& messages)
+PageDrawing portTimingPage(const PortTimingPage& page)
 {
-    if (!outcome.ok) {
-        messages.show(outcome.reason, kPrintFailedTitle);
-    }
+    return [&page](QtPagePrinter& printer) { return PrintPortTimingPage(page, printer); };
+}
+
+QString suggestedPath()
+{
+    return SuggestedSavePath(QStringLiteral("port-timing.pdf"));
 }
 
 } // namespace
@@ -94,31 +95,13 @@ PrintOutcome PrintPortTimingPage(const PortTimingPage& page, QtPagePrinter& prin
 
 void SavePortTimingAsPdf(const PortTimingPage& page, SaveFileChooser& chooser, MessageBox& messages)
 {
-    const QString path =
-        chooser.chooseSavePath(SuggestedSavePath(QStringLiteral("port-timing.pdf")));
-    if (path.isEmpty()) {
-        return;
-    }
-    RememberSaveFolder(path);
-    const QString reason = SaveDrawnFile(path, [&](const QString& draft) {
-        QtPagePrinter printer(draft);
-        return PrintPortTimingPage(page, printer).ok;
-    });
-    if (!reason.isEmpty()) {
-        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
-    }
+    SavePageAsPdfFile(portTimingPage(page), suggestedPath(), chooser, messages);
 }
 
 void PrintPortTiming(const PortTimingPage& page, PrinterSource& printers, SaveFileChooser& chooser,
                      MessageBox& messages)
 {
-    const QPrinterInfo info = printers.defaultPrinter();
-    if (info.isNull()) {
-        SavePortTimingAsPdf(page, chooser, messages);
-        return;
-    }
-    QtPagePrinter printer(info);
-    report(PrintPortTimingPage(page, printer), messages);
+    PrintPage(portTimingPage(page), suggestedPath(), printers, chooser, messages);
 }
 
 } // namespace crank

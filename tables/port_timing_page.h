@@ -3,15 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/page_printer.h"
+#include "platform/page_output.h"
 #include "tables/port_timing_diagram.h"
 
 namespace crank {
-
-class MessageBox;
-class PrinterSource;
-class QtPagePrinter;
-class SaveFileChooser;
 
 // Everything the port timing sheet puts on paper, as shown on the sheet.
 struct PortTimingPage {

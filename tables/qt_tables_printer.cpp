@@ -24,13 +24,13 @@ QtTablesPrinter::~QtTablesPrinter() = default;
 
 namespace {
 
-void printOn(QtPagePrinter& page, const DisplayView& content, MessageBox& messages)
+// The tables page in its printer font.
+PageDrawing tablesPage(const DisplayView& content, MessageBox& messages)
 {
-    SetPrinterFont(page);
-    const PrintOutcome outcome = PrintTablesPage(content, page, messages);
-    if (!outcome.ok) {
-        messages.show(outcome.reason, kPrintFailedTitle);
-    }
+    return [&content, &messages](QtPagePrinter& page) {
+        SetPrinterFont(page);
+        return PrintTablesPage(content, page, messages);
+    };
 }
 
 } // namespace
@@ -43,30 +43,14 @@ QString SuggestedPathFor(const DisplayView& content, const char* extension)
 
 void QtTablesPrinter::printTables(const DisplayView& content)
 {
-    const QPrinterInfo printer = m_printers.defaultPrinter();
-    if (printer.isNull()) {
-        SavePageAsPdf(content, m_chooser, m_messages);
-        return;
-    }
-    QtPagePrinter page(printer);
-    printOn(page, content, m_messages);
+    PrintPage(tablesPage(content, m_messages), SuggestedPathFor(content, "pdf"), m_printers,
+              m_chooser, m_messages);
 }
 
 void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages)
 {
-    const QString path = chooser.chooseSavePath(SuggestedPathFor(content, "pdf"));
-    if (path.isEmpty()) {
-        return;
-    }
-    RememberSaveFolder(path);
-    const QString reason = SaveDrawnFile(path, [&](const QString& draft) {
-        QtPagePrinter page(draft);
-        SetPrinterFont(page);
-        return PrintTablesPage(content, page, messages).ok;
-    });
-    if (!reason.isEmpty()) {
-        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
-    }
+    SavePageAsPdfFile(tablesPage(content, messages), SuggestedPathFor(content, "pdf"), chooser,
+                      messages);
 }
 
 } // namespace crank

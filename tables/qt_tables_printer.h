@@ -4,13 +4,11 @@
 #include <memory>
 
 #include "platform/message_box.h"
+#include "platform/page_output.h"
 #include "platform/print_targets.h"
 #include "tables/tables_printer.h"
 
 namespace crank {
-
-// Title of the message shown when the page could not be printed or saved.
-inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 
 // The page as an A4 PDF at a place the user chooses, printer or not. A
 // cancelled choice does nothing; a failed save is told through messages with

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/page_printer.h"
+
+namespace crank {
+
+class MessageBox;
+class PrinterSource;
+class QtPagePrinter;
+class SaveFileChooser;
+
+// Title of the message shown when a page could not be printed or saved.
+inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
+
+// Draws one page on a printer or into a PDF file and ends the job.
+using PageDrawing = std::function<PrintOutcome(QtPagePrinter&)>;
+
+// Asks where to save, starting at suggestedPath, and saves the drawn page there as an A4 PDF.
+// A cancelled choice does nothing; a file that cannot be written is told through messages,
+// naming it and why, and leaves no partial file.
+void SavePageAsPdfFile(const PageDrawing& draw, const QString& suggestedPath,
+                       SaveFileChooser& chooser, MessageBox& messages);
+
+// The page on the default printer, a refused job told through messages; with no printer
+// installed, the PDF save above.
+void PrintPage(const PageDrawing& draw, const QString& suggestedPath, PrinterSource& printers,
+               SaveFileChooser& chooser, MessageBox& messages);
+
+} // namespace crank
