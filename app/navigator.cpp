@@ -84,7 +84,7 @@ Ang_Disp& Navigator::tablesScreen()
                 [this] { showScreen(*m_tabsMenu); });
         connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
         // Find, copy and save: shortcuts and a context menu, owned by the screen.
-        new TablesExtras(*m_angDisp, m_state, m_messages);
+        new TablesExtras(*m_angDisp, m_messages);
     }
     return *m_angDisp;
 }

@@ -11,6 +11,7 @@
 #include "platform/scroll_forwarding.h"
 #include "platform/twips_qt.h"
 #include "tables/ang_disp_layout.h"
+#include "tables/table_builder.h"
 
 namespace crank {
 namespace {
@@ -117,18 +118,18 @@ void Ang_Disp::FillAngleColumns()
 
 void Ang_Disp::ShowEngineSummary()
 {
-    m_frame1->setTitle(QString::fromStdString(m_view.engineCaption));
-    m_stkLab->setText(QString::fromStdString(m_view.strokeCaption));
-    m_crlLab->setText(QString::fromStdString(m_view.rodCaption));
-    m_offLab->setText(QString::fromStdString(m_view.offsetCaption));
-    m_frame1->setGeometry(twipRect(kFrameLeft, m_view.frameTop, kFrameWidth, m_view.frameHeight));
-    const bool showBdc = m_view.OffsetNonZero;
-    if (showBdc) {
-        m_bdcAngLab->setText(QString::fromStdString(m_view.bdcCaption));
+    const EngineSummary summary = MakeEngineSummary(m_view.engine);
+    m_frame1->setTitle(QString::fromStdString(summary.engine));
+    m_stkLab->setText(QString::fromStdString(summary.stroke));
+    m_crlLab->setText(QString::fromStdString(summary.rod));
+    m_offLab->setText(QString::fromStdString(summary.offset));
+    m_frame1->setGeometry(twipRect(kFrameLeft, summary.frameTop, kFrameWidth, summary.frameHeight));
+    if (summary.showBdc) {
+        m_bdcAngLab->setText(QString::fromStdString(summary.bdc));
     }
-    m_bdcLine[0]->setVisible(showBdc);
-    m_bdcLine[1]->setVisible(showBdc);
-    m_bdcAngLab->setVisible(showBdc);
+    m_bdcLine[0]->setVisible(summary.showBdc);
+    m_bdcLine[1]->setVisible(summary.showBdc);
+    m_bdcAngLab->setVisible(summary.showBdc);
     condenseToFit(*m_frame1); // first: its labels inherit its font
     for (QLabel* label : {m_stkLab, m_crlLab, m_offLab, m_bdcAngLab}) {
         condenseToFit(*label);

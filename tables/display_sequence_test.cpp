@@ -29,8 +29,8 @@ TEST_F(DisplaySequenceTest, WorkedExampleOneOffsetTableOnScreenAndPrinted)
                       Qt::LeftButton);
     ASSERT_EQ(printer.printed.size(), 1u);
     const DisplayView& page = printer.printed.front();
-    EXPECT_EQ(page.engineCaption, " Engine: Kart ");
-    EXPECT_EQ(page.bdcCaption, "Crank Angle at BDC (degrees ATDC): 179.86");
+    EXPECT_EQ(page.engine.typed.name, "Kart");
+    EXPECT_NEAR(page.engine.geometry.BdcAngle, 179.86, 0.005);
     EXPECT_EQ(page.dispATexts[1][12], "20.80");
 }
 

@@ -32,15 +32,7 @@ DisplayView BuildDisplayView(const EngineState& state, const EntryTexts& texts)
     view.lefts = CellLayout(n, offset);
     view.rules = RulesFor(n);
 
-    const EngineSummary summary =
-        MakeEngineSummary(texts.name, texts.stroke, texts.rod, texts.offset, state.geometry);
-    view.engineCaption = summary.engine;
-    view.strokeCaption = summary.stroke;
-    view.rodCaption = summary.rod;
-    view.offsetCaption = summary.offset;
-    view.bdcCaption = summary.bdc;
-    view.frameTop = summary.frameTop;
-    view.frameHeight = summary.frameHeight;
+    view.engine = {texts, state.geometry, state.model};
 
     const TableData& data = state.data;
     for (int t = 1; t <= n; ++t) {

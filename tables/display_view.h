@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/engine_state.h"
+#include "model/engine_snapshot.h"
 #include "tables/ang_disp_layout.h"
 
 namespace crank {
@@ -33,16 +33,9 @@ struct DisplayView {
     ColumnLefts lefts;
     RuleLayout rules;
 
-    // Engine summary captions: Frame1, StkLab, CrlLab, OffLab, BDCAngLab
-    // (empty without an offset, when it is not shown).
-    std::string engineCaption;
-    std::string strokeCaption;
-    std::string rodCaption;
-    std::string offsetCaption;
-    std::string bdcCaption;
-    // Frame1's Top and Height, twips.
-    int frameTop = 0;
-    int frameHeight = 0;
+    // The engine the tables belong to; the summary captions are made from it
+    // where they are shown (MakeEngineSummary).
+    EngineSnapshot engine;
 
     // Cell texts per table position 1..3 (index 0 unused): Ang1..3,
     // DispB1..3 (BTDC, or the only displacement column), DispA1..3 (ATDC,
@@ -56,17 +49,9 @@ struct DisplayView {
     TableData data{};
 };
 
-// The data entry boxes whose texts the summary shows as typed.
-struct EntryTexts {
-    std::string name;
-    std::string stroke; // mm
-    std::string rod;    // mm
-    std::string offset; // mm
-};
-
-// The view of the tables after a display: NumTables, OffsetNonZero, BdcAngle
-// and the table data as they stand in `state` (CalcGeometry and the column
-// fills must have run), the summary from the box texts as typed.
+// The view of the tables after a display: NumTables, the engine and the table
+// data as they stand in `state` (CalcGeometry and the column fills must have
+// run), with the box texts as typed.
 DisplayView BuildDisplayView(const EngineState& state, const EntryTexts& texts);
 
 // The core of the display command once the requests are sorted and spaced:

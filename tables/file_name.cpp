@@ -33,20 +33,18 @@ std::string SafeFileName(std::string_view engineName)
     return std::string(trimmed(blanked, " ."));
 }
 
-std::string SuggestedFileName(std::string_view engineName, std::string_view extension)
+std::string EngineFileName(std::string_view engineName, std::string_view subject,
+                           std::string_view fallback, std::string_view extension)
 {
     const std::string safe = SafeFileName(engineName);
-    const std::string stem = safe.empty() ? "crank-angle-tables" : safe + " crank angles";
+    const std::string stem =
+        safe.empty() ? std::string(fallback) : safe + " " + std::string(subject);
     return stem + "." + std::string(extension);
 }
 
-std::string EngineNameOf(std::string_view engineCaption)
+std::string SuggestedFileName(std::string_view engineName, std::string_view extension)
 {
-    const auto colon = engineCaption.find(':');
-    if (colon == std::string_view::npos) {
-        return {};
-    }
-    return std::string(trimmed(engineCaption.substr(colon + 1), " "));
+    return EngineFileName(engineName, "crank angles", "crank-angle-tables", extension);
 }
 
 } // namespace crank

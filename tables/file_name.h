@@ -12,13 +12,14 @@ namespace crank {
 // characters, accented letters included, stay. Empty when nothing is left.
 std::string SafeFileName(std::string_view engineName);
 
-// The name a save dialog proposes: "<engine> crank angles.<extension>" (for
-// example "Kart 125 crank angles.pdf"), or "crank-angle-tables.<extension>"
-// when the engine name leaves nothing. extension without the dot.
-std::string SuggestedFileName(std::string_view engineName, std::string_view extension);
+// The name a save dialog proposes for a file about an engine:
+// "<engine> <subject>.<extension>", or "<fallback>.<extension>" when the
+// engine name leaves nothing. extension without the dot.
+std::string EngineFileName(std::string_view engineName, std::string_view subject,
+                           std::string_view fallback, std::string_view extension);
 
-// The engine name in the summary frame's caption " Engine: <name> ": the
-// text after the first colon, without the blanks round it.
-std::string EngineNameOf(std::string_view engineCaption);
+// The tables' file: "<engine> crank angles.<extension>" (for example
+// "Kart 125 crank angles.pdf"), or "crank-angle-tables.<extension>".
+std::string SuggestedFileName(std::string_view engineName, std::string_view extension);
 
 } // namespace crank

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "model/engine_state.h"
 #include "model/number_format.h"
 #include "model/numeric_text.h"
 #include "model/reverse_lookup.h"
@@ -24,8 +23,8 @@ QString angleText(float degrees)
 
 } // namespace
 
-FindAngleDialog::FindAngleDialog(const EngineState& state, QWidget* parent)
-    : QDialog(parent), m_state(state)
+FindAngleDialog::FindAngleDialog(const EngineSnapshot& engine, QWidget* parent)
+    : QDialog(parent), m_engine(engine)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
 
@@ -81,7 +80,7 @@ void FindAngleDialog::recalculate()
         return;
     }
     const float drop = static_cast<float>(ReadNumber(text));
-    const DropAngles found = FindCrankAngles(m_state.geometry, m_state.model, drop);
+    const DropAngles found = FindCrankAngles(m_engine.geometry, m_engine.model, drop);
     switch (found.status) {
     case DropLookupStatus::Found:
         m_atdc->setText(angleText(found.atdc));
@@ -90,7 +89,7 @@ void FindAngleDialog::recalculate()
     case DropLookupStatus::OutOfRange:
     case DropLookupStatus::NotANumber: {
         const QString stroke =
-            QString::fromStdString(FormatNumber(m_state.geometry.Stroke, NumberPattern::UpToTwo));
+            QString::fromStdString(FormatNumber(m_engine.geometry.Stroke, NumberPattern::UpToTwo));
         m_message->setText(tr("The drop must be from 0 to the stroke, %1 mm.").arg(stroke));
         break;
     }

@@ -2,19 +2,19 @@
 
 #include <QDialog>
 
+#include "model/engine_snapshot.h"
+
 class QLabel;
 class QLineEdit;
 
 namespace crank {
 
-struct EngineState;
-
 // Small dialog of the tables screen: the user types a piston drop below TDC
 // in mm and reads the crank angles ATDC and BTDC at which the piston stands
-// that low, for the geometry of the tables on show (to 0.01 degree). It reads
-// the state afresh on every keystroke and never writes it. Opens non-modal:
+// that low, for the engine of the tables on show (to 0.01 degree), worked out
+// afresh on every keystroke. Opens non-modal:
 //
-//     auto* dialog = new FindAngleDialog(state, this);
+//     auto* dialog = new FindAngleDialog(view.engine, this);
 //     dialog->setAttribute(Qt::WA_DeleteOnClose);
 //     dialog->show();
 class FindAngleDialog : public QDialog {
@@ -22,16 +22,13 @@ class FindAngleDialog : public QDialog {
 public:
     static constexpr const char* kTitle = "Find Crank Angle";
 
-    FindAngleDialog(const EngineState& state, QWidget* parent = nullptr);
-
-    // Works the answer out again for the text in the drop box, e.g. after a
-    // new display has changed the geometry.
-    void recalculate();
+    FindAngleDialog(const EngineSnapshot& engine, QWidget* parent = nullptr);
 
 private:
     void dropChanged(const QString& text);
+    void recalculate();
 
-    const EngineState& m_state;
+    EngineSnapshot m_engine;
     QLineEdit* m_drop = nullptr;
     QLabel* m_atdc = nullptr;
     QLabel* m_btdc = nullptr;

@@ -19,11 +19,9 @@ inline DisplayView sampleView(int tables, bool offset)
     DisplayView view;
     view.NumTables = static_cast<std::int16_t>(tables);
     view.OffsetNonZero = offset;
-    view.engineCaption = " Engine: Test ";
-    view.strokeCaption = "Stroke (mm): 46";
-    view.rodCaption = "Connecting Rod Length (mm): 100";
-    view.offsetCaption = offset ? "Gudgeon Pin Offset (mm): -0.5" : "Gudgeon Pin Offset (mm): 0";
-    view.bdcCaption = offset ? "Crank Angle at BDC (degrees ATDC): 179.86" : "";
+    view.engine.typed = {"Test", "46", "100", offset ? "-0.5" : "0"};
+    view.engine.geometry.OffsetNonZero = offset;
+    view.engine.geometry.BdcAngle = 179.86f;
     const float starts[] = {0.0f, 8.0f, 96.0f, 150.0f};
     for (int t = 1; t <= tables; ++t) {
         for (int r = 0; r < kRowsPerTable; ++r) {

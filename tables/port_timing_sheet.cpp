@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "model/engine_state.h"
 #include "model/numeric_text.h"
 #include "platform/print_targets.h"
 #include "tables/port_timing_diagram.h"
+#include "tables/table_builder.h"
 
 namespace crank {
 namespace {
@@ -54,9 +54,8 @@ QString converted(const QString& typed, LengthUnit from, LengthUnit to)
 
 } // namespace
 
-PortTimingSheet::PortTimingSheet(const EngineState& state, MessageBox& messages,
-                                 SaveFileChooser& pdfChooser, QWidget* parent)
-    : QDialog(parent), m_state(state), m_messages(messages), m_pdfChooser(pdfChooser),
+PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser, QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser),
       m_ownPrinters(std::make_unique<SystemPrinterSource>()), m_printers(m_ownPrinters.get())
 {
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -207,9 +206,13 @@ QLayout* PortTimingSheet::buildTarget()
     return target;
 }
 
-void PortTimingSheet::setEngineSummary(std::vector<std::string> summary)
+void PortTimingSheet::setEngine(const EngineSnapshot& engine)
 {
-    m_summary = std::move(summary);
+    m_engine = engine;
+    m_summary.clear();
+    for (const SummaryLine& line : EngineSummaryLines(engine)) {
+        m_summary.push_back(line.label + " " + line.value);
+    }
     QStringList lines;
     for (const std::string& line : m_summary) {
         lines.push_back(text(line));
@@ -281,9 +284,9 @@ void PortTimingSheet::recalculate()
     if (m_diagram == nullptr) {
         return; // still being built
     }
-    m_note->setText(text(AsymmetryNote(m_state.geometry)));
+    m_note->setText(text(AsymmetryNote(m_engine.geometry)));
     TimingDiagramData diagram;
-    diagram.bdcAngle = m_state.geometry.BdcAngle;
+    diagram.bdcAngle = m_engine.geometry.BdcAngle;
     for (int i = 0; i < kMaxPorts; ++i) {
         PortRow& row = m_rows[static_cast<std::size_t>(i)];
         for (QLabel* label : {row.opens, row.closes, row.duration, row.message}) {
@@ -297,7 +300,7 @@ void PortTimingSheet::recalculate()
         const PortKind kind = kindOf(row);
         const float height = static_cast<float>(ReadNumber(typed));
         const PortTiming timing =
-            TimePort(m_state.geometry, m_state.model, kind, height, deck(), unit());
+            TimePort(m_engine.geometry, m_engine.model, kind, height, deck(), unit());
         const std::vector<std::string> cells =
             PortRowCells(portName(i).toStdString(), kind, height, unit(), timing);
         if (!timing.ok) {
@@ -325,7 +328,7 @@ void PortTimingSheet::findHeight()
     }
     const float degrees = static_cast<float>(ReadNumber(m_target->text().toStdString()));
     const PortHeight found =
-        FindPortHeight(m_state.geometry, m_state.model, kind, target, degrees, deck(), unit());
+        FindPortHeight(m_engine.geometry, m_engine.model, kind, target, degrees, deck(), unit());
     if (!found.ok) {
         m_targetResult->setText(text(found.message));
         return;
@@ -351,7 +354,7 @@ PortTimingPage PortTimingSheet::page() const
         }
         const float height = static_cast<float>(ReadNumber(typed));
         const PortTiming timing =
-            TimePort(m_state.geometry, m_state.model, kindOf(row), height, deck(), unit());
+            TimePort(m_engine.geometry, m_engine.model, kindOf(row), height, deck(), unit());
         page.rows.push_back(
             PortRowCells(portName(i).toStdString(), kindOf(row), height, unit(), timing));
     }

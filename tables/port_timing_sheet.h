@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/engine_snapshot.h"
 #include "model/port_timing.h"
 #include "tables/port_timing_page.h"
 
@@ -16,7 +17,6 @@ class QLineEdit;
 
 namespace crank {
 
-struct EngineState;
 class MessageBox;
 class PortTimingDiagram;
 class PrinterSource;
@@ -39,13 +39,11 @@ public:
 
     // The save dialog and the messages are those of the tables screen; the
     // printer is the system's default.
-    PortTimingSheet(const EngineState& state, MessageBox& messages, SaveFileChooser& pdfChooser,
-                    QWidget* parent = nullptr);
+    PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser, QWidget* parent = nullptr);
     ~PortTimingSheet() override;
 
-    // The engine summary lines as the tables screen shows them; times every
-    // row afresh for the engine now on display.
-    void setEngineSummary(std::vector<std::string> summary);
+    // The engine of the display on show; times every row afresh for it.
+    void setEngine(const EngineSnapshot& engine);
 
     // Where "Print..." finds the default printer (the system's unless set).
     void setPrinterSource(PrinterSource& printers);
@@ -90,7 +88,7 @@ private:
     PortKind kindOf(const PortRow& row) const;
     QString portName(int index) const;
 
-    const EngineState& m_state;
+    EngineSnapshot m_engine;
     std::vector<std::string> m_summary;
     MessageBox& m_messages;
     SaveFileChooser& m_pdfChooser;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/numeric_text.h"
+#include "tables/table_builder.h"
 
 namespace crank {
 namespace {
@@ -257,7 +258,8 @@ PrintOutcome PrintTablesPage(const DisplayView& content, PagePrinter& printer, M
     printer.setCurrentX(900.0f);
     advance(printer, 240.0f);
     const float engineTop = printer.currentY();
-    printer.printLine(content.engineCaption);
+    const EngineSummary summary = MakeEngineSummary(content.engine);
+    printer.printLine(summary.engine);
     if (printer.currentY() - engineTop > kMaxLineHeight10) {
         printer.setFontSize(9.0f);
     }
@@ -267,11 +269,11 @@ PrintOutcome PrintTablesPage(const DisplayView& content, PagePrinter& printer, M
         printer.setCurrentX(1400.0f);
         printer.printLine(caption);
     };
-    printSummaryLine(content.strokeCaption);
-    printSummaryLine(content.rodCaption);
-    printSummaryLine(content.offsetCaption);
-    if (content.OffsetNonZero) {
-        printSummaryLine(content.bdcCaption);
+    printSummaryLine(summary.stroke);
+    printSummaryLine(summary.rod);
+    printSummaryLine(summary.offset);
+    if (summary.showBdc) {
+        printSummaryLine(summary.bdc);
     }
 
     advance(printer, 240.0f);

@@ -56,10 +56,13 @@ std::vector<Printed> expectedPage(const Layout& layout)
     // Everything up to row 0 bold; the engine line 240 below the title's
     // line, the other summary lines 80 below the line before.
     float y = 600 + 264 + 240;
-    page.push_back(courier(view.engineCaption, 900, y, kBold));
-    std::vector<std::string> summary = {view.strokeCaption, view.rodCaption, view.offsetCaption};
+    page.push_back(courier(" Engine: Test ", 900, y, kBold));
+    std::vector<std::string> summary = {"Stroke (mm): 46", "Connecting Rod Length (mm): 100"};
     if (layout.offset) {
-        summary.push_back(view.bdcCaption);
+        summary.push_back("Gudgeon Pin Offset (mm): -0.5");
+        summary.push_back("Crank Angle at BDC (degrees ATDC): 179.86");
+    } else {
+        summary.push_back("Gudgeon Pin Offset (mm): 0");
     }
     for (const std::string& caption : summary) {
         y += kLine + 80;

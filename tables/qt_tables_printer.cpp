@@ -37,7 +37,7 @@ PageDrawing tablesPage(const DisplayView& content, MessageBox& messages)
 
 QString SuggestedPathFor(const DisplayView& content, const char* extension)
 {
-    const std::string name = SuggestedFileName(EngineNameOf(content.engineCaption), extension);
+    const std::string name = SuggestedFileName(content.engine.typed.name, extension);
     return SuggestedSavePath(QString::fromStdString(name));
 }
 

@@ -80,19 +80,34 @@ void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& m
     }
 }
 
-EngineSummary MakeEngineSummary(std::string_view name, std::string_view strokeText,
-                                std::string_view rodText, std::string_view offsetText,
-                                const EngineGeometry& geometry)
+std::vector<SummaryLine> EngineSummaryLines(const EngineSnapshot& engine)
 {
+    std::vector<SummaryLine> lines = {
+        {"Engine:", engine.typed.name},
+        {"Stroke (mm):", engine.typed.stroke},
+        {"Connecting Rod Length (mm):", engine.typed.rod},
+        {"Gudgeon Pin Offset (mm):", engine.typed.offset},
+    };
+    if (engine.geometry.OffsetNonZero) {
+        lines.push_back({"Crank Angle at BDC (degrees ATDC):",
+                         FormatNumber(engine.geometry.BdcAngle, NumberPattern::Two)});
+    }
+    return lines;
+}
+
+EngineSummary MakeEngineSummary(const EngineSnapshot& engine)
+{
+    const std::vector<SummaryLine> lines = EngineSummaryLines(engine);
+    const auto caption = [&lines](std::size_t i) { return lines[i].label + " " + lines[i].value; };
     EngineSummary summary;
-    summary.engine = " Engine: " + std::string(name) + " ";
-    summary.stroke = "Stroke (mm): " + std::string(strokeText);
-    summary.rod = "Connecting Rod Length (mm): " + std::string(rodText);
-    summary.offset = "Gudgeon Pin Offset (mm): " + std::string(offsetText);
-    summary.showBdc = geometry.OffsetNonZero;
+    // The frame's title stands clear of its border.
+    summary.engine = " " + caption(0) + " ";
+    summary.stroke = caption(1);
+    summary.rod = caption(2);
+    summary.offset = caption(3);
+    summary.showBdc = lines.size() > 4;
     if (summary.showBdc) {
-        summary.bdc = "Crank Angle at BDC (degrees ATDC): " +
-                      FormatNumber(geometry.BdcAngle, NumberPattern::Two);
+        summary.bdc = caption(4);
         summary.frameTop = 160;
         summary.frameHeight = 1680;
     } else {

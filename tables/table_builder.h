@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "model/engine_snapshot.h"
 #include "model/engine_state.h"
 #include "model/number_format.h"
 
@@ -63,6 +63,16 @@ void FillAngleColumns(const TableSpec& requests, TableData& data);
 void FillDisplacementColumns(const EngineGeometry& geometry, const CrankModel& model, int numTables,
                              TableData& data);
 
+// One line of the engine summary: its label and the value beside it.
+struct SummaryLine {
+    std::string label; // "Stroke (mm):"
+    std::string value; // the box text as typed, or the BDC angle to two decimals
+};
+
+// The engine summary as label and value: engine name, stroke, rod length and
+// offset as typed, then, with an offset, the crank angle at BDC.
+std::vector<SummaryLine> EngineSummaryLines(const EngineSnapshot& engine);
+
 // Captions and frame placement of the engine summary on the tables screen.
 struct EngineSummary {
     std::string engine; // Frame1
@@ -76,8 +86,6 @@ struct EngineSummary {
 };
 
 // The box texts are shown as typed, not reformatted.
-EngineSummary MakeEngineSummary(std::string_view name, std::string_view strokeText,
-                                std::string_view rodText, std::string_view offsetText,
-                                const EngineGeometry& geometry);
+EngineSummary MakeEngineSummary(const EngineSnapshot& engine);
 
 } // namespace crank

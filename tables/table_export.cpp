@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/table_builder.h"
+
 namespace crank {
 namespace {
-
-using Record = std::vector<std::string>;
 
 std::string trimmed(std::string_view text)
 {
@@ -19,26 +19,11 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-// "Stroke (mm): 46" -> {"Stroke (mm):", "46"}; a caption without a colon
-// stays one field.
-Record summaryRecord(std::string_view caption)
-{
-    const auto colon = caption.find(':');
-    if (colon == std::string_view::npos) {
-        return {trimmed(caption)};
-    }
-    return {trimmed(caption.substr(0, colon + 1)), trimmed(caption.substr(colon + 1))};
-}
-
-std::vector<Record> records(const DisplayView& c)
+std::vector<Record> tableRecords(const DisplayView& c)
 {
     std::vector<Record> out;
-    out.push_back(summaryRecord(c.engineCaption));
-    out.push_back(summaryRecord(c.strokeCaption));
-    out.push_back(summaryRecord(c.rodCaption));
-    out.push_back(summaryRecord(c.offsetCaption));
-    if (c.OffsetNonZero) {
-        out.push_back(summaryRecord(c.bdcCaption));
+    for (const SummaryLine& line : EngineSummaryLines(c.engine)) {
+        out.push_back({line.label, trimmed(line.value)});
     }
     const int tables = std::clamp<int>(c.NumTables, 0, kMaxTables);
     for (int t = 1; t <= tables; ++t) {
@@ -118,14 +103,19 @@ std::string join(const std::vector<Record>& recs, char separator, std::string_vi
 
 } // namespace
 
+std::string RecordsAsTsv(const std::vector<Record>& records)
+{
+    return join(records, '\t', "\n", tsvField);
+}
+
 std::string TablesAsTsv(const DisplayView& content)
 {
-    return join(records(content), '\t', "\n", tsvField);
+    return RecordsAsTsv(tableRecords(content));
 }
 
 std::string TablesAsCsv(const DisplayView& content, CsvDialect dialect)
 {
-    std::vector<Record> recs = records(content);
+    std::vector<Record> recs = tableRecords(content);
     if (dialect == CsvDialect::CommaDecimalPoint) {
         return join(recs, ',', "\r\n", [](const std::string& f) { return csvField(f, ','); });
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tables/display_view.h"
 
@@ -25,8 +26,14 @@ namespace crank {
 // value field, with the blanks round both trimmed, so that the numbers land
 // in a column of their own.
 
-// Tab-separated, lines ended by "\n" (clipboard text). A tab, CR or LF
-// inside a field (only an engine name could hold one) becomes a blank.
+// One line of a copied or saved text, field by field.
+using Record = std::vector<std::string>;
+
+// Records as tab-separated text for the clipboard: lines ended by "\n"; a
+// tab, CR or LF inside a field (a typed name could hold one) becomes a blank.
+std::string RecordsAsTsv(const std::vector<Record>& records);
+
+// The tables as RecordsAsTsv writes them.
 std::string TablesAsTsv(const DisplayView& content);
 
 // Spreadsheets set to a decimal point split CSV fields at commas; those set

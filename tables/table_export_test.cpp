@@ -51,7 +51,7 @@ TEST(TableExportTest, CsvQuotesANameWithAQuoteCommaOrLineBreak)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DisplayView view = testing::sampleView(1, false);
-        view.engineCaption = std::string(" Engine: ") + c.name + " ";
+        view.engine.typed.name = c.name;
         const std::string csv = TablesAsCsv(view);
         const std::string first = std::string("Engine:,") + c.field + "\r\nStroke (mm):,46\r\n";
         EXPECT_EQ(csv.substr(0, first.size()), first);
@@ -61,7 +61,7 @@ TEST(TableExportTest, CsvQuotesANameWithAQuoteCommaOrLineBreak)
 TEST(TableExportTest, TsvBlanksTabsAndLineBreaksInTheName)
 {
     DisplayView view = testing::sampleView(1, false);
-    view.engineCaption = " Engine: A\tB\r\nC \"D\", E ";
+    view.engine.typed.name = "A\tB\r\nC \"D\", E ";
     EXPECT_TRUE(TablesAsTsv(view).starts_with("Engine:\tA B  C \"D\", E\nStroke"));
 }
 
@@ -70,7 +70,7 @@ TEST(TableExportTest, TsvBlanksTabsAndLineBreaksInTheName)
 TEST(TableExportTest, DecimalCommaCsvSeparatesBySemicolons)
 {
     DisplayView view = testing::sampleView(1, true);
-    view.engineCaption = " Engine: 1.5; twin ";
+    view.engine.typed.name = "1.5; twin";
     view.angleTexts[1][0] = "77";
     view.dispBTexts[1][0] = "31.73";
     view.dispATexts[1][0] = "-0.05";
@@ -96,7 +96,6 @@ TEST(FileNameTest, EngineNamesBecomeSafeFileNames)
         SCOPED_TRACE(name);
         EXPECT_EQ(SuggestedFileName(name, "pdf"), file);
     }
-    EXPECT_EQ(EngineNameOf(" Engine: Kart: 125  "), "Kart: 125");
 }
 
 } // namespace

@@ -20,18 +20,18 @@
 
 namespace crank {
 
-TablesExtras::TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages)
+TablesExtras::TablesExtras(Ang_Disp& screen, MessageBox& messages)
     : QObject(&screen), m_ownCsvChooser(std::make_unique<CsvSaveDialog>()),
-      m_ownPdfChooser(std::make_unique<PdfSaveDialog>()), m_screen(screen), m_state(state),
-      m_messages(messages), m_csvChooser(*m_ownCsvChooser), m_pdfChooser(*m_ownPdfChooser)
+      m_ownPdfChooser(std::make_unique<PdfSaveDialog>()), m_screen(screen), m_messages(messages),
+      m_csvChooser(*m_ownCsvChooser), m_pdfChooser(*m_ownPdfChooser)
 {
     install();
 }
 
-TablesExtras::TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages,
-                           SaveFileChooser& csvChooser, SaveFileChooser& pdfChooser)
-    : QObject(&screen), m_screen(screen), m_state(state), m_messages(messages),
-      m_csvChooser(csvChooser), m_pdfChooser(pdfChooser)
+TablesExtras::TablesExtras(Ang_Disp& screen, MessageBox& messages, SaveFileChooser& csvChooser,
+                           SaveFileChooser& pdfChooser)
+    : QObject(&screen), m_screen(screen), m_messages(messages), m_csvChooser(csvChooser),
+      m_pdfChooser(pdfChooser)
 {
     install();
 }
@@ -175,7 +175,7 @@ void TablesExtras::showContextMenu(QWidget* source, const QPoint& pos)
 void TablesExtras::findCrankAngle()
 {
     if (!m_find) {
-        m_find = new FindAngleDialog(m_state, &m_screen);
+        m_find = new FindAngleDialog(m_screen.view().engine, &m_screen);
         m_find->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_find->show();
@@ -185,22 +185,12 @@ void TablesExtras::findCrankAngle()
 
 void TablesExtras::portTiming()
 {
-    // The summary as the screen shows it (BDC only with an offset).
-    const DisplayView& shown = m_screen.view();
-    std::vector<std::string> summary;
-    for (const std::string& caption : {shown.engineCaption, shown.strokeCaption, shown.rodCaption,
-                                       shown.offsetCaption, shown.bdcCaption}) {
-        const QString line = QString::fromStdString(caption).trimmed();
-        if (!line.isEmpty()) {
-            summary.push_back(line.toStdString());
-        }
-    }
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display, timed afresh for its engine.
     if (!m_portSheet) {
-        m_portSheet = new PortTimingSheet(m_state, m_messages, m_pdfChooser, &m_screen);
+        m_portSheet = new PortTimingSheet(m_messages, m_pdfChooser, &m_screen);
     }
-    m_portSheet->setEngineSummary(summary);
+    m_portSheet->setEngine(m_screen.view().engine);
     m_portSheet->show();
     m_portSheet->raise();
     m_portSheet->activateWindow();

@@ -14,7 +14,6 @@ class QWidget;
 
 namespace crank {
 
-struct EngineState;
 class Ang_Disp;
 class FindAngleDialog;
 class PortTimingSheet;
@@ -39,8 +38,8 @@ inline constexpr const char* kSaveFailedTitle = "Tables Not Saved";
 // tooltip on the tables and on the print button names these commands.
 //
 // Lives as long as the screen (a child of it). The find dialog is one at a
-// time; it closes when the screen is hidden, since the geometry behind it may
-// be edited from then on.
+// time and works from the engine of the display on show; it closes when the
+// screen is hidden, so that it never outlives that display.
 class TablesExtras : public QObject {
     Q_OBJECT
 public:
@@ -51,9 +50,9 @@ public:
     static constexpr const char* kPortTimingCaption = "Port Timing...";
 
     // With the standard save dialogs.
-    TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages);
-    TablesExtras(Ang_Disp& screen, const EngineState& state, MessageBox& messages,
-                 SaveFileChooser& csvChooser, SaveFileChooser& pdfChooser);
+    TablesExtras(Ang_Disp& screen, MessageBox& messages);
+    TablesExtras(Ang_Disp& screen, MessageBox& messages, SaveFileChooser& csvChooser,
+                 SaveFileChooser& pdfChooser);
     ~TablesExtras() override;
 
     // Opens the find dialog for the geometry on show, or raises it when open.
@@ -88,7 +87,6 @@ private:
     std::unique_ptr<SaveFileChooser> m_ownCsvChooser;
     std::unique_ptr<SaveFileChooser> m_ownPdfChooser;
     Ang_Disp& m_screen;
-    const EngineState& m_state;
     MessageBox& m_messages;
     SaveFileChooser& m_csvChooser;
     SaveFileChooser& m_pdfChooser;

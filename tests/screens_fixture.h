@@ -71,7 +71,7 @@ protected:
     void show(const DisplayView& view)
     {
         tables.showView(view);
-        extras = new TablesExtras(tables, state, messages, csvChooser, pdfChooser); // owned
+        extras = new TablesExtras(tables, messages, csvChooser, pdfChooser); // owned
         tables.show();
         tables.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&tables));
