@@ -7,6 +7,7 @@
 #include "app/tabs_menu.h"
 #include "entry/eng_vals.h"
 #include "info/user_info.h"
+#include "ports/port_tool.h"
 #include "tables/ang_disp.h"
 #include "tables/tables_extras.h"
 
@@ -84,7 +85,10 @@ Ang_Disp& Navigator::tablesScreen()
                 [this] { showScreen(*m_tabsMenu); });
         connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
         // Find, copy and save: shortcuts and a context menu, owned by the screen.
-        new TablesExtras(*m_angDisp, m_messages);
+        // Find, copy and save: shortcuts and a context menu, owned by the screen;
+        // the port timing sheet among them.
+        auto* extras = new TablesExtras(*m_angDisp, m_messages);
+        new PortTool(*m_angDisp, *extras, m_messages);
     }
     return *m_angDisp;
 }

@@ -19,7 +19,7 @@ void printOnePage()
         crank::PdfSaveDialog dialog;
         const QString path = dialog.chooseSavePath(crank::SuggestedSavePath("bare.pdf"));
         if (!path.isEmpty()) {
-            crank::QtPagePrinter page(path);
+            crank::QtPagePrinter page(path, QStringLiteral("Bare window"));
             page.printLine("Bare window");
             page.endDoc();
         }

@@ -1,5 +1,6 @@
 #include "model/number_format.h"
 #include "model/numeric_text.h"
+#include "model/typed_number.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,32 @@ TEST(NumberFormatTest, ThreePatterns)
         SCOPED_TRACE(c.text);
         EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text);
     }
+}
+
+// The tools' boxes refuse only what cannot belong to a number, in the locale's style.
+TEST(TypedNumberTest, ClassifiesAndReadsInTheLocaleStyle)
+{
+    const NumberStyle comma{","};
+    const struct {
+        const char* text;
+        bool minus;
+        TypedNumber kind;
+    } cases[] = {
+        {"27,4", true, TypedNumber::Complete}, {"27.4", true, TypedNumber::Refused},
+        {"2a7", true, TypedNumber::Refused},   {"-", true, TypedNumber::Partial},
+        {"-5", false, TypedNumber::Refused},   {"5-", true, TypedNumber::Refused},
+        {",", true, TypedNumber::Partial},     {"1,2,3", true, TypedNumber::Refused},
+        {"", true, TypedNumber::Empty},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ClassifyTyped(c.text, comma, c.minus), c.kind);
+    }
+    EXPECT_EQ(ReadTyped("-27,5", comma), -27.5);
+    EXPECT_EQ(ReadTyped(",5", comma), 0.5);
+    EXPECT_FALSE(ReadTyped("-,", comma).has_value());
+    EXPECT_EQ(FormatDecimal(0.125, 2, comma), "0,13");
+    EXPECT_EQ(FormatDecimal(-0.04, 1, {}), "0.0");
 }
 
 } // namespace

@@ -11,4 +11,13 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
+void installCourierSubstitution()
+{
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+        return true;
+    }();
+    (void)installed;
+}
+
 } // namespace crank

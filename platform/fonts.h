@@ -9,4 +9,9 @@ namespace crank {
 // first screen is made.
 void installFontSubstitutions();
 
+// Where Courier is not installed, Liberation Mono stands in for it: its
+// characters are 0.6 of the point size wide, as Courier's are. Installed by
+// whatever draws in Courier, once.
+void installCourierSubstitution();
+
 } // namespace crank

@@ -7,32 +7,32 @@
 
 namespace crank {
 
-void SavePageAsPdfFile(const PageDrawing& draw, const QString& suggestedPath,
-                       SaveFileChooser& chooser, MessageBox& messages)
+void SavePageAsPdfFile(const PageDrawing& draw, const PageJob& job, SaveFileChooser& chooser,
+                       MessageBox& messages)
 {
-    const QString path = chooser.chooseSavePath(suggestedPath);
+    const QString path = chooser.chooseSavePath(job.suggestedPath);
     if (path.isEmpty()) {
         return;
     }
     RememberSaveFolder(path);
     const QString reason = SaveDrawnFile(path, [&](const QString& draft) {
-        QtPagePrinter page(draft);
+        QtPagePrinter page(draft, job.title);
         return draw(page).ok;
     });
     if (!reason.isEmpty()) {
-        messages.show(SaveFailedPrompt("The page", path, reason), kPrintFailedTitle);
+        messages.show(SaveFailedPrompt("The page", path, reason), job.saveFailedTitle);
     }
 }
 
-void PrintPage(const PageDrawing& draw, const QString& suggestedPath, PrinterSource& printers,
+void PrintPage(const PageDrawing& draw, const PageJob& job, PrinterSource& printers,
                SaveFileChooser& chooser, MessageBox& messages)
 {
     const QPrinterInfo printer = printers.defaultPrinter();
     if (printer.isNull()) {
-        SavePageAsPdfFile(draw, suggestedPath, chooser, messages);
+        SavePageAsPdfFile(draw, job, chooser, messages);
         return;
     }
-    QtPagePrinter page(printer);
+    QtPagePrinter page(printer, job.title);
     const PrintOutcome outcome = draw(page);
     if (!outcome.ok) {
         messages.show(outcome.reason, kPrintFailedTitle);

@@ -9,24 +9,31 @@ namespace crank {
 
 class MessageBox;
 class PrinterSource;
-class QtPagePrinter;
 class SaveFileChooser;
 
 // Title of the message shown when a page could not be printed or saved.
 inline constexpr const char* kPrintFailedTitle = "Page Not Printed";
 
 // Draws one page on a printer or into a PDF file and ends the job.
-using PageDrawing = std::function<PrintOutcome(QtPagePrinter&)>;
+using PageDrawing = std::function<PrintOutcome(PagePrinter&)>;
 
-// Asks where to save, starting at suggestedPath, and saves the drawn page there as an A4 PDF.
-// A cancelled choice does nothing; a file that cannot be written is told through messages,
-// naming it and why, and leaves no partial file.
-void SavePageAsPdfFile(const PageDrawing& draw, const QString& suggestedPath,
-                       SaveFileChooser& chooser, MessageBox& messages);
+// What a page is called on its way out.
+struct PageJob {
+    QString title;         // the document's name in the print queue and in the PDF
+    QString suggestedPath; // where a save dialog starts
+    // The message's title when the PDF cannot be written.
+    const char* saveFailedTitle = kPrintFailedTitle;
+};
+
+// Asks where to save, starting at the job's suggested path, and saves the drawn page there as an
+// A4 PDF. A cancelled choice does nothing; a file that cannot be written is told through
+// messages, naming it and why, and leaves no partial file.
+void SavePageAsPdfFile(const PageDrawing& draw, const PageJob& job, SaveFileChooser& chooser,
+                       MessageBox& messages);
 
 // The page on the default printer, a refused job told through messages; with no printer
 // installed, the PDF save above.
-void PrintPage(const PageDrawing& draw, const QString& suggestedPath, PrinterSource& printers,
+void PrintPage(const PageDrawing& draw, const PageJob& job, PrinterSource& printers,
                SaveFileChooser& chooser, MessageBox& messages);
 
 } // namespace crank

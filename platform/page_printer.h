@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/canvas.h"
+
 namespace crank {
 
 // How a print job ended. reason is empty on success and otherwise says in
@@ -11,12 +13,13 @@ struct PrintOutcome {
     std::string reason;
 };
 
-// The printer as the printed page sees it: a font, a current print position
-// and lines of text on one page. Positions are twips (1/1440 inch) from the
-// top-left corner of the printable area, x to the right and y downwards.
-// Font settings stay in force until changed. The first printLine begins the
-// document; endDoc finishes it and sends it out.
-class PagePrinter {
+// The printer as a printed page sees it: a font, a current print position
+// and lines of text on one page, and the lines, marks and texts of a canvas.
+// Positions are twips (1/1440 inch) from the top-left corner of the printable
+// area, x to the right and y downwards. Font settings stay in force until
+// changed; a canvas text brings its own face. The first thing drawn begins
+// the document; endDoc finishes it and sends it out.
+class PagePrinter : public Canvas {
 public:
     virtual ~PagePrinter() = default;
 

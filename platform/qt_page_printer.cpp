@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "platform/fonts.h"
+#include "platform/painter_canvas.h"
+
 #ifdef CRANK_HAVE_CUPS
 #include "platform/cups_job.h"
 #endif
@@ -19,17 +22,12 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMillimetresPerInch = 25.4;
-const QString kDocName = QStringLiteral("Crank angle tables");
 
 QFont initialFont()
 {
     // A system without Courier gets Liberation Mono, whose characters are
     // 0.6 of the point size wide like Courier's: 120 twips at 10 points.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
-        return true;
-    }();
-    (void)substituted;
+    installCourierSubstitution();
     QFont font(QStringLiteral("Courier"));
     // Where no Courier is installed, any fixed-pitch face is a better stand-in
     // than a proportional one: the columns are laid out in 120-twip characters.
@@ -66,9 +64,9 @@ void makePdf(QPrinter& device, const QString& path, const QPageLayout& layout)
 
 } // namespace
 
-QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer)
+QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer, const QString& title)
     : m_printer(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)),
-      m_painter(std::make_unique<QPainter>()), m_printerName(printer.printerName()),
+      m_painter(std::make_unique<QPainter>()), m_title(title), m_printerName(printer.printerName()),
       m_font(initialFont())
 {
     usePrinterPaper(*m_printer, printer);
@@ -82,16 +80,17 @@ QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer)
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     makePdf(*m_printer, m_outputPath, layout);
 #endif
-    m_printer->setDocName(kDocName);
+    m_printer->setDocName(title);
 }
 
-QtPagePrinter::QtPagePrinter(const QString& pdfPath)
+QtPagePrinter::QtPagePrinter(const QString& pdfPath, const QString& title)
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      m_painter(std::make_unique<QPainter>()), m_outputPath(pdfPath), m_font(initialFont())
+      m_painter(std::make_unique<QPainter>()), m_title(title), m_outputPath(pdfPath),
+      m_font(initialFont())
 {
     makePdf(*m_printer, pdfPath,
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    m_printer->setDocName(kDocName);
+    m_printer->setDocName(title);
 }
 
 QtPagePrinter::~QtPagePrinter()
@@ -133,19 +132,36 @@ void QtPagePrinter::setFontStrikethrough(bool on)
 // Text is Unicode throughout; the Western character set needs no choice.
 void QtPagePrinter::setFontCharset(int) {}
 
-void QtPagePrinter::drawGraphic(const QRectF& area,
-                                const std::function<void(QPainter&, const QRectF&)>& draw)
+Canvas* QtPagePrinter::canvas()
 {
     if (!ensureStarted()) {
-        return;
+        return nullptr;
     }
-    const QRectF device(QPointF(toDevice(static_cast<float>(area.left())),
-                                toDevice(static_cast<float>(area.top()))),
-                        QPointF(toDevice(static_cast<float>(area.right())),
-                                toDevice(static_cast<float>(area.bottom()))));
-    m_painter->save();
-    draw(*m_painter, device);
-    m_painter->restore();
+    if (!m_canvas) {
+        m_canvas = std::make_unique<PainterCanvas>(*m_painter, toDevice(1.0f));
+    }
+    return m_canvas.get();
+}
+
+void QtPagePrinter::drawPolyline(const std::vector<TwipPoint>& points, const Pen& pen)
+{
+    if (Canvas* page = canvas()) {
+        page->drawPolyline(points, pen);
+    }
+}
+
+void QtPagePrinter::fillPolygon(const std::vector<TwipPoint>& points, Rgb colour)
+{
+    if (Canvas* page = canvas()) {
+        page->fillPolygon(points, colour);
+    }
+}
+
+void QtPagePrinter::drawText(TwipPoint at, const std::string& text, const Face& face)
+{
+    if (Canvas* page = canvas()) {
+        page->drawText(at, text, face);
+    }
 }
 
 int QtPagePrinter::pageHeight() const
@@ -225,7 +241,7 @@ PrintOutcome QtPagePrinter::endDoc()
     }
 #ifdef CRANK_HAVE_CUPS
     if (!m_printerName.isEmpty()) {
-        const PrintOutcome sent = SubmitPdfToCups(m_printerName, m_outputPath, kDocName);
+        const PrintOutcome sent = SubmitPdfToCups(m_printerName, m_outputPath, m_title);
         if (!sent.ok) {
             return failure(sent.reason);
         }

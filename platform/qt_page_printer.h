@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QFont>
-#include <QRectF>
 #include <QString>
-#include <functional>
 #include <memory>
 
 #include "platform/page_printer.h"
@@ -18,17 +16,18 @@ namespace crank {
 // The page printer on Qt's print support: a QPainter over a QPrinter, either
 // a system printer or an A4 PDF file. Texts are placed in twips converted to
 // the device's own resolution; line heights come from the font metrics at
-// that resolution. The painter starts with the first printed line.
+// that resolution. The painter starts with the first thing drawn. title names
+// the document to the print queue and in the PDF.
 class QtPagePrinter final : public PagePrinter {
 public:
     // A system printer on its own default paper; positions are measured from
     // the top-left corner of its printable area. Where CUPS is at hand the
     // page goes to it as a PDF job whose every step is checked, so that a
     // refusal reaches endDoc; elsewhere Qt sends it.
-    explicit QtPagePrinter(const QPrinterInfo& printer);
+    QtPagePrinter(const QPrinterInfo& printer, const QString& title);
     // A portrait A4 PDF written to path. A PDF has no unprintable margin, so
     // positions are measured from the corner of the sheet.
-    explicit QtPagePrinter(const QString& pdfPath);
+    QtPagePrinter(const QString& pdfPath, const QString& title);
     ~QtPagePrinter() override;
 
     QtPagePrinter(const QtPagePrinter&) = delete;
@@ -52,10 +51,10 @@ public:
     void printLine(const std::string& text) override;
     PrintOutcome endDoc() override;
 
-    // Lets draw paint a picture on the page inside area (twips, measured as
-    // the text positions are); draw gets the painter and the area in device
-    // units. Nothing is drawn when the document cannot begin.
-    void drawGraphic(const QRectF& area, const std::function<void(QPainter&, const QRectF&)>& draw);
+    // Nothing is drawn when the document cannot begin.
+    void drawPolyline(const std::vector<TwipPoint>& points, const Pen& pen) override;
+    void fillPolygon(const std::vector<TwipPoint>& points, Rgb colour) override;
+    void drawText(TwipPoint at, const std::string& text, const Face& face) override;
 
     // The font as it would print now, resolved for the printer's resolution.
     QFont deviceFont() const;
@@ -66,11 +65,15 @@ private:
     enum class State { NotStarted, Printing, Failed, Ended };
 
     bool ensureStarted();
+    // The painter as a canvas in twips; null when the document cannot begin.
+    Canvas* canvas();
     PrintOutcome failure(const std::string& reason) const;
     double toDevice(float twips) const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
+    std::unique_ptr<Canvas> m_canvas;
+    QString m_title;
     QString m_printerName; // empty when saving a PDF file
     QString m_outputPath;  // the PDF being drawn; empty when Qt prints itself
     std::unique_ptr<QTemporaryDir> m_spool;

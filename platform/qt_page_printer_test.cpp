@@ -18,7 +18,7 @@ TEST(QtPagePrinterTest, ThePageFitsOneA4PdfPageInBothFaces)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
-    QtPagePrinter pdf(path);
+    QtPagePrinter pdf(path, QStringLiteral("Crank angle tables"));
     EXPECT_EQ(pdf.pageHeight(), 16838); // A4, 297 mm
     RecordingMessageBox messages;
     EXPECT_TRUE(PrintTablesPage(testing::sampleView(2, true), pdf, messages).ok);

@@ -1,6 +1,5 @@
 #include "tables/qt_tables_printer.h"
 
-#include "platform/qt_page_printer.h"
 #include "platform/save_location.h"
 #include "tables/file_name.h"
 #include "tables/print_page.h"
@@ -27,10 +26,15 @@ namespace {
 // The tables page in its printer font.
 PageDrawing tablesPage(const DisplayView& content, MessageBox& messages)
 {
-    return [&content, &messages](QtPagePrinter& page) {
+    return [&content, &messages](PagePrinter& page) {
         SetPrinterFont(page);
         return PrintTablesPage(content, page, messages);
     };
+}
+
+PageJob tablesJob(const DisplayView& content)
+{
+    return {QStringLiteral("Crank angle tables"), SuggestedPathFor(content, "pdf")};
 }
 
 } // namespace
@@ -43,14 +47,13 @@ QString SuggestedPathFor(const DisplayView& content, const char* extension)
 
 void QtTablesPrinter::printTables(const DisplayView& content)
 {
-    PrintPage(tablesPage(content, m_messages), SuggestedPathFor(content, "pdf"), m_printers,
-              m_chooser, m_messages);
+    PrintPage(tablesPage(content, m_messages), tablesJob(content), m_printers, m_chooser,
+              m_messages);
 }
 
 void SavePageAsPdf(const DisplayView& content, SaveFileChooser& chooser, MessageBox& messages)
 {
-    SavePageAsPdfFile(tablesPage(content, messages), SuggestedPathFor(content, "pdf"), chooser,
-                      messages);
+    SavePageAsPdfFile(tablesPage(content, messages), tablesJob(content), chooser, messages);
 }
 
 } // namespace crank

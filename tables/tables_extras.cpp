@@ -14,7 +14,6 @@
 #include "platform/save_location.h"
 #include "tables/ang_disp.h"
 #include "tables/find_angle_dialog.h"
-#include "tables/port_timing_sheet.h"
 #include "tables/qt_tables_printer.h"
 #include "tables/table_export.h"
 
@@ -55,12 +54,6 @@ void TablesExtras::install()
         m_screen.addAction(action);
         m_commands[i] = action;
     }
-    m_portTiming = new QAction(QString::fromLatin1(kPortTimingCaption), this);
-    m_portTiming->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_portTiming->setShortcutContext(Qt::WindowShortcut);
-    connect(m_portTiming, &QAction::triggered, this, &TablesExtras::portTiming);
-    m_screen.addAction(m_portTiming);
-
     m_screen.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_screen, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showContextMenu(&m_screen, pos); });
@@ -97,21 +90,23 @@ QString TablesExtras::extrasTip() const
                      .arg(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
 }
 
+void TablesExtras::addCommand(QAction* command)
+{
+    command->setShortcutContext(Qt::WindowShortcut);
+    m_screen.addAction(command);
+    m_toolCommands.append(command);
+}
+
 QList<QAction*> TablesExtras::commands() const
 {
     QList<QAction*> all(m_commands.begin(), m_commands.end());
-    all.push_back(m_portTiming);
+    all.append(m_toolCommands);
     return all;
 }
 
 FindAngleDialog* TablesExtras::findDialog() const
 {
     return m_find;
-}
-
-PortTimingSheet* TablesExtras::portTimingSheet() const
-{
-    return m_portSheet;
 }
 
 bool TablesExtras::eventFilter(QObject* watched, QEvent* event)
@@ -121,9 +116,6 @@ bool TablesExtras::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             if (m_find) {
                 m_find->close();
-            }
-            if (m_portSheet) {
-                m_portSheet->close();
             }
         }
         return false;
@@ -181,19 +173,6 @@ void TablesExtras::findCrankAngle()
     m_find->show();
     m_find->raise();
     m_find->activateWindow();
-}
-
-void TablesExtras::portTiming()
-{
-    // Closed, not deleted, when the screen is left: the typed ports wait for
-    // the next display, timed afresh for its engine.
-    if (!m_portSheet) {
-        m_portSheet = new PortTimingSheet(m_messages, m_pdfChooser, &m_screen);
-    }
-    m_portSheet->setEngine(m_screen.view().engine);
-    m_portSheet->show();
-    m_portSheet->raise();
-    m_portSheet->activateWindow();
 }
 
 void TablesExtras::copyTables()

@@ -16,7 +16,6 @@ namespace crank {
 
 class Ang_Disp;
 class FindAngleDialog;
-class PortTimingSheet;
 class MessageBox;
 class SaveFileChooser;
 
@@ -46,9 +45,6 @@ public:
     static constexpr std::array<const char*, 4> kCaptions = {
         "Find Crank Angle...", "Copy Tables", "Save Tables as CSV...", "Save Page as PDF..."};
 
-    // After the four, with Ctrl+T: the port timing sheet.
-    static constexpr const char* kPortTimingCaption = "Port Timing...";
-
     // With the standard save dialogs.
     TablesExtras(Ang_Disp& screen, MessageBox& messages);
     TablesExtras(Ang_Disp& screen, MessageBox& messages, SaveFileChooser& csvChooser,
@@ -57,8 +53,6 @@ public:
 
     // Opens the find dialog for the geometry on show, or raises it when open.
     void findCrankAngle();
-    // Opens the port timing sheet for the engine on show, or raises it.
-    void portTiming();
     // The summary and the tables as tab-separated text on the clipboard.
     void copyTables();
     // The same records as a UTF-8 CSV file at a place the user chooses.
@@ -66,12 +60,13 @@ public:
     // The printed page as a PDF at a place the user chooses, printer or not.
     void savePageAsPdf();
 
+    // A tool's command after the four, in the menu and as a shortcut of the
+    // screen's window.
+    void addCommand(QAction* command);
     // The commands, in menu order.
     QList<QAction*> commands() const;
     // The open find dialog, or null.
     FindAngleDialog* findDialog() const;
-    // The open port timing sheet, or null.
-    PortTimingSheet* portTimingSheet() const;
     // The menu for a right-click on source (a cell or the screen), not yet
     // shown; it belongs to source.
     QMenu* makeContextMenu(QWidget* source);
@@ -91,9 +86,8 @@ private:
     SaveFileChooser& m_csvChooser;
     SaveFileChooser& m_pdfChooser;
     std::array<QAction*, 4> m_commands{};
+    QList<QAction*> m_toolCommands;
     QPointer<FindAngleDialog> m_find;
-    QAction* m_portTiming = nullptr;
-    QPointer<PortTimingSheet> m_portSheet;
 };
 
 } // namespace crank

@@ -46,8 +46,23 @@ struct Printed {
     }
 };
 
-// Logs every text with its position and font, moving y down by lineHeight(points) per line.
-// Font settings survive a job, as on a real printer.
+// A line, a filled mark or a text drawn on the canvas of a page.
+struct DrawnLine {
+    std::vector<TwipPoint> points;
+    Pen pen;
+};
+struct DrawnFill {
+    std::vector<TwipPoint> points;
+    Rgb colour;
+};
+struct DrawnText {
+    std::string text;
+    TwipPoint at;
+    Face face;
+};
+
+// Logs every text with its position and font, moving y down by lineHeight(points) per line,
+// and everything drawn on its canvas. Font settings survive a job, as on a real printer.
 class RecordingPagePrinter final : public PagePrinter {
 public:
     std::function<float(float)> lineHeight = [](float points) { return points * 22.0f; };
@@ -55,6 +70,9 @@ public:
     int endDocs = 0;
     std::vector<Printed> printed;
     PrintOutcome outcome; // what ending the document reports
+    std::vector<DrawnLine> lines;
+    std::vector<DrawnFill> fills;
+    std::vector<DrawnText> texts;
 
     void setFontName(const std::string& v) override { m_f.font = v; }
     void setFontSize(float v) override { m_f.size = v; }
@@ -80,6 +98,18 @@ public:
     {
         ++endDocs;
         return outcome;
+    }
+    void drawPolyline(const std::vector<TwipPoint>& points, const Pen& pen) override
+    {
+        lines.push_back({points, pen});
+    }
+    void fillPolygon(const std::vector<TwipPoint>& points, Rgb colour) override
+    {
+        fills.push_back({points, colour});
+    }
+    void drawText(TwipPoint at, const std::string& text, const Face& face) override
+    {
+        texts.push_back({text, at, face});
     }
 
 private:

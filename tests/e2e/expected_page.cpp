@@ -28,9 +28,7 @@ namespace {
 using namespace crank;
 
 // The page font (Liberation Mono standing in for Courier) advances a line by
-// its ascent plus descent, 1705 + 615 units of a 2048-unit em.
-constexpr double kLineSpacingPerEm = 2320.0 / 2048.0;
-constexpr double kTwipsPerPoint = 20.0;
+// its ascent plus descent (kFixedPitchLineSpacing of the size).
 // An A4 sheet, 297 mm high.
 constexpr int kA4HeightTwips = 16838;
 
@@ -71,7 +69,7 @@ int main(int argc, char** argv)
     }
     RecordingPagePrinter printer;
     printer.lineHeight = [](float points) {
-        return static_cast<float>(points * kTwipsPerPoint * kLineSpacingPerEm);
+        return points * kTwipsPerPoint * kFixedPitchLineSpacing;
     };
     printer.height = pageHeight;
     RecordingMessageBox messages;

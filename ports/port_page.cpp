@@ -1,0 +1,142 @@
+#include "ports/port_page.h"
+
+#include <algorithm>
+#include <array>
+
+#include "ports/timing_diagram.h"
+
+namespace crank {
+namespace {
+
+constexpr float kLeft = 1100.0f;  // twips from the left edge of the printable area
+constexpr float kRight = 10800.0f; // the right end of every text: A4 is 11906 twips wide
+constexpr float kTop = 900.0f;
+constexpr float kBottomReserve = 600.0f;
+constexpr float kDiagramWidth = 7000.0f; // at most
+constexpr float kDiagramMinimum = 2000.0f; // below this the diagram is left out
+constexpr float kTitlePoints = 12.0f;
+constexpr float kTextPoints = 10.0f;
+constexpr float kRowPoints = 8.0f;
+constexpr int kRegular = 400;
+constexpr int kBold = 700;
+constexpr int kColumns = 6;
+
+// Draws lines of text down the page from a current y.
+class PageText {
+public:
+    explicit PageText(PagePrinter& printer) : m_printer(printer) {}
+
+    float y() const { return m_y; }
+    void skip(float twips) { m_y += twips; }
+
+    void line(float x, const std::string& text, float points, int weight = kRegular)
+    {
+        m_printer.drawText({x, m_y}, text, {"Courier", points, weight});
+        m_y += height(points);
+    }
+    void wrapped(float x, const std::string& text, float points)
+    {
+        for (const std::string& part : WrapFixedPitch(text, kRight - x, points)) {
+            line(x, part, points);
+        }
+    }
+    static float height(float points) { return points * kTwipsPerPoint * kFixedPitchLineSpacing; }
+
+private:
+    PagePrinter& m_printer;
+    float m_y = kTop;
+};
+
+std::array<std::string, kColumns> cellsOf(const PortRowView& row)
+{
+    return {row.name,      row.kind == PortKind::CrownOpened ? "crown" : "skirt",
+            row.heightText, row.opensText,
+            row.closesText, row.durationText};
+}
+
+// The rows in columns, each two characters wider than its widest text, in a
+// size that keeps them inside the page.
+void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
+{
+    std::array<float, kColumns> widest{}; // at one point
+    const auto measure = [&widest](const auto& cells, int count) {
+        for (int c = 0; c < count; ++c) {
+            const std::string& cell = cells[static_cast<std::size_t>(c)];
+            widest[static_cast<std::size_t>(c)] =
+                std::max(widest[static_cast<std::size_t>(c)], FixedPitchWidth(cell + "  ", 1.0f));
+        }
+    };
+    measure(view.captions, kColumns);
+    for (const PortRowView& row : view.rows) {
+        if (row.used) {
+            measure(cellsOf(row), row.timed ? kColumns : 3);
+        }
+    }
+    float total = 0.0f;
+    for (const float w : widest) {
+        total += w;
+    }
+    const float points = std::min(kRowPoints, (kRight - kLeft) / total);
+    std::array<float, kColumns> x{};
+    x[0] = kLeft;
+    for (std::size_t c = 1; c < kColumns; ++c) {
+        x[c] = x[c - 1] + widest[c - 1] * points;
+    }
+
+    const float top = text.y();
+    for (std::size_t c = 0; c < kColumns; ++c) {
+        printer.drawText({x[c], top}, view.captions[c], {"Courier", points, kBold});
+    }
+    text.skip(PageText::height(points));
+    for (const PortRowView& row : view.rows) {
+        if (!row.used) {
+            continue;
+        }
+        const std::array<std::string, kColumns> cells = cellsOf(row);
+        const float rowTop = text.y();
+        for (std::size_t c = 0; c < 3; ++c) {
+            printer.drawText({x[c], rowTop}, cells[c], {"Courier", points, kRegular});
+        }
+        if (!row.timed) {
+            // The message in place of the angles, wrapped under them.
+            text.wrapped(x[3], row.message, points);
+            continue;
+        }
+        for (std::size_t c = 3; c < kColumns; ++c) {
+            printer.drawText({x[c], rowTop}, cells[c], {"Courier", points, kRegular});
+        }
+        text.skip(PageText::height(points));
+    }
+}
+
+} // namespace
+
+PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
+{
+    PageText text(printer);
+    text.line(kLeft, "Port Timing", kTitlePoints, kBold);
+    text.skip(120.0f);
+    for (const SummaryLine& line : view.summary) {
+        text.wrapped(kLeft, line.label + " " + line.value, kTextPoints);
+    }
+    text.wrapped(kLeft, view.deckLine, kTextPoints);
+    if (!view.pistonLine.empty()) {
+        text.wrapped(kLeft, view.pistonLine, kTextPoints);
+    }
+    text.skip(120.0f);
+    text.wrapped(kLeft, view.note, kTextPoints);
+    text.skip(120.0f);
+    text.wrapped(kLeft, kHeightsExplained, kRowPoints);
+    text.skip(240.0f);
+    printRows(view, printer, text);
+
+    const float top = text.y() + 360.0f;
+    const float room = static_cast<float>(printer.pageHeight()) - top - kBottomReserve;
+    const float width = std::min({kDiagramWidth, room / kDiagramAspect, kRight - kLeft});
+    if (width >= kDiagramMinimum) {
+        DrawTimingDiagram(printer, {kLeft, top, width, width * kDiagramAspect}, view.diagram);
+    }
+    return printer.endDoc();
+}
+
+} // namespace crank

@@ -1,0 +1,137 @@
+// The port timing page and its diagram, read back from what reached the recording printer.
+#include "ports/port_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+#include "model/engine_test_support.h"
+#include "tests/test_doubles.h"
+
+namespace crank {
+namespace {
+
+// A4 is 11906 x 16838 twips; nothing may come closer than 1000 twips to the sides.
+constexpr float kPageRight = 11906 - 1000;
+
+// Eight ports with 25-character names on an offset engine, five timed (the fifth by the skirt)
+// and three with a message, so that the longest texts of the page are all there.
+PortSheetView fullSheet()
+{
+    const Engine engine(54.5f, 110, -1);
+    PortSheetInput input;
+    input.deck = {"0.6"};
+    input.pistonLength = {"70"};
+    for (int i = 0; i < kMaxPorts; ++i) {
+        PortRowInput& row = input.rows[static_cast<std::size_t>(i)];
+        row.name = std::string(24, 'W') + std::to_string(i + 1);
+        row.height = {std::to_string(10 + 4 * i)};
+    }
+    input.rows[4].kind = PortKind::SkirtOpened;
+    input.rows[4].height = {"100"};
+    input.rows[5].height = {"80"};
+    input.rows[6].height = {"-"};
+    input.rows[7].height = {"-5"};
+    return BuildPortSheetView({{"WWWWWWWWWWWWWWWWWWWWWWWWW", "54.5", "110", "-1"}, engine.geometry,
+                               engine.model},
+                              input, {});
+}
+
+// Degrees clockwise from the top at which point lies seen from centre.
+double clockAngle(TwipPoint centre, TwipPoint point)
+{
+    const double degrees = std::atan2(double{point.x - centre.x}, double{centre.y - point.y}) *
+                           180.0 / std::numbers::pi;
+    return degrees < 0 ? degrees + 360 : degrees;
+}
+
+TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
+{
+    const PortSheetView view = fullSheet();
+    RecordingPagePrinter printer;
+    EXPECT_TRUE(PrintPortSheetPage(view, printer).ok);
+    EXPECT_EQ(printer.endDocs, 1);
+    for (const DrawnText& t : printer.texts) {
+        SCOPED_TRACE(t.text);
+        EXPECT_GE(t.at.x, 1000);
+        EXPECT_LE(t.at.x + FixedPitchWidth(t.text, t.face.size), kPageRight);
+        EXPECT_LE(t.at.y + t.face.size * 20 * 1.2f, 16838 - 600);
+        EXPECT_EQ(t.face.family, "Courier");
+    }
+    // The note's lines follow each other and make up the note.
+    auto line = std::ranges::find_if(printer.texts, [&](const DrawnText& t) {
+        return t.text.size() > 10 && view.note.starts_with(t.text);
+    });
+    std::string note;
+    for (; line != printer.texts.end() && view.note.starts_with(note + line->text); ++line) {
+        note += line->text + " ";
+    }
+    EXPECT_EQ(note, view.note + " ");
+    EXPECT_EQ(printer.texts.front().text, "Port Timing");
+    EXPECT_EQ(printer.texts[1].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
+}
+
+// A timed row's cells stand on one line, left to right, clear of each other; a row without
+// timing gives its message there instead.
+TEST(PortPageTest, RowsStandInColumns)
+{
+    const PortSheetView view = fullSheet();
+    RecordingPagePrinter printer;
+    PrintPortSheetPage(view, printer);
+    for (const PortRowView& row : view.rows) {
+        SCOPED_TRACE(row.name);
+        const auto name = std::ranges::find(printer.texts, row.name, &DrawnText::text);
+        ASSERT_NE(name, printer.texts.end());
+        const std::string kind = row.kind == PortKind::CrownOpened ? "crown" : "skirt";
+        std::vector<std::string> rest = {kind, row.heightText, row.opensText, row.closesText,
+                                         row.durationText};
+        if (!row.timed) {
+            rest = {kind, row.heightText, row.message.substr(0, row.message.find(' '))};
+        }
+        auto cell = name;
+        for (const std::string& text : rest) {
+            const auto next = std::next(cell);
+            ASSERT_NE(next, printer.texts.end());
+            EXPECT_EQ(next->at.y, name->at.y);
+            EXPECT_GT(next->at.x, cell->at.x + FixedPitchWidth(cell->text, cell->face.size));
+            EXPECT_TRUE(next->text.starts_with(text)) << next->text;
+            cell = next;
+        }
+    }
+}
+
+// Each timed port's arc lies on a circle round the crank centre, from its opening angle through
+// its duration; the legend fits inside the diagram.
+TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
+{
+    const PortSheetView view = fullSheet();
+    RecordingPagePrinter printer;
+    PrintPortSheetPage(view, printer);
+    // The TDC line runs straight up from the crank centre.
+    const auto tdc = std::ranges::find_if(printer.lines, [](const DrawnLine& line) {
+        return line.points.size() == 2 && line.points[0].x == line.points[1].x &&
+               line.points[1].y < line.points[0].y;
+    });
+    ASSERT_NE(tdc, printer.lines.end());
+    const TwipPoint centre = tdc->points[0];
+    std::size_t arc = 0;
+    for (const DrawnLine& line : printer.lines) {
+        if (line.points.size() < 3 || line.pen.colour == Rgb{} || arc >= view.diagram.arcs.size()) {
+            continue; // the black circle and rotation arrow
+        }
+        const DiagramArc& port = view.diagram.arcs[arc++];
+        SCOPED_TRACE(port.legend);
+        const auto radius = [&](TwipPoint p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
+        for (const TwipPoint& p : line.points) {
+            EXPECT_NEAR(radius(p), radius(line.points.front()), 1);
+        }
+        EXPECT_NEAR(clockAngle(centre, line.points.front()), port.from, 0.05);
+        EXPECT_NEAR(std::fmod(clockAngle(centre, line.points.back()) + 360 - port.from, 360),
+                    port.sweep, 0.05);
+    }
+    EXPECT_EQ(arc, 5u);
+}
+
+} // namespace
+} // namespace crank

@@ -1,0 +1,352 @@
+#include "ports/port_sheet.h"
+
+#include <algorithm>
+
+#include "tables/file_name.h"
+#include "tables/table_builder.h"
+
+namespace crank {
+
+const char* const kHeightsExplained =
+    "Heights are measured down from the cylinder top: to the upper edge of a port the crown "
+    "opens (exhaust, transfers, boost), to the lower edge of a port the skirt opens "
+    "(piston-port inlet).";
+const char* const kStrokeExplained =
+    "The stroke is the piston's travel from TDC to BDC. With a pin offset the crank radius is "
+    "solved so that this travel is the stroke typed, and BDC no longer lies at 180 degrees.";
+
+namespace {
+
+const char* unitName(LengthUnit unit)
+{
+    return unit == LengthUnit::Inch ? "in" : "mm";
+}
+
+// Lengths to 0.01 mm or 0.001 inch; angles to 0.1 degree.
+int lengthDecimals(LengthUnit unit)
+{
+    return unit == LengthUnit::Inch ? 3 : 2;
+}
+
+double toMillimetres(double value, LengthUnit unit)
+{
+    return unit == LengthUnit::Inch ? value * kMillimetresPerInch : value;
+}
+
+double fromMillimetres(double mm, LengthUnit unit)
+{
+    return unit == LengthUnit::Inch ? mm / kMillimetresPerInch : mm;
+}
+
+// Every number of the sheet in one unit and one style.
+class Texts {
+public:
+    Texts(LengthUnit unit, const NumberStyle& style) : m_unit(unit), m_style(style) {}
+
+    std::string length(double mm) const
+    {
+        return FormatDecimal(fromMillimetres(mm, m_unit), lengthDecimals(m_unit), m_style);
+    }
+    std::string lengthWithUnit(double mm) const
+    {
+        return length(mm) + " " + unitName(m_unit);
+    }
+    std::string angle(double degrees) const { return FormatDecimal(degrees, 1, m_style); }
+    std::string hundredths(double value) const { return FormatDecimal(value, 2, m_style); }
+
+private:
+    LengthUnit m_unit;
+    const NumberStyle& m_style;
+};
+
+LengthView readLength(const TypedLength& typed, LengthUnit unit, const NumberStyle& style)
+{
+    LengthView view;
+    view.shown = typed.text;
+    view.typed = !typed.text.empty();
+    const std::optional<double> value = ReadTyped(typed.text, style);
+    if (!value) {
+        if (view.typed) {
+            view.message = "Not a number.";
+        }
+        return view;
+    }
+    view.number = true;
+    view.millimetres = toMillimetres(*value, typed.unit);
+    if (typed.unit != unit) {
+        view.shown = Texts(unit, style).length(view.millimetres);
+    }
+    return view;
+}
+
+std::string portName(const std::string& typed, int index)
+{
+    // A pasted tab or line break would split the copied row.
+    std::string name = typed;
+    std::ranges::replace_if(
+        name, [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; }, ' ');
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return "Port " + std::to_string(index + 1);
+    }
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+std::string asymmetryNote(const EngineGeometry& geometry, const Texts& texts)
+{
+    if (!geometry.OffsetNonZero) {
+        return "No pin offset: every port opens and closes at the same angle either side of TDC.";
+    }
+    const bool withRotation = geometry.PinOffset > 0.0f;
+    return "Pin offset " + std::string(withRotation ? "+" : "") +
+           texts.hundredths(double{geometry.PinOffset}) + " mm: the piston passes each edge " +
+           (withRotation ? "later" : "earlier") +
+           " ATDC than BTDC, so opening and closing differ (BDC at " +
+           texts.hundredths(double{geometry.BdcAngle}) + " degrees ATDC).";
+}
+
+// Why a port of this kind cannot be placed with the deck and piston length
+// as typed; empty when it can.
+std::string setUpProblem(PortKind kind, const LengthView& deck, const LengthView& piston)
+{
+    if (deck.typed && !deck.number) {
+        return "The deck is not a number.";
+    }
+    if (kind == PortKind::CrownOpened) {
+        return {};
+    }
+    if (!piston.typed) {
+        return "Type the piston length (crown to skirt edge) for a skirt-opened port.";
+    }
+    if (!piston.number) {
+        return "The piston length is not a number.";
+    }
+    if (!(piston.millimetres > 0.0)) {
+        return "The piston length must be more than 0.";
+    }
+    return {};
+}
+
+std::string timingProblem(TimingStatus status, PortKind kind, float drop, float stroke,
+                          const Texts& texts)
+{
+    const bool crown = kind == PortKind::CrownOpened;
+    switch (status) {
+    case TimingStatus::Timed:
+        return {};
+    case TimingStatus::NoGeometry:
+        return "Display the tables first.";
+    case TimingStatus::AboveTdc:
+        return crown ? "Above the crown at TDC: the drop is " + texts.lengthWithUnit(drop) + "."
+                     : "The skirt never clears this port: at TDC its edge is " +
+                           texts.lengthWithUnit(-double{drop}) +
+                           " below the port's lower edge.";
+    case TimingStatus::BeyondStroke:
+        return crown ? "Beyond the stroke: the drop is " + texts.lengthWithUnit(drop) +
+                           ", the stroke " + texts.lengthWithUnit(stroke) + "."
+                     : "The skirt never closes this port: at BDC its edge is still " +
+                           texts.lengthWithUnit(double{drop} - double{stroke}) +
+                           " above the port's lower edge.";
+    }
+    return {};
+}
+
+PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, int index,
+                    const PortSheetView& sheet, const Texts& texts)
+{
+    const PortRowInput& typed = input.rows[static_cast<std::size_t>(index)];
+    PortRowView row;
+    row.name = portName(typed.name, index);
+    row.kind = typed.kind;
+    row.height = readLength(typed.height, input.unit, sheet.style);
+    row.used = row.height.typed;
+    if (!row.used) {
+        return row;
+    }
+    row.heightText = row.height.number ? texts.length(row.height.millimetres) : typed.height.text;
+    if (!row.height.number) {
+        row.message = "The height is not a number.";
+        return row;
+    }
+    if (row.height.millimetres < 0.0) {
+        row.message = "A height is measured down from the cylinder top, so it cannot be negative.";
+        return row;
+    }
+    row.message = setUpProblem(row.kind, sheet.deck, sheet.pistonLength);
+    if (!row.message.empty()) {
+        return row;
+    }
+    const float drop = EdgeDrop(row.kind, static_cast<float>(row.height.millimetres),
+                                static_cast<float>(sheet.deck.millimetres),
+                                static_cast<float>(sheet.pistonLength.millimetres));
+    const PortTiming timing = TimePort(engine, row.kind, drop);
+    row.message = timingProblem(timing.status, row.kind, drop, engine.geometry.Stroke, texts);
+    if (!row.message.empty()) {
+        return row;
+    }
+    const bool crown = row.kind == PortKind::CrownOpened;
+    row.timed = true;
+    row.opens = timing.opens;
+    row.closes = timing.closes;
+    row.duration = timing.duration;
+    row.opensText = texts.angle(double{timing.opens}) + (crown ? " ATDC" : " BTDC");
+    row.closesText = texts.angle(double{timing.closes}) + (crown ? " BTDC" : " ATDC");
+    row.durationText = texts.angle(double{timing.duration});
+    return row;
+}
+
+std::string targetResult(const EngineSnapshot& engine, const PortSheetInput& input,
+                         const PortSheetView& sheet, const Texts& texts)
+{
+    if (input.targetDegrees.empty()) {
+        return {};
+    }
+    const std::optional<double> degrees = ReadTyped(input.targetDegrees, sheet.style);
+    if (!degrees) {
+        return "The target is not a number.";
+    }
+    const int index = std::clamp(input.targetRow, 0, kMaxPorts - 1);
+    const PortRowView& row = sheet.rows[static_cast<std::size_t>(index)];
+    const std::string problem = setUpProblem(row.kind, sheet.deck, sheet.pistonLength);
+    if (!problem.empty()) {
+        return problem;
+    }
+    const auto deck = static_cast<float>(sheet.deck.millimetres);
+    const auto piston = static_cast<float>(sheet.pistonLength.millimetres);
+    // The drop of an edge at the cylinder top; no edge lies above it. A
+    // height is its edge's drop less that.
+    const float atTop = EdgeDrop(row.kind, 0.0f, deck, piston);
+    const PortDrop found =
+        FindPortDrop(engine, row.kind, input.target, static_cast<float>(*degrees), atTop);
+    const bool crown = row.kind == PortKind::CrownOpened;
+    switch (found.status) {
+    case SearchStatus::Found:
+        return row.name + " needs a height of " +
+               texts.lengthWithUnit(double{found.drop} - double{atTop}) + ".";
+    case SearchStatus::NoGeometry:
+        return "Display the tables first.";
+    case SearchStatus::NoRoom:
+        return "No height gives that: no edge below the cylinder top lies within the stroke.";
+    case SearchStatus::OutOfReach:
+        break;
+    }
+    const std::string kindText = crown ? "crown-opened" : "skirt-opened";
+    if (input.target == TimingTarget::Opening) {
+        return "No height gives that: a " + kindText + " port opens from " +
+               texts.angle(double{found.least}) + " to " + texts.angle(double{found.most}) +
+               " degrees " + (crown ? "ATDC" : "BTDC") + ".";
+    }
+    return "No height gives that: a " + kindText + " port is open from " +
+           texts.angle(double{found.least}) + " to " + texts.angle(double{found.most}) +
+           " degrees.";
+}
+
+DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet,
+                        const Texts& texts)
+{
+    DiagramView diagram;
+    diagram.bdcAngle = engine.geometry.BdcAngle;
+    diagram.bdcLabel = "BDC " + texts.hundredths(double{engine.geometry.BdcAngle});
+    for (int i = 0; i < kMaxPorts; ++i) {
+        const PortRowView& row = sheet.rows[static_cast<std::size_t>(i)];
+        if (!row.timed) {
+            continue;
+        }
+        const bool crown = row.kind == PortKind::CrownOpened;
+        DiagramArc arc;
+        arc.number = i + 1;
+        arc.from = crown ? row.opens : static_cast<float>(360.0 - double{row.opens});
+        arc.sweep = row.duration;
+        arc.legend = std::to_string(i + 1) + " " + row.name + ": " + row.opensText + " to " +
+                     row.closesText + ", " + row.durationText + " deg";
+        diagram.arcs.push_back(arc);
+    }
+    return diagram;
+}
+
+} // namespace
+
+PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
+                                 const NumberStyle& style)
+{
+    PortSheetView sheet;
+    sheet.style = style;
+    sheet.unit = input.unit;
+    const Texts texts(input.unit, sheet.style);
+    sheet.engineName = engine.typed.name;
+    const std::vector<SummaryLine> summary = EngineSummaryLines(engine);
+    for (std::size_t i = 0; i < summary.size(); ++i) {
+        // The name stays as typed; the numbers take the sheet's style.
+        const std::string value = i == 0 ? summary[i].value : InStyle(summary[i].value, style);
+        sheet.summary.push_back({summary[i].label, value});
+    }
+    sheet.note = asymmetryNote(engine.geometry, texts);
+    sheet.deck = readLength(input.deck, input.unit, style);
+    sheet.pistonLength = readLength(input.pistonLength, input.unit, style);
+    if (sheet.pistonLength.number && !(sheet.pistonLength.millimetres > 0.0)) {
+        sheet.pistonLength.message = "Must be more than 0.";
+    }
+    sheet.deckLine = "Deck (crown below the cylinder top at TDC): " +
+                     (sheet.deck.typed && !sheet.deck.number
+                          ? sheet.deck.shown
+                          : texts.lengthWithUnit(sheet.deck.millimetres));
+    if (sheet.pistonLength.number) {
+        sheet.pistonLine = "Piston length (crown to skirt edge): " +
+                           texts.lengthWithUnit(sheet.pistonLength.millimetres);
+    }
+    sheet.captions = {"Port",        "Opened by",    std::string("Height (") + unitName(input.unit) + ")",
+                      "Opens (deg)", "Closes (deg)", "Duration (deg)"};
+    for (int i = 0; i < kMaxPorts; ++i) {
+        sheet.rows[static_cast<std::size_t>(i)] = rowView(engine, input, i, sheet, texts);
+    }
+    sheet.targetResult = targetResult(engine, input, sheet, texts);
+    sheet.diagram = diagramView(engine, sheet, texts);
+    return sheet;
+}
+
+std::vector<Record> PortSheetRecords(const PortSheetView& view)
+{
+    const Texts texts(view.unit, view.style);
+    const std::string unit = unitName(view.unit);
+    std::vector<Record> records;
+    for (const SummaryLine& line : view.summary) {
+        records.push_back({line.label, line.value});
+    }
+    records.push_back({"Deck (" + unit + "):", view.deck.typed && !view.deck.number
+                                                   ? view.deck.shown
+                                                   : texts.length(view.deck.millimetres)});
+    if (view.pistonLength.number) {
+        records.push_back(
+            {"Piston length (" + unit + "):", texts.length(view.pistonLength.millimetres)});
+    }
+    records.push_back({"Heights in:", unit});
+    records.push_back({});
+    records.push_back({"Port", "Opened by", "Height (" + unit + ")", "Opens ATDC", "Closes BTDC",
+                       "Opens BTDC", "Closes ATDC", "Duration (deg)", "Note"});
+    for (const PortRowView& row : view.rows) {
+        if (!row.used) {
+            continue;
+        }
+        const bool crown = row.kind == PortKind::CrownOpened;
+        Record record = {row.name, crown ? "crown" : "skirt", row.heightText};
+        std::array<std::string, 4> angles;
+        if (row.timed) {
+            const std::string opens = texts.angle(double{row.opens});
+            const std::string closes = texts.angle(double{row.closes});
+            angles = crown ? std::array<std::string, 4>{opens, closes, "", ""}
+                           : std::array<std::string, 4>{"", "", opens, closes};
+        }
+        record.insert(record.end(), angles.begin(), angles.end());
+        record.push_back(row.timed ? row.durationText : "");
+        record.push_back(row.message);
+        records.push_back(record);
+    }
+    return records;
+}
+
+std::string PortSheetFileName(const PortSheetView& view)
+{
+    return EngineFileName(view.engineName, "port timing", "port-timing", "pdf");
+}
+
+} // namespace crank

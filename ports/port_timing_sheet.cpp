@@ -1,0 +1,348 @@
+#include "ports/port_timing_sheet.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "platform/number_box.h"
+#include "platform/page_output.h"
+#include "platform/save_location.h"
+#include "ports/port_page.h"
+#include "ports/timing_diagram_widget.h"
+
+namespace crank {
+namespace {
+
+// Long enough for 1000 mm in inches to 0.001 ("39.370") and a minus.
+constexpr int kLengthMaxChars = 8;
+constexpr int kTargetMaxChars = 6;
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(wraps);
+    return label;
+}
+
+} // namespace
+
+PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser,
+                                 PrinterSource& printers, QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
+      m_style(LocaleNumberStyle())
+{
+    setWindowTitle(QString::fromLatin1(kTitle));
+
+    // Made top to bottom, so that the focus moves in reading order.
+    m_summary = resultLabel(this, QStringLiteral("summaryLab"));
+    m_summary->setToolTip(QString::fromLatin1(kStrokeExplained));
+    m_note = resultLabel(this, QStringLiteral("noteLab"), true);
+    auto* heights = new QLabel(QString::fromLatin1(kHeightsExplained), this);
+    heights->setObjectName(QStringLiteral("heightsLab"));
+    heights->setWordWrap(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_summary);
+    left->addWidget(m_note);
+    left->addLayout(buildSetUp());
+    left->addWidget(heights);
+    left->addLayout(buildRows());
+    left->addLayout(buildTarget());
+    left->addStretch();
+    left->addLayout(buildButtons());
+    m_diagram = new PortTimingDiagram(this);
+    auto* whole = new QHBoxLayout(this);
+    whole->addLayout(left, 1);
+    whole->addWidget(m_diagram);
+
+    for (int i = 1; i < m_tabOrder.size(); ++i) {
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+    connect(m_unit, &QComboBox::currentIndexChanged, this, &PortTimingSheet::unitChanged);
+    recalculate();
+    m_rows[0].name->setFocus();
+}
+
+PortTimingSheet::~PortTimingSheet() = default;
+
+void PortTimingSheet::makeLengthBox(LengthBox& length, const QString& name, bool allowMinus)
+{
+    length.box = new QLineEdit(this);
+    length.box->setObjectName(name);
+    length.box->setMaxLength(kLengthMaxChars);
+    MakeNumberBox(*length.box, m_style, allowMinus);
+    // Only what the user types is kept as typed; the texts a change of unit
+    // shows are not.
+    connect(length.box, &QLineEdit::textEdited, this, [this, &length](const QString& typed) {
+        length.typed = {typed.toStdString(), unit()};
+        recalculate();
+    });
+    m_tabOrder.append(length.box);
+}
+
+QLayout* PortTimingSheet::buildSetUp()
+{
+    m_unit = new QComboBox(this);
+    m_unit->setObjectName(QStringLiteral("unitBox"));
+    m_unit->addItems({QStringLiteral("mm"), QStringLiteral("inches")});
+    m_tabOrder.append(m_unit);
+    makeLengthBox(m_deck, QStringLiteral("deckTxt"), true);
+    makeLengthBox(m_piston, QStringLiteral("pistonTxt"), false);
+    m_deckMessage = resultLabel(this, QStringLiteral("deckMessageLab"));
+    m_pistonMessage = resultLabel(this, QStringLiteral("pistonMessageLab"));
+
+    auto* form = new QFormLayout;
+    const auto row = [&](const QString& caption, QWidget* field, QLabel* message) {
+        auto* line = new QHBoxLayout;
+        line->addWidget(field);
+        if (message != nullptr) {
+            line->addWidget(message, 1);
+        }
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        form->addRow(label, line);
+    };
+    row(tr("&Heights in:"), m_unit, nullptr);
+    row(tr("&Deck, crown below the cylinder top at TDC:"), m_deck.box, m_deckMessage);
+    row(tr("Piston &length, crown to skirt edge:"), m_piston.box, m_pistonMessage);
+    return form;
+}
+
+QLayout* PortTimingSheet::buildRows()
+{
+    auto* grid = new QGridLayout;
+    for (int c = 0; c < 6; ++c) {
+        m_captions[static_cast<std::size_t>(c)] =
+            resultLabel(this, QStringLiteral("headerLab_%1").arg(c));
+        grid->addWidget(m_captions[static_cast<std::size_t>(c)], 0, c);
+    }
+    for (int i = 0; i < kMaxPorts; ++i) {
+        PortRow& row = m_rows[static_cast<std::size_t>(i)];
+        const int n = i + 1;
+        row.name = new QLineEdit(this);
+        row.name->setObjectName(QStringLiteral("portNameTxt_%1").arg(n));
+        row.name->setMaxLength(kNameMaxChars);
+        row.name->setPlaceholderText(QStringLiteral("Port %1").arg(n));
+        row.name->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Transfer AB ")));
+        m_tabOrder.append(row.name);
+        row.kind = new QComboBox(this);
+        row.kind->setObjectName(QStringLiteral("portKindBox_%1").arg(n));
+        row.kind->addItems({QStringLiteral("crown"), QStringLiteral("skirt")});
+        m_tabOrder.append(row.kind);
+        makeLengthBox(row.height, QStringLiteral("portHeightTxt_%1").arg(n), true);
+        row.opens = resultLabel(this, QStringLiteral("opensLab_%1").arg(n));
+        row.closes = resultLabel(this, QStringLiteral("closesLab_%1").arg(n));
+        row.duration = resultLabel(this, QStringLiteral("durationLab_%1").arg(n));
+        row.message = resultLabel(this, QStringLiteral("portMessageLab_%1").arg(n), true);
+        int column = 0;
+        for (QWidget* w : std::initializer_list<QWidget*>{row.name, row.kind, row.height.box,
+                                                          row.opens, row.closes, row.duration}) {
+            grid->addWidget(w, n, column++);
+        }
+        grid->addWidget(row.message, n, 3, 1, 3); // over the angles, shown in their place
+        connect(row.name, &QLineEdit::textChanged, this, &PortTimingSheet::recalculate);
+        connect(row.kind, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
+    }
+    return grid;
+}
+
+QLayout* PortTimingSheet::buildTarget()
+{
+    m_targetRow = new QComboBox(this);
+    m_targetRow->setObjectName(QStringLiteral("targetRowBox"));
+    for (int i = 0; i < kMaxPorts; ++i) {
+        m_targetRow->addItem(QStringLiteral("Row %1").arg(i + 1));
+    }
+    m_targetKind = new QComboBox(this);
+    m_targetKind->setObjectName(QStringLiteral("targetKindBox"));
+    m_targetKind->addItems({tr("opening angle (deg)"), tr("duration (deg)")});
+    m_target = new QLineEdit(this);
+    m_target->setObjectName(QStringLiteral("targetTxt"));
+    m_target->setMaxLength(kTargetMaxChars);
+    MakeNumberBox(*m_target, m_style, true);
+    m_targetResult = resultLabel(this, QStringLiteral("targetLab"), true);
+    m_tabOrder.append({m_targetRow, m_targetKind, m_target});
+    connect(m_targetRow, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
+    connect(m_targetKind, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
+    connect(m_target, &QLineEdit::textChanged, this, &PortTimingSheet::recalculate);
+
+    auto* caption = new QLabel(tr("&Target for"), this);
+    caption->setBuddy(m_targetRow);
+    auto* line = new QHBoxLayout;
+    line->addWidget(caption);
+    line->addWidget(m_targetRow);
+    line->addWidget(m_targetKind);
+    line->addWidget(m_target);
+    auto* target = new QVBoxLayout;
+    target->addLayout(line);
+    target->addWidget(m_targetResult);
+    return target;
+}
+
+QLayout* PortTimingSheet::buildButtons()
+{
+    auto* buttons = new QHBoxLayout;
+    const auto add = [&](const QString& caption, const QString& name) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        m_tabOrder.append(button);
+        return button;
+    };
+    connect(add(tr("&Copy"), QStringLiteral("copyCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::copyRows);
+    connect(add(tr("&Save as PDF..."), QStringLiteral("savePdfCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::saveAsPdf);
+    connect(add(tr("&Print..."), QStringLiteral("printCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::print);
+    connect(add(tr("Cl&ose"), QStringLiteral("closeCom")), &QPushButton::clicked, this,
+            &QDialog::reject);
+    return buttons;
+}
+
+void PortTimingSheet::setEngine(const EngineSnapshot& engine)
+{
+    m_engine = engine;
+    recalculate();
+}
+
+LengthUnit PortTimingSheet::unit() const
+{
+    return m_unit->currentIndex() == 1 ? LengthUnit::Inch : LengthUnit::Millimetre;
+}
+
+PortSheetInput PortTimingSheet::input() const
+{
+    PortSheetInput in;
+    in.unit = unit();
+    in.deck = m_deck.typed;
+    in.pistonLength = m_piston.typed;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const PortRow& row = m_rows[i];
+        in.rows[i].name = row.name->text().toStdString();
+        in.rows[i].kind =
+            row.kind->currentIndex() == 1 ? PortKind::SkirtOpened : PortKind::CrownOpened;
+        in.rows[i].height = row.height.typed;
+    }
+    in.targetRow = m_targetRow->currentIndex();
+    in.target = m_targetKind->currentIndex() == 1 ? TimingTarget::Duration : TimingTarget::Opening;
+    in.targetDegrees = m_target->text().toStdString();
+    return in;
+}
+
+void PortTimingSheet::recalculate()
+{
+    if (m_diagram == nullptr) {
+        return; // still being built
+    }
+    m_view = BuildPortSheetView(m_engine, input(), m_style);
+    render();
+}
+
+void PortTimingSheet::unitChanged()
+{
+    recalculate();
+    // The boxes show their lengths in the new unit; the texts as typed stay
+    // behind them.
+    const auto show = [](const LengthBox& length, const LengthView& view) {
+        length.box->setText(text(view.shown));
+    };
+    show(m_deck, m_view.deck);
+    show(m_piston, m_view.pistonLength);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        show(m_rows[i].height, m_view.rows[i].height);
+    }
+}
+
+void PortTimingSheet::render()
+{
+    QStringList summary;
+    for (const SummaryLine& line : m_view.summary) {
+        summary.append(text(line.label + " " + line.value));
+    }
+    m_summary->setText(summary.join('\n'));
+    m_note->setText(text(m_view.note));
+    m_deckMessage->setText(text(m_view.deck.message));
+    m_pistonMessage->setText(text(m_view.pistonLength.message));
+    for (std::size_t c = 0; c < m_captions.size(); ++c) {
+        m_captions[c]->setText(text(m_view.captions[c]));
+    }
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const PortRow& row = m_rows[i];
+        const PortRowView& shown = m_view.rows[i];
+        row.opens->setText(text(shown.opensText));
+        row.closes->setText(text(shown.closesText));
+        row.duration->setText(text(shown.durationText));
+        row.message->setText(text(shown.message));
+        row.message->setVisible(!shown.message.empty());
+    }
+    m_targetResult->setText(text(m_view.targetResult));
+    m_diagram->setDiagram(m_view.diagram);
+    fitWrappedTexts();
+}
+
+void PortTimingSheet::fitWrappedTexts()
+{
+    // A window's layout does not give a wrapped text the height its width
+    // needs by itself; each asks for it, and the window grows to hold them.
+    layout()->activate();
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            label->setMinimumHeight(label->text().isEmpty() ? 0
+                                                            : label->heightForWidth(label->width()));
+        }
+    }
+}
+
+void PortTimingSheet::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    fitWrappedTexts();
+}
+
+void PortTimingSheet::copyRows()
+{
+    QGuiApplication::clipboard()->setText(text(RecordsAsTsv(PortSheetRecords(m_view))));
+}
+
+namespace {
+
+PageDrawing sheetPage(const PortSheetView& view)
+{
+    return [&view](PagePrinter& printer) { return PrintPortSheetPage(view, printer); };
+}
+
+PageJob sheetJob(const PortSheetView& view)
+{
+    return {QStringLiteral("Port timing"),
+            SuggestedSavePath(QString::fromStdString(PortSheetFileName(view))), "Page Not Saved"};
+}
+
+} // namespace
+
+void PortTimingSheet::saveAsPdf()
+{
+    SavePageAsPdfFile(sheetPage(m_view), sheetJob(m_view), m_pdfChooser, m_messages);
+}
+
+void PortTimingSheet::print()
+{
+    PrintPage(sheetPage(m_view), sheetJob(m_view), m_printers, m_pdfChooser, m_messages);
+}
+
+} // namespace crank

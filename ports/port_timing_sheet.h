@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "model/engine_snapshot.h"
+#include "ports/port_sheet.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace crank {
+
+class MessageBox;
+class PortTimingDiagram;
+class PrinterSource;
+class SaveFileChooser;
+
+// The port timing sheet for the engine of the display on show: up to eight
+// ports, each with a name, the edge that opens it (crown or skirt) and its
+// height below the cylinder top; the deck and the piston length once. It
+// renders the sheet's view (BuildPortSheetView), worked out afresh on every
+// change, so that nothing shown goes stale; copy, the PDF and the printed page
+// read that same view. Its number boxes take the locale's decimal separator,
+// and heights are in mm or inches: switching converts what is shown, and
+// switching back gives the texts as typed. Opens non-modal.
+class PortTimingSheet : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr const char* kTitle = "Port Timing";
+    static constexpr int kNameMaxChars = 25; // as the engine name
+
+    // The messages, the save dialog and the printers are the caller's.
+    PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser, PrinterSource& printers,
+                    QWidget* parent = nullptr);
+    ~PortTimingSheet() override;
+
+    // The engine to time; every row is timed afresh for it.
+    void setEngine(const EngineSnapshot& engine);
+    // What the sheet shows now.
+    const PortSheetView& view() const { return m_view; }
+
+    // "Copy", "Save as PDF..." and "Print...".
+    void copyRows();
+    void saveAsPdf();
+    void print();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // A length box with its text as typed and the unit then in force.
+    struct LengthBox {
+        QLineEdit* box = nullptr;
+        TypedLength typed;
+    };
+    struct PortRow {
+        QLineEdit* name = nullptr;
+        QComboBox* kind = nullptr;
+        LengthBox height;
+        QLabel* opens = nullptr;
+        QLabel* closes = nullptr;
+        QLabel* duration = nullptr;
+        QLabel* message = nullptr;
+    };
+
+    QLayout* buildSetUp();
+    QLayout* buildRows();
+    QLayout* buildTarget();
+    QLayout* buildButtons();
+    void makeLengthBox(LengthBox& length, const QString& name, bool allowMinus);
+    LengthUnit unit() const;
+    PortSheetInput input() const;
+    void recalculate();
+    void unitChanged();
+    void render();
+    void fitWrappedTexts();
+
+    MessageBox& m_messages;
+    SaveFileChooser& m_pdfChooser;
+    PrinterSource& m_printers;
+    NumberStyle m_style;
+    EngineSnapshot m_engine;
+    PortSheetView m_view;
+    QList<QWidget*> m_tabOrder; // every control that takes the focus, top to bottom
+
+    QLabel* m_summary = nullptr;
+    QLabel* m_note = nullptr;
+    QComboBox* m_unit = nullptr;
+    LengthBox m_deck;
+    QLabel* m_deckMessage = nullptr;
+    LengthBox m_piston;
+    QLabel* m_pistonMessage = nullptr;
+    std::array<QLabel*, 6> m_captions{};
+    std::array<PortRow, kMaxPorts> m_rows{};
+    QComboBox* m_targetRow = nullptr;
+    QComboBox* m_targetKind = nullptr;
+    QLineEdit* m_target = nullptr;
+    QLabel* m_targetResult = nullptr;
+    PortTimingDiagram* m_diagram = nullptr;
+};
+
+} // namespace crank

@@ -1,0 +1,212 @@
+#include "ports/port_timing.h"
+
+#include <gtest/gtest.h>
+
+#include "model/engine_test_support.h"
+#include "ports/port_sheet.h"
+
+namespace crank {
+namespace {
+
+constexpr auto kCrown = PortKind::CrownOpened;
+constexpr auto kSkirt = PortKind::SkirtOpened;
+
+EngineSnapshot snapshot(const Engine& engine, EntryTexts typed)
+{
+    return {std::move(typed), engine.geometry, engine.model};
+}
+
+// 46 mm stroke, 100 mm rod: the drop at 90 degrees is L + r - sqrt(L^2 - r^2) = 123 -
+// sqrt(9471) = 25.681 mm.
+const Engine kKart(46, 100, 0);
+const EngineSnapshot kKartShown = snapshot(kKart, {"Kart", "46", "100", "0"});
+
+TEST(PortTimingTest, NoOffsetOpensAndClosesSymmetricallyAboutTdc)
+{
+    const PortTiming quarter = TimePort(kKartShown, kCrown, 25.681f);
+    ASSERT_EQ(quarter.status, TimingStatus::Timed);
+    EXPECT_NEAR(quarter.opens, 90, 0.01);
+    EXPECT_NEAR(quarter.closes, 90, 0.01);
+    EXPECT_NEAR(quarter.duration, 180, 0.02);
+    for (const float drop : {1.0f, 45.9f}) {
+        SCOPED_TRACE(drop);
+        const PortTiming t = TimePort(kKartShown, kCrown, drop);
+        EXPECT_NEAR(t.opens, t.closes, 0.001);
+        EXPECT_NEAR(t.duration, 2 * (180 - t.opens), 0.001);
+    }
+}
+
+// The mechanism worked out independently has dropped by the edge's drop at the angles found.
+TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
+{
+    for (const float offset : {9.0f, -2.0f}) {
+        const Engine engine(46, 100, offset);
+        const ReferenceEngine drawn(46, 100, offset);
+        for (const float drop : {3.0f, 40.0f}) {
+            SCOPED_TRACE(testing::Message() << "offset " << offset << ", drop " << drop);
+            const PortTiming t = TimePort(snapshot(engine, {}), kCrown, drop);
+            EXPECT_NEAR(drawn.displacement(t.opens), drop, 0.002);
+            EXPECT_NEAR(drawn.displacement(-t.closes), drop, 0.002);
+            // An offset with the rotation reaches the edge later ATDC than BTDC.
+            EXPECT_EQ(t.opens > t.closes, offset > 0);
+        }
+    }
+}
+
+TEST(PortTimingTest, SkirtPortIsOpenExactlyWhileTheCrownPortIsShut)
+{
+    const EngineSnapshot engine = snapshot(Engine(54.5f, 110, -0.5f), {});
+    for (const float drop : {4.0f, 50.0f}) {
+        SCOPED_TRACE(drop);
+        const PortTiming skirt = TimePort(engine, kSkirt, drop);
+        const PortTiming crown = TimePort(engine, kCrown, drop);
+        EXPECT_NEAR(skirt.duration, skirt.opens + skirt.closes, 0.0001);
+        EXPECT_FLOAT_EQ(skirt.opens, crown.closes);
+        EXPECT_NEAR(skirt.duration + crown.duration, 360, 0.0001);
+    }
+}
+
+TEST(PortTimingTest, TargetGivesADropThatTimesBackToIt)
+{
+    // The corners of the admissible geometries: stroke, rod/stroke, offset/stroke.
+    for (const float S : {15.0f, 54.5f, 1000.0f}) {
+        for (const float rodRatio : {1.5f, 3.0f}) {
+            for (const float offsetRatio : {-0.2f, 0.0f, 0.2f}) {
+                const EngineSnapshot engine =
+                    snapshot(Engine(S, S * rodRatio, S * offsetRatio), {});
+                SCOPED_TRACE(testing::Message() << S << " " << rodRatio << " " << offsetRatio);
+                for (const PortKind kind : {kCrown, kSkirt}) {
+                    // BDC may come as early as 174 degrees on one side.
+                    for (const float opening : {3.0f, 45.0f, 90.0f, 150.0f}) {
+                        const PortDrop found =
+                            FindPortDrop(engine, kind, TimingTarget::Opening, opening, 0);
+                        ASSERT_EQ(found.status, SearchStatus::Found);
+                        EXPECT_NEAR(TimePort(engine, kind, found.drop).opens, opening, 0.05);
+                    }
+                    for (const float duration : {3.0f, 90.0f, 175.0f, 190.0f, 300.0f, 357.0f}) {
+                        const PortDrop found =
+                            FindPortDrop(engine, kind, TimingTarget::Duration, duration, 0);
+                        ASSERT_EQ(found.status, SearchStatus::Found);
+                        EXPECT_NEAR(TimePort(engine, kind, found.drop).duration, duration, 0.05);
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The sheet's rows: an exhaust edge 26.181 mm down with the crown 0.5 mm down at TDC drops
+// 25.681 mm; an inlet whose lower edge lies 86.181 mm down meets a skirt 60 mm below the crown
+// at the same drop. Both are open 180 degrees about their dead centre.
+PortSheetInput kartPorts()
+{
+    PortSheetInput input;
+    input.deck = {"0.5"};
+    input.pistonLength = {"60"};
+    input.rows[0] = {"Exhaust", kCrown, {"26.181"}};
+    input.rows[1] = {"Inlet", kSkirt, {"86.181"}};
+    return input;
+}
+
+TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
+{
+    const PortSheetView view = BuildPortSheetView(kKartShown, kartPorts(), {});
+    const PortRowView& exhaust = view.rows[0];
+    EXPECT_EQ(exhaust.opensText, "90.0 ATDC");
+    EXPECT_EQ(exhaust.closesText, "90.0 BTDC");
+    EXPECT_EQ(exhaust.durationText, "180.0");
+    EXPECT_EQ(view.rows[1].opensText, "90.0 BTDC");
+    EXPECT_EQ(view.rows[1].closesText, "90.0 ATDC");
+    EXPECT_FALSE(view.rows[2].used);
+    // On the diagram the exhaust opens at three o'clock, the inlet at nine.
+    ASSERT_EQ(view.diagram.arcs.size(), 2u);
+    EXPECT_NEAR(view.diagram.arcs[0].from, 90, 0.01);
+    EXPECT_NEAR(view.diagram.arcs[1].from, 270, 0.01);
+
+    const std::string copied = RecordsAsTsv(PortSheetRecords(view));
+    EXPECT_EQ(copied, "Engine:\tKart\nStroke (mm):\t46\nConnecting Rod Length (mm):\t100\n"
+                      "Gudgeon Pin Offset (mm):\t0\nDeck (mm):\t0.50\nPiston length (mm):\t60.00\n"
+                      "Heights in:\tmm\n\n"
+                      "Port\tOpened by\tHeight (mm)\tOpens ATDC\tCloses BTDC\tOpens BTDC\t"
+                      "Closes ATDC\tDuration (deg)\tNote\n"
+                      "Exhaust\tcrown\t26.18\t90.0\t90.0\t\t\t180.0\t\n"
+                      "Inlet\tskirt\t86.18\t\t\t90.0\t90.0\t180.0\t\n");
+    EXPECT_EQ(PortSheetFileName(view), "Kart port timing.pdf");
+}
+
+// Each row that cannot be timed says why; the others keep their figures.
+TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
+{
+    PortSheetInput input = kartPorts();
+    input.rows[2] = {"", kCrown, {"47"}};
+    input.rows[3] = {"", kCrown, {"-5"}};
+    input.rows[4] = {"", kCrown, {"-"}};
+    input.rows[5] = {"", kSkirt, {"60"}};
+    input.rows[6] = {"", kSkirt, {"110"}};
+    const PortSheetView view = BuildPortSheetView(kKartShown, input, {});
+    EXPECT_EQ(view.rows[2].message,
+              "Beyond the stroke: the drop is 46.50 mm, the stroke 46.00 mm.");
+    EXPECT_EQ(view.rows[3].message,
+              "A height is measured down from the cylinder top, so it cannot be negative.");
+    EXPECT_EQ(view.rows[4].message, "The height is not a number.");
+    EXPECT_EQ(view.rows[5].message, "The skirt never clears this port: at TDC its edge is 0.50 mm "
+                                    "below the port's lower edge.");
+    EXPECT_EQ(view.rows[6].message, "The skirt never closes this port: at BDC its edge is still "
+                                    "3.50 mm above the port's lower edge.");
+    EXPECT_EQ(view.rows[0].durationText, "180.0");
+    EXPECT_EQ(view.diagram.arcs.size(), 2u);
+
+    input.pistonLength = {""};
+    input.deck = {"-"};
+    const PortSheetView unset = BuildPortSheetView(kKartShown, input, {});
+    EXPECT_EQ(unset.deck.message, "Not a number.");
+    EXPECT_EQ(unset.rows[0].message, "The deck is not a number.");
+    input.deck = {"0.5"};
+    EXPECT_EQ(BuildPortSheetView(kKartShown, input, {}).rows[1].message,
+              "Type the piston length (crown to skirt edge) for a skirt-opened port.");
+}
+
+// 54.5 mm stroke, 110 mm rod, +1 mm offset: the crank-slider drawn out drops 28.22 mm by 85
+// degrees ATDC, so with the crown 0.6 mm down an exhaust opening there lies 28.82 mm down, and
+// 29.82 with the crown 1.6 mm down.
+TEST(PortSheetTest, TheFoundHeightFollowsTheDeck)
+{
+    const Engine engine(54.5f, 110, 1);
+    const EngineSnapshot shown = snapshot(engine, {"", "54.5", "110", "1"});
+    PortSheetInput input;
+    input.deck = {"0.6"};
+    input.rows[0] = {"", kCrown, {"27.4"}};
+    input.targetDegrees = "85";
+    EXPECT_EQ(BuildPortSheetView(shown, input, {}).targetResult,
+              "Port 1 needs a height of 28.82 mm.");
+    input.deck = {"1.6"};
+    EXPECT_EQ(BuildPortSheetView(shown, input, {}).targetResult,
+              "Port 1 needs a height of 29.82 mm.");
+    input.targetDegrees = "60";
+    input.deck = {"-25.681"}; // proud by the drop at 90 degrees: no edge opens earlier
+    EXPECT_EQ(BuildPortSheetView(snapshot(kKart, {}), input, {}).targetResult,
+              "No height gives that: a crown-opened port opens from 90.0 to 180.0 degrees ATDC.");
+}
+
+// In inches a typed millimetre height shows converted; every number takes the decimal comma.
+TEST(PortSheetTest, UnitsAndTheDecimalCommaApplyToEveryNumber)
+{
+    const NumberStyle comma{","};
+    PortSheetInput input = kartPorts();
+    input.deck = {"0,5"};
+    input.pistonLength = {"60"};
+    input.rows[0].height = {"26,181"};
+    input.unit = LengthUnit::Inch;
+    const PortSheetView view = BuildPortSheetView(
+        snapshot(Engine(54.5f, 110, 0.5f), {"", "54.5", "110", "0.5"}), input, comma);
+    EXPECT_EQ(view.rows[0].height.shown, "1,031"); // 26.181 / 25.4
+    EXPECT_EQ(view.rows[0].heightText, "1,031");
+    EXPECT_EQ(view.captions[2], "Height (in)");
+    EXPECT_EQ(view.summary[1].value, "54,5");
+    EXPECT_EQ(view.deckLine, "Deck (crown below the cylinder top at TDC): 0,020 in");
+    EXPECT_EQ(view.note.find('.'), view.note.size() - 1) << view.note;
+    EXPECT_NE(view.rows[0].opensText.find(','), std::string::npos);
+}
+
+} // namespace
+} // namespace crank

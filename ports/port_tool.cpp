@@ -1,0 +1,68 @@
+#include "ports/port_tool.h"
+
+#include <QAction>
+#include <QEvent>
+
+#include "platform/print_targets.h"
+#include "ports/port_timing_sheet.h"
+#include "tables/ang_disp.h"
+#include "tables/tables_extras.h"
+
+namespace crank {
+
+PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages)
+    : QObject(&screen), m_ownChooser(std::make_unique<PdfSaveDialog>()),
+      m_ownPrinters(std::make_unique<SystemPrinterSource>()), m_screen(screen),
+      m_messages(messages), m_pdfChooser(*m_ownChooser), m_printers(*m_ownPrinters)
+{
+    install(extras);
+}
+
+PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages,
+                   SaveFileChooser& pdfChooser, PrinterSource& printers)
+    : QObject(&screen), m_screen(screen), m_messages(messages), m_pdfChooser(pdfChooser),
+      m_printers(printers)
+{
+    install(extras);
+}
+
+PortTool::~PortTool() = default;
+
+void PortTool::install(TablesExtras& extras)
+{
+    auto* command = new QAction(QString::fromLatin1(kCaption), this);
+    command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(command, &QAction::triggered, this, &PortTool::openSheet);
+    extras.addCommand(command);
+    m_screen.installEventFilter(this);
+}
+
+PortTimingSheet* PortTool::sheet() const
+{
+    return m_sheet;
+}
+
+void PortTool::openSheet()
+{
+    // Closed, not deleted, when the screen is left: the typed ports wait for
+    // the next display.
+    if (!m_sheet) {
+        m_sheet = new PortTimingSheet(m_messages, m_pdfChooser, m_printers, &m_screen);
+    }
+    m_sheet->setEngine(m_screen.view().engine);
+    m_sheet->show();
+    m_sheet->raise();
+    m_sheet->activateWindow();
+}
+
+bool PortTool::eventFilter(QObject* watched, QEvent* event)
+{
+    // Hidden by a command, not minimised: the sheet belongs to the display on show.
+    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() &&
+        m_sheet) {
+        m_sheet->close();
+    }
+    return false;
+}
+
+} // namespace crank
