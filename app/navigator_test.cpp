@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QScrollBar>
-#include <QTimer>
 
 #include "app/tabs_menu.h"
 #include "info/user_info.h"
@@ -82,26 +81,6 @@ TEST_F(NavigatorTest, ConstructEmptiesTheDataEntryScreen)
     EXPECT_EQ(state.tables.NumTables, 0);
     EXPECT_EQ(state.tables.InitAngle, (std::array<float, 4>{0, -1, -1, -1}));
     EXPECT_FALSE(state.GeomFramShown);
-}
-
-// Exit, by menu or the front screen's close control, ends the loop and hides every screen.
-TEST_F(NavigatorTest, ExitEndsTheProgram)
-{
-    for (const bool viaClose : {false, true}) {
-        SCOPED_TRACE(viaClose ? "close control" : "menu command");
-        Navigator nav(state, messages, printer);
-        nav.start();
-        QTimer::singleShot(0, [&] {
-            if (viaClose) {
-                nav.tabsMenu().close();
-            } else {
-                nav.tabsMenu().ExitProg()->trigger();
-            }
-        });
-        QTimer::singleShot(2000, &nav, [] { QCoreApplication::exit(99); }); // a loop not ended
-        EXPECT_EQ(QApplication::exec(), 0);
-        EXPECT_EQ(std::ranges::count_if(nav.screens(), &QWidget::isVisible), 0);
-    }
 }
 
 } // namespace

@@ -10,6 +10,40 @@
 namespace crank {
 namespace {
 
+// Names of the shown rules that no device pixel across their middle shows in their colour, with
+// the screen drawn as the window system draws it at `scale`.
+std::string hiddenRules(QWidget& screen, qreal scale)
+{
+    QImage image((QSizeF(screen.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    screen.render(&image);
+    std::string hidden;
+    for (const LineShape* line : screen.findChildren<LineShape*>()) {
+        // The part in sight: the viewport clips the panel's rules.
+        QRect shown(line->mapTo(&screen, QPoint(0, 0)), line->size());
+        for (const QWidget* w = line->parentWidget(); w != &screen; w = w->parentWidget()) {
+            shown &= QRect(w->mapTo(&screen, QPoint(0, 0)), w->size());
+        }
+        if (!line->isVisibleTo(&screen) || shown.isEmpty()) {
+            continue;
+        }
+        const QRect device =
+            QRectF(QPointF(shown.topLeft()) * scale, QSizeF(shown.size()) * scale).toAlignedRect() &
+            image.rect();
+        const bool vertical = device.height() > device.width();
+        bool seen = false;
+        for (int i = 0; i < (vertical ? device.width() : device.height()); ++i) {
+            const QPoint at = vertical ? QPoint(device.left() + i, device.center().y())
+                                       : QPoint(device.center().x(), device.top() + i);
+            seen = seen || image.pixelColor(at) == line->color();
+        }
+        if (!seen) {
+            hidden += line->objectName().toStdString() + " ";
+        }
+    }
+    return hidden;
+}
+
 class AngDispTest : public ::testing::Test {
 protected:
     // Shows n tables from 0, 10, 90 and 176 degrees, as a display would.
@@ -33,11 +67,13 @@ protected:
 // rules without overlap, its header, bottom and body rules run from one to the other and meet at
 // the corners, and the header verticals continue those of the body (to a pixel). The headers
 // stand over their columns. The panel holds them all, the scroll bar at its right edge; unused
-// tables and columns are hidden. A new display keeps the panel scrolled as it was.
+// tables and columns are hidden. A new display keeps the panel scrolled as it was. No control
+// covers a shown rule at the desktop's scale factors, scrolled to the top or to the bottom.
 TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 {
     screen.show();
-    screen.findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(60);
+    auto* scroll = screen.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    scroll->setValue(60);
     for (int n = 1; n <= 3; ++n) {
         for (const float offset : {0.0f, -0.5f, 0.0f}) {
             SCOPED_TRACE(testing::Message() << n << " tables, offset " << offset);
@@ -97,6 +133,13 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
                 EXPECT_LE(dispHead.left(), b.left());
                 EXPECT_GE(dispHead.left(), b.left() - twipsToPixels(200));
                 EXPECT_LT(dispHead.left(), headRight.x());
+            }
+            for (const int value : {0, 60}) { // ends at the bottom, where the next display keeps it
+                scroll->setValue(value);
+                for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+                    EXPECT_EQ(hiddenRules(screen, scale), "")
+                        << "scrolled to " << value << ", at " << scale;
+                }
             }
         }
     }

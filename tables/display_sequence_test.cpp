@@ -55,24 +55,5 @@ TEST_F(DisplaySequenceTest, RequestsAreSortedSpacedAndMayRiseAboveTheTypedLimit)
     EXPECT_EQ(box(5)->text(), QStringLiteral("178"));
 }
 
-// Tables past the new count and a zero offset's ATDC column keep their older data, hidden.
-TEST_F(DisplaySequenceTest, OneTableAfterThreeLeavesTheOldDataInPlace)
-{
-    enterGeometry("46", "100", "0.5");
-    requestTables("3", {"10", "60", "120"});
-    display();
-    const TableData before = state.data;
-    returnToEntry();
-    type(2, "0");
-    requestTables("1", {"30"});
-    display();
-    EXPECT_EQ(state.data.AngleCol[1][0], 30.0f);
-    EXPECT_EQ(state.data.AngleCol[2], before.AngleCol[2]);
-    EXPECT_EQ(state.data.DispBCol[3], before.DispBCol[3]);
-    EXPECT_EQ(state.data.DispACol[1], before.DispACol[1]);
-    EXPECT_FALSE(cell("Ang", 3, 0)->isVisible());
-    EXPECT_TRUE(child<QLabel>(*tables(), QStringLiteral("BDCAngLab"))->isHidden());
-}
-
 } // namespace
 } // namespace crank

@@ -3,13 +3,11 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 
 #include "platform/twips.h"
 #include "tables/find_angle_dialog.h"
-#include "tables/qt_tables_printer.h"
 #include "tests/screens_fixture.h"
 
 namespace crank {
@@ -121,31 +119,6 @@ TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShownInEitherDialect)
     const QStringList semicolons = savedCsv().split(QStringLiteral("\r\n"));
     EXPECT_EQ(semicolons.at(0), R"(Engine:;"Kart, ""twin""")");
     EXPECT_EQ(semicolons.at(4), "Crank Angle at BDC (degrees ATDC):;179,86");
-}
-
-// A save into a missing folder names the file and the reason and leaves nothing; a cancel
-// says nothing.
-TEST_F(TablesExtrasTest, FailedSavesNameTheFileAndTheReason)
-{
-    csvChooser.answer = dir.filePath(QStringLiteral("missing/tables.csv"));
-    pdfChooser.answer = dir.filePath(QStringLiteral("missing/page.pdf"));
-    extras->commands()[2]->trigger();
-    extras->commands()[3]->trigger();
-    EXPECT_TRUE(printer.printed.empty()); // the PDF is saved, not printed
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].title, kSaveFailedTitle);
-    EXPECT_NE(messages.shown[0].prompt.find(csvChooser.answer.toStdString()), std::string::npos);
-    EXPECT_EQ(messages.shown[1].title, kPrintFailedTitle);
-    EXPECT_NE(messages.shown[1].prompt.find(pdfChooser.answer.toStdString()), std::string::npos);
-    for (const RecordingMessageBox::Shown& shown : messages.shown) {
-        EXPECT_NE(shown.prompt.find("The folder does not exist."), std::string::npos);
-    }
-    csvChooser.answer.clear();
-    pdfChooser.answer.clear();
-    extras->commands()[2]->trigger();
-    extras->commands()[3]->trigger();
-    EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 } // namespace
