@@ -37,23 +37,6 @@ TEST_F(EngValsTest, EnteringABoxSelectsItsText)
     EXPECT_FALSE(box(0)->hasSelectedText());
 }
 
-// Each prompt stands level with its box, to within 2 pixels, and to its left.
-TEST_F(EngValsTest, EveryPromptStandsLevelWithItsBox)
-{
-    enterGeometry("46", "100", "0");
-    requestTables("3", {});
-    const std::pair<const char*, const char*> pairs[] = {
-        {"EngNamLab", "EngNamTxt"}, {"GeomLab_0", "GeomTxt_0"}, {"GeomLab_1", "GeomTxt_1"},
-        {"GeomLab_2", "GeomTxt_2"}, {"GeomLab_3", "GeomTxt_3"}, {"GeomLab_4", "GeomTxt_4"},
-        {"GeomLab_4", "GeomTxt_6"}};
-    for (const auto& [prompt, box] : pairs) {
-        const QRect label = child<QLabel>(entry(), prompt)->geometry();
-        const QRect field = child<QLineEdit>(entry(), box)->geometry();
-        EXPECT_NEAR(label.center().y(), field.center().y(), 2) << box;
-        EXPECT_LT(label.left(), field.left()) << box;
-    }
-}
-
 TEST_F(EngValsTest, RefusedCharactersEmptyTheBoxAndZeroItsValue)
 {
     type(0, "4a");

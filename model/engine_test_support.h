@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "model/crank_slider.h"
+#include "model/engine_snapshot.h"
 
 namespace crank {
 
@@ -21,6 +22,11 @@ struct Engine {
     // Displacement (mm) at an angle after TDC, and at an angle before TDC.
     float at(float angle) const { return CalcDisplacement(geometry, model, angle); }
     float atBtdc(float btdc) const { return at(static_cast<float>(360.0 - double{btdc})); }
+    // This engine on display, typed as given.
+    EngineSnapshot shown(EntryTexts typed = {}) const
+    {
+        return {std::move(typed), geometry, model};
+    }
 };
 
 // The crank turned p radians from the cylinder axis puts the crankpin at

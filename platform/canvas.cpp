@@ -49,7 +49,8 @@ std::vector<std::string> WrapFixedPitch(std::string_view text, float width, floa
         if (word.empty()) {
             continue;
         }
-        const std::string joined = line.empty() ? std::string(word) : line + " " + std::string(word);
+        const std::string joined =
+            line.empty() ? std::string(word) : line + " " + std::string(word);
         if (fits(joined)) {
             line = joined;
             continue;

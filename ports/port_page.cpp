@@ -8,11 +8,11 @@
 namespace crank {
 namespace {
 
-constexpr float kLeft = 1100.0f;  // twips from the left edge of the printable area
+constexpr float kLeft = 1100.0f;   // twips from the left edge of the printable area
 constexpr float kRight = 10800.0f; // the right end of every text: A4 is 11906 twips wide
 constexpr float kTop = 900.0f;
 constexpr float kBottomReserve = 600.0f;
-constexpr float kDiagramWidth = 7000.0f; // at most
+constexpr float kDiagramWidth = 7000.0f;   // at most
 constexpr float kDiagramMinimum = 2000.0f; // below this the diagram is left out
 constexpr float kTitlePoints = 12.0f;
 constexpr float kTextPoints = 10.0f;
@@ -49,7 +49,7 @@ private:
 
 std::array<std::string, kColumns> cellsOf(const PortRowView& row)
 {
-    return {row.name,      row.kind == PortKind::CrownOpened ? "crown" : "skirt",
+    return {row.name,       row.kind == PortKind::CrownOpened ? "crown" : "skirt",
             row.heightText, row.opensText,
             row.closesText, row.durationText};
 }

@@ -47,10 +47,7 @@ public:
     {
         return FormatDecimal(fromMillimetres(mm, m_unit), lengthDecimals(m_unit), m_style);
     }
-    std::string lengthWithUnit(double mm) const
-    {
-        return length(mm) + " " + unitName(m_unit);
-    }
+    std::string lengthWithUnit(double mm) const { return length(mm) + " " + unitName(m_unit); }
     std::string angle(double degrees) const { return FormatDecimal(degrees, 1, m_style); }
     std::string hundredths(double value) const { return FormatDecimal(value, 2, m_style); }
 
@@ -139,8 +136,7 @@ std::string timingProblem(TimingStatus status, PortKind kind, float drop, float 
     case TimingStatus::AboveTdc:
         return crown ? "Above the crown at TDC: the drop is " + texts.lengthWithUnit(drop) + "."
                      : "The skirt never clears this port: at TDC its edge is " +
-                           texts.lengthWithUnit(-double{drop}) +
-                           " below the port's lower edge.";
+                           texts.lengthWithUnit(-double{drop}) + " below the port's lower edge.";
     case TimingStatus::BeyondStroke:
         return crown ? "Beyond the stroke: the drop is " + texts.lengthWithUnit(drop) +
                            ", the stroke " + texts.lengthWithUnit(stroke) + "."
@@ -286,16 +282,17 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
     if (sheet.pistonLength.number && !(sheet.pistonLength.millimetres > 0.0)) {
         sheet.pistonLength.message = "Must be more than 0.";
     }
-    sheet.deckLine = "Deck (crown below the cylinder top at TDC): " +
-                     (sheet.deck.typed && !sheet.deck.number
-                          ? sheet.deck.shown
-                          : texts.lengthWithUnit(sheet.deck.millimetres));
+    sheet.deckLine =
+        "Deck (crown below the cylinder top at TDC): " +
+        (sheet.deck.typed && !sheet.deck.number ? sheet.deck.shown
+                                                : texts.lengthWithUnit(sheet.deck.millimetres));
     if (sheet.pistonLength.number) {
         sheet.pistonLine = "Piston length (crown to skirt edge): " +
                            texts.lengthWithUnit(sheet.pistonLength.millimetres);
     }
-    sheet.captions = {"Port",        "Opened by",    std::string("Height (") + unitName(input.unit) + ")",
-                      "Opens (deg)", "Closes (deg)", "Duration (deg)"};
+    sheet.captions = {
+        "Port",        "Opened by",    std::string("Height (") + unitName(input.unit) + ")",
+        "Opens (deg)", "Closes (deg)", "Duration (deg)"};
     for (int i = 0; i < kMaxPorts; ++i) {
         sheet.rows[static_cast<std::size_t>(i)] = rowView(engine, input, i, sheet, texts);
     }

@@ -45,16 +45,16 @@ struct PortSheetInput {
 // One length box as read, and the text it shows in the sheet's unit: the
 // text as typed in the unit it was typed in, else the value converted.
 struct LengthView {
-    bool typed = false;   // the box holds text
-    bool number = false;  // and it reads as a number
+    bool typed = false;  // the box holds text
+    bool number = false; // and it reads as a number
     double millimetres = 0.0;
     std::string shown;
     std::string message; // beside the box: why it is not used; empty when fine
 };
 
 struct PortRowView {
-    bool used = false;   // the height box holds text: the row is timed or explained
-    std::string name;    // as typed, tabs and line breaks as blanks, or "Port n"
+    bool used = false; // the height box holds text: the row is timed or explained
+    std::string name;  // as typed, tabs and line breaks as blanks, or "Port n"
     PortKind kind = PortKind::CrownOpened;
     LengthView height;
     bool timed = false;
@@ -71,15 +71,15 @@ struct PortRowView {
 
 // One port's open arc on the timing diagram.
 struct DiagramArc {
-    int number = 0;          // the row's number, 1 to 8
-    float from = 0.0f;       // degrees clockwise from TDC where the port opens
-    float sweep = 0.0f;      // degrees open
-    std::string legend;      // "1 Exhaust: 83.1 ATDC to 83.2 BTDC, 193.6 deg"
+    int number = 0;     // the row's number, 1 to 8
+    float from = 0.0f;  // degrees clockwise from TDC where the port opens
+    float sweep = 0.0f; // degrees open
+    std::string legend; // "1 Exhaust: 83.1 ATDC to 83.2 BTDC, 193.6 deg"
 };
 
 struct DiagramView {
-    float bdcAngle = 180.0f; // degrees ATDC
-    std::string bdcLabel;    // "BDC 179.86"
+    float bdcAngle = 180.0f;      // degrees ATDC
+    std::string bdcLabel;         // "BDC 179.86"
     std::vector<DiagramArc> arcs; // the timed rows, in row order
 };
 
@@ -95,7 +95,8 @@ struct PortSheetView {
     std::string pistonLine; // "Piston length (crown to skirt edge): 64.00 mm"; empty when not typed
     std::vector<std::string> captions; // of the row columns: Port ... Duration (deg)
     std::array<PortRowView, kMaxPorts> rows;
-    std::string targetResult; // the height that meets the target, or why none; empty with none typed
+    std::string
+        targetResult; // the height that meets the target, or why none; empty with none typed
     DiagramView diagram;
 };
 

@@ -303,8 +303,8 @@ void PortTimingSheet::fitWrappedTexts()
     layout()->activate();
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->wordWrap()) {
-            label->setMinimumHeight(label->text().isEmpty() ? 0
-                                                            : label->heightForWidth(label->width()));
+            label->setMinimumHeight(
+                label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
         }
     }
 }

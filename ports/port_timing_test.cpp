@@ -11,58 +11,29 @@ namespace {
 constexpr auto kCrown = PortKind::CrownOpened;
 constexpr auto kSkirt = PortKind::SkirtOpened;
 
-EngineSnapshot snapshot(const Engine& engine, EntryTexts typed)
-{
-    return {std::move(typed), engine.geometry, engine.model};
-}
-
 // 46 mm stroke, 100 mm rod: the drop at 90 degrees is L + r - sqrt(L^2 - r^2) = 123 -
 // sqrt(9471) = 25.681 mm.
 const Engine kKart(46, 100, 0);
-const EngineSnapshot kKartShown = snapshot(kKart, {"Kart", "46", "100", "0"});
-
-TEST(PortTimingTest, NoOffsetOpensAndClosesSymmetricallyAboutTdc)
-{
-    const PortTiming quarter = TimePort(kKartShown, kCrown, 25.681f);
-    ASSERT_EQ(quarter.status, TimingStatus::Timed);
-    EXPECT_NEAR(quarter.opens, 90, 0.01);
-    EXPECT_NEAR(quarter.closes, 90, 0.01);
-    EXPECT_NEAR(quarter.duration, 180, 0.02);
-    for (const float drop : {1.0f, 45.9f}) {
-        SCOPED_TRACE(drop);
-        const PortTiming t = TimePort(kKartShown, kCrown, drop);
-        EXPECT_NEAR(t.opens, t.closes, 0.001);
-        EXPECT_NEAR(t.duration, 2 * (180 - t.opens), 0.001);
-    }
-}
+const EngineSnapshot kKartShown = kKart.shown({"Kart", "46", "100", "0"});
 
 // The mechanism worked out independently has dropped by the edge's drop at the angles found.
-TEST(PortTimingTest, OffsetTimingMatchesTheMechanismDrawnOut)
+TEST(PortTimingTest, TimingMatchesTheMechanismDrawnOut)
 {
-    for (const float offset : {9.0f, -2.0f}) {
+    for (const float offset : {9.0f, 0.0f, -2.0f}) {
         const Engine engine(46, 100, offset);
         const ReferenceEngine drawn(46, 100, offset);
         for (const float drop : {3.0f, 40.0f}) {
             SCOPED_TRACE(testing::Message() << "offset " << offset << ", drop " << drop);
-            const PortTiming t = TimePort(snapshot(engine, {}), kCrown, drop);
+            const PortTiming t = TimePort(engine.shown(), kCrown, drop);
             EXPECT_NEAR(drawn.displacement(t.opens), drop, 0.002);
             EXPECT_NEAR(drawn.displacement(-t.closes), drop, 0.002);
             // An offset with the rotation reaches the edge later ATDC than BTDC.
-            EXPECT_EQ(t.opens > t.closes, offset > 0);
+            if (offset == 0) {
+                EXPECT_NEAR(t.opens, t.closes, 0.001);
+            } else {
+                EXPECT_EQ(t.opens > t.closes, offset > 0);
+            }
         }
-    }
-}
-
-TEST(PortTimingTest, SkirtPortIsOpenExactlyWhileTheCrownPortIsShut)
-{
-    const EngineSnapshot engine = snapshot(Engine(54.5f, 110, -0.5f), {});
-    for (const float drop : {4.0f, 50.0f}) {
-        SCOPED_TRACE(drop);
-        const PortTiming skirt = TimePort(engine, kSkirt, drop);
-        const PortTiming crown = TimePort(engine, kCrown, drop);
-        EXPECT_NEAR(skirt.duration, skirt.opens + skirt.closes, 0.0001);
-        EXPECT_FLOAT_EQ(skirt.opens, crown.closes);
-        EXPECT_NEAR(skirt.duration + crown.duration, 360, 0.0001);
     }
 }
 
@@ -72,8 +43,7 @@ TEST(PortTimingTest, TargetGivesADropThatTimesBackToIt)
     for (const float S : {15.0f, 54.5f, 1000.0f}) {
         for (const float rodRatio : {1.5f, 3.0f}) {
             for (const float offsetRatio : {-0.2f, 0.0f, 0.2f}) {
-                const EngineSnapshot engine =
-                    snapshot(Engine(S, S * rodRatio, S * offsetRatio), {});
+                const EngineSnapshot engine = Engine(S, S * rodRatio, S * offsetRatio).shown();
                 SCOPED_TRACE(testing::Message() << S << " " << rodRatio << " " << offsetRatio);
                 for (const PortKind kind : {kCrown, kSkirt}) {
                     // BDC may come as early as 174 degrees on one side.
@@ -172,7 +142,7 @@ TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
 TEST(PortSheetTest, TheFoundHeightFollowsTheDeck)
 {
     const Engine engine(54.5f, 110, 1);
-    const EngineSnapshot shown = snapshot(engine, {"", "54.5", "110", "1"});
+    const EngineSnapshot shown = engine.shown({"", "54.5", "110", "1"});
     PortSheetInput input;
     input.deck = {"0.6"};
     input.rows[0] = {"", kCrown, {"27.4"}};
@@ -184,7 +154,7 @@ TEST(PortSheetTest, TheFoundHeightFollowsTheDeck)
               "Port 1 needs a height of 29.82 mm.");
     input.targetDegrees = "60";
     input.deck = {"-25.681"}; // proud by the drop at 90 degrees: no edge opens earlier
-    EXPECT_EQ(BuildPortSheetView(snapshot(kKart, {}), input, {}).targetResult,
+    EXPECT_EQ(BuildPortSheetView(kKart.shown(), input, {}).targetResult,
               "No height gives that: a crown-opened port opens from 90.0 to 180.0 degrees ATDC.");
 }
 
@@ -198,7 +168,7 @@ TEST(PortSheetTest, UnitsAndTheDecimalCommaApplyToEveryNumber)
     input.rows[0].height = {"26,181"};
     input.unit = LengthUnit::Inch;
     const PortSheetView view = BuildPortSheetView(
-        snapshot(Engine(54.5f, 110, 0.5f), {"", "54.5", "110", "0.5"}), input, comma);
+        Engine(54.5f, 110, 0.5f).shown({"", "54.5", "110", "0.5"}), input, comma);
     EXPECT_EQ(view.rows[0].height.shown, "1,031"); // 26.181 / 25.4
     EXPECT_EQ(view.rows[0].heightText, "1,031");
     EXPECT_EQ(view.captions[2], "Height (in)");

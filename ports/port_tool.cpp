@@ -58,8 +58,7 @@ void PortTool::openSheet()
 bool PortTool::eventFilter(QObject* watched, QEvent* event)
 {
     // Hidden by a command, not minimised: the sheet belongs to the display on show.
-    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() &&
-        m_sheet) {
+    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() && m_sheet) {
         m_sheet->close();
     }
     return false;

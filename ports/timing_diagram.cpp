@@ -18,34 +18,28 @@ constexpr std::array<Rgb, kMaxPorts> kColours = {{{200, 0, 0},
                                                   {0, 130, 140},
                                                   {120, 70, 20},
                                                   {200, 0, 140}}};
-const std::array<std::vector<float>, kMaxPorts> kDashes = {{{},
-                                                            {4, 2},
-                                                            {1, 1.5f},
-                                                            {4, 2, 1, 2},
-                                                            {8, 2},
-                                                            {4, 2, 1, 2, 1, 2},
-                                                            {8, 2, 3, 2},
-                                                            {2, 1, 2, 4}}};
+const std::array<std::vector<float>, kMaxPorts> kDashes = {
+    {{}, {4, 2}, {1, 1.5f}, {4, 2, 1, 2}, {8, 2}, {4, 2, 1, 2, 1, 2}, {8, 2, 3, 2}, {2, 1, 2, 4}}};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
 // Layout in units of a hundredth of the diagram's width.
 constexpr float kWidthUnits = 100;
-constexpr float kRadius = 30;    // outermost port ring
+constexpr float kRadius = 30;     // outermost port ring
 constexpr float kRingStep = 3.2f; // between port rings
-constexpr float kCentreY = 44;   // below the top: room for the TDC label
-constexpr float kLegendY = 88;   // the first legend line's middle
+constexpr float kCentreY = 44;    // below the top: room for the TDC label
+constexpr float kLegendY = 88;    // the first legend line's middle
 constexpr float kLegendStep = 5.5f;
 constexpr float kLegendText = 16; // where the legend's texts start
-constexpr float kLabelEm = 3.4f; // the labels' size
+constexpr float kLabelEm = 3.4f;  // the labels' size
 
 class Diagram {
 public:
     Diagram(Canvas& canvas, const TwipRect& box)
         : m_canvas(canvas),
           m_u(std::min(box.width / kWidthUnits, box.height / (kWidthUnits * kDiagramAspect))),
-          m_left(box.x + (box.width - kWidthUnits * m_u) / 2), m_top(box.y),
-          m_centre{m_left + kWidthUnits * m_u / 2, m_top + kCentreY * m_u}
+          m_left(box.x + (box.width - kWidthUnits * m_u) / 2),
+          m_top(box.y), m_centre{m_left + kWidthUnits * m_u / 2, m_top + kCentreY * m_u}
     {
     }
 
@@ -81,7 +75,10 @@ public:
         return pen;
     }
 
-    void line(TwipPoint from, TwipPoint to, const Pen& pen) { m_canvas.drawPolyline({from, to}, pen); }
+    void line(TwipPoint from, TwipPoint to, const Pen& pen)
+    {
+        m_canvas.drawPolyline({from, to}, pen);
+    }
 
     // Text in a face of `points`, its middle at `middle`.
     void centred(TwipPoint middle, const std::string& text, float points)

@@ -35,8 +35,8 @@ void PortTimingDiagram::paintEvent(QPaintEvent*)
     PainterCanvas canvas(painter, 1.0 / kTwipsPerPixel);
     const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
     const auto twips = [](double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
-    DrawTimingDiagram(canvas, {twips(area.x()), twips(area.y()), twips(area.width()),
-                               twips(area.height())},
+    DrawTimingDiagram(canvas,
+                      {twips(area.x()), twips(area.y()), twips(area.width()), twips(area.height())},
                       m_diagram);
 }
 

@@ -81,25 +81,5 @@ TEST(TableBuilderTest, EveryRowFollowsTheMechanism)
     }
 }
 
-TEST(TableBuilderTest, EngineSummaryShowsTheBoxTextsAndTheBdcLineWithAnOffset)
-{
-    const Engine offset(46, 100, -0.5f);
-    const EngineSummary s =
-        MakeEngineSummary({{"Kart", "46", "100.0", "-.5"}, offset.geometry, offset.model});
-    EXPECT_EQ(s.engine, " Engine: Kart ");
-    EXPECT_EQ(s.stroke, "Stroke (mm): 46");
-    EXPECT_EQ(s.rod, "Connecting Rod Length (mm): 100.0");
-    EXPECT_EQ(s.offset, "Gudgeon Pin Offset (mm): -.5");
-    EXPECT_EQ(s.bdc, "Crank Angle at BDC (degrees ATDC): 179.86");
-    EXPECT_EQ(s.frameTop, 160);
-    EXPECT_EQ(s.frameHeight, 1680);
-    const Engine none(46, 100, 0.0f);
-    const EngineSummary z =
-        MakeEngineSummary({{"Kart", "46", "100", "0"}, none.geometry, none.model});
-    EXPECT_EQ(z.bdc, "");
-    EXPECT_EQ(z.frameTop, 300);
-    EXPECT_EQ(z.frameHeight, 1280);
-}
-
 } // namespace
 } // namespace crank
