@@ -20,9 +20,10 @@ void BM_PortSheetViewEightRows(benchmark::State& state)
     input.pistonLength = {"72"};
     for (int i = 0; i < crank::kMaxPorts; ++i) {
         const bool skirt = i >= 6;
-        input.rows[static_cast<std::size_t>(i)] = {
-            "Port", skirt ? crank::PortKind::SkirtOpened : crank::PortKind::CrownOpened,
-            {std::to_string(skirt ? 90 + i : 20 + 3 * i)}};
+        input.rows[static_cast<std::size_t>(i)] = {"Port",
+                                                   skirt ? crank::PortKind::SkirtOpened
+                                                         : crank::PortKind::CrownOpened,
+                                                   {std::to_string(skirt ? 90 + i : 20 + 3 * i)}};
     }
     input.target = crank::TimingTarget::Duration;
     input.targetDegrees = "190";

@@ -33,9 +33,7 @@ PortSheetView fullSheet()
     input.rows[5].height = {"80"};
     input.rows[6].height = {"-"};
     input.rows[7].height = {"-5"};
-    return BuildPortSheetView(
-        {{"WWWWWWWWWWWWWWWWWWWWWWWWW", "54.5", "110", "-1"}, engine.geometry, engine.model}, input,
-        {});
+    return BuildPortSheetView(engine.shown({std::string(25, 'W'), "54.5", "110", "-1"}), input, {});
 }
 
 // Degrees clockwise from the top at which point lies seen from centre.
