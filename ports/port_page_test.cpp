@@ -80,7 +80,8 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
 }
 
 // Each timed port's arc lies on a circle round the crank centre, from its opening angle through
-// its duration; the legend fits inside the diagram.
+// its duration; the texts below the centre (BDC and the legend) stay inside the diagram, which is
+// 100 units wide round the centre with the circle 32 in radius.
 TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
 {
     const PortSheetView view = fullSheet();
@@ -93,6 +94,14 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
     });
     ASSERT_NE(tdc, printer.lines.end());
     const TwipPoint centre = tdc->points[0];
+    const auto radius = [&](TwipPoint p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
+    const float halfWidth = radius(printer.lines.front().points.front()) * 50 / 32;
+    for (const DrawnText& t : printer.texts) {
+        if (t.at.y > centre.y) {
+            EXPECT_LE(t.at.x + FixedPitchWidth(t.text, t.face.size), centre.x + halfWidth)
+                << t.text;
+        }
+    }
     std::size_t arc = 0;
     for (const DrawnLine& line : printer.lines) {
         if (line.points.size() < 3 || line.pen.colour == Rgb{} || arc >= view.diagram.arcs.size()) {
@@ -100,7 +109,6 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
         }
         const DiagramArc& port = view.diagram.arcs[arc++];
         SCOPED_TRACE(port.legend);
-        const auto radius = [&](TwipPoint p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
         for (const TwipPoint& p : line.points) {
             EXPECT_NEAR(radius(p), radius(line.points.front()), 1);
         }

@@ -116,9 +116,8 @@ TEST_F(TablesExtrasTest, TheSavedCsvHoldsWhatIsShownInEitherDialect)
     EXPECT_TRUE(csvChooser.suggested[0].endsWith(QStringLiteral("/Kart, twin crank angles.csv")));
     csvChooser.type = 1; // semicolons and decimal commas
     extras->commands()[2]->trigger();
-    const QStringList semicolons = savedCsv().split(QStringLiteral("\r\n"));
-    EXPECT_EQ(semicolons.at(0), R"(Engine:;"Kart, ""twin""")");
-    EXPECT_EQ(semicolons.at(4), "Crank Angle at BDC (degrees ATDC):;179,86");
+    EXPECT_EQ(savedCsv().split(QStringLiteral("\r\n")).at(4),
+              "Crank Angle at BDC (degrees ATDC):;179,86");
 }
 
 } // namespace

@@ -109,10 +109,6 @@ protected:
     {
         return child<QPushButton>(entry(), QStringLiteral("GeomCom_%1").arg(index));
     }
-    QLineEdit* cell(const char* column, int table, int row) const
-    {
-        return Cell(*tables(), column, table, row);
-    }
 
     // Puts the focus into the box and types over its whole text as a user.
     void type(int index, const char* keys) const

@@ -46,14 +46,10 @@ struct Printed {
     }
 };
 
-// A line, a filled mark or a text drawn on the canvas of a page.
+// A line or a text drawn on the canvas of a page.
 struct DrawnLine {
     std::vector<TwipPoint> points;
     Pen pen;
-};
-struct DrawnFill {
-    std::vector<TwipPoint> points;
-    Rgb colour;
 };
 struct DrawnText {
     std::string text;
@@ -62,7 +58,7 @@ struct DrawnText {
 };
 
 // Logs every text with its position and font, moving y down by lineHeight(points) per line,
-// and everything drawn on its canvas. Font settings survive a job, as on a real printer.
+// and the lines and texts drawn on its canvas. Font settings survive a job, as on a real printer.
 class RecordingPagePrinter final : public PagePrinter {
 public:
     std::function<float(float)> lineHeight = [](float points) { return points * 22.0f; };
@@ -71,7 +67,6 @@ public:
     std::vector<Printed> printed;
     PrintOutcome outcome; // what ending the document reports
     std::vector<DrawnLine> lines;
-    std::vector<DrawnFill> fills;
     std::vector<DrawnText> texts;
 
     void setFontName(const std::string& v) override { m_f.font = v; }
@@ -103,10 +98,7 @@ public:
     {
         lines.push_back({points, pen});
     }
-    void fillPolygon(const std::vector<TwipPoint>& points, Rgb colour) override
-    {
-        fills.push_back({points, colour});
-    }
+    void fillPolygon(const std::vector<TwipPoint>&, Rgb) override {}
     void drawText(TwipPoint at, const std::string& text, const Face& face) override
     {
         texts.push_back({text, at, face});
