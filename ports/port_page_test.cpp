@@ -79,9 +79,8 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
     EXPECT_EQ(printer.texts[1].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
 }
 
-// Each timed port's arc lies on a circle round the crank centre, from its opening angle through
-// its duration; the texts below the centre (BDC and the legend) stay inside the diagram, which is
-// 100 units wide round the centre with the circle 32 in radius.
+// Each port's arc lies round the crank centre from its opening through its duration; the lines and
+// the texts below the centre stay in the diagram, 100 units wide with the circle 32 in radius.
 TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
 {
     const PortSheetView view = fullSheet();
@@ -104,6 +103,9 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
     }
     std::size_t arc = 0;
     for (const DrawnLine& line : printer.lines) {
+        for (const TwipPoint& p : line.points) {
+            EXPECT_LE(std::fabs(p.x - centre.x), halfWidth);
+        }
         if (line.points.size() < 3 || line.pen.colour == Rgb{} || arc >= view.diagram.arcs.size()) {
             continue; // the black circle and rotation arrow
         }

@@ -289,7 +289,11 @@ void PortTimingSheet::render()
         row.closes->setText(text(shown.closesText));
         row.duration->setText(text(shown.durationText));
         row.message->setText(text(shown.message));
+        // The message stands in the angles' place.
         row.message->setVisible(!shown.message.empty());
+        for (QLabel* angle : {row.opens, row.closes, row.duration}) {
+            angle->setVisible(shown.message.empty());
+        }
     }
     m_targetResult->setText(text(m_view.targetResult));
     m_diagram->setDiagram(m_view.diagram);

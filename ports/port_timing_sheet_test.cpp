@@ -35,19 +35,14 @@ protected:
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClicks(box, QString::fromUtf8(keys));
     }
-    QString shown(const QString& name, int row) const
-    {
-        return in<QLabel>(QString("%1_%2").arg(name).arg(row))->text();
-    }
 
     NoPrinter none;
     PortTool* tool = nullptr;
     PortTimingSheet* sheet = nullptr;
 };
 
-// In a locale that writes decimal commas, every box reaches the timing and refuses only what cannot
-// belong to a number, the found height follows a later change of the deck, a change of unit keeps
-// the heights as typed, and the copy and the PDF carry what the sheet shows.
+// With decimal commas: every box reaches the timing and refuses only what cannot be a number, the
+// found height follows the deck, a unit change keeps what was typed, copy and PDF carry the sheet.
 TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
 {
     const QLocale before;
@@ -62,15 +57,15 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
     typeInto("portHeightTxt_2", "85,681");
     typeInto("portHeightTxt_3", "-3");
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->text(), "25,681");
-    EXPECT_EQ(shown("opensLab", 1), "90,0 ATDC");
-    EXPECT_EQ(shown("opensLab", 2), "90,0 BTDC");
+    EXPECT_EQ(in<QLabel>("opensLab_1")->text(), "90,0 ATDC");
+    EXPECT_EQ(in<QLabel>("opensLab_2")->text(), "90,0 BTDC");
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_3")->text(), "-3");
     EXPECT_TRUE(in<QLabel>("portMessageLab_3")->isVisible());
 
     typeInto("targetTxt", "90");
     typeInto("deckTxt", "1");
     EXPECT_EQ(in<QLabel>("targetLab")->text(), "Exhaust needs a height of 26,68 mm.");
-    EXPECT_EQ(shown("opensLab", 1), "87,5 ATDC"); // now 24.681 mm down, worked by hand
+    EXPECT_EQ(in<QLabel>("opensLab_1")->text(), "87,5 ATDC"); // now 24.681 mm down, by hand
     typeInto("deckTxt", "");
 
     in<QComboBox>("unitBox")->setCurrentIndex(1);
@@ -138,7 +133,7 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
     EXPECT_EQ(keys.size(), 8);
 }
 
-// The longest messages the sheet can show stand whole in their labels, wrapped where they wrap.
+// The longest messages stand whole in their labels, wrapped where they wrap, clear of the others.
 TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
 {
     open();
@@ -155,6 +150,11 @@ TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
                                                QString(label->text()).remove('&'));
         EXPECT_TRUE(label->isHidden() || label->text().isEmpty() || room.contains(needed))
             << label->text().toStdString();
+        for (const QWidget* other : sheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(label->isHidden() || other->isHidden() || other == label ||
+                        !other->geometry().intersects(label->geometry()))
+                << label->text().toStdString() << " under " << other->objectName().toStdString();
+        }
     }
 }
 
