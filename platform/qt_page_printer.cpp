@@ -176,11 +176,6 @@ QFont QtPagePrinter::deviceFont() const
     return QFont(m_font, m_printer.get());
 }
 
-int QtPagePrinter::resolution() const
-{
-    return m_printer->resolution();
-}
-
 double QtPagePrinter::toDevice(float twips) const
 {
     return double{twips} * m_printer->resolution() / kTwipsPerInch;

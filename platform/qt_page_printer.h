@@ -56,13 +56,11 @@ public:
     void fillPolygon(const std::vector<TwipPoint>& points, Rgb colour) override;
     void drawText(TwipPoint at, const std::string& text, const Face& face) override;
 
-    // The font as it would print now, resolved for the printer's resolution.
-    QFont deviceFont() const;
-    // Dots per inch of the output.
-    int resolution() const;
-
 private:
     enum class State { NotStarted, Printing, Failed, Ended };
+
+    // The font as it would print now, resolved for the printer's resolution.
+    QFont deviceFont() const;
 
     bool ensureStarted();
     // The painter as a canvas in twips; null when the document cannot begin.

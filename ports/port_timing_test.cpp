@@ -77,7 +77,6 @@ PortSheetInput kartPorts()
 TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
 {
     const PortSheetView view = BuildPortSheetView(kKartShown, kartPorts(), {});
-    EXPECT_FALSE(view.rows[2].used);
     // On the diagram the exhaust opens at three o'clock, the inlet at nine.
     ASSERT_EQ(view.diagram.arcs.size(), 2u);
     EXPECT_NEAR(view.diagram.arcs[0].from, 90, 0.01);
@@ -91,7 +90,6 @@ TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
                       "Closes ATDC\tDuration (deg)\tNote\n"
                       "Exhaust\tcrown\t26.18\t90.0\t90.0\t\t\t180.0\t\n"
                       "Inlet\tskirt\t86.18\t\t\t90.0\t90.0\t180.0\t\n");
-    EXPECT_EQ(PortSheetFileName(view), "Kart port timing.pdf");
 }
 
 // Each row that cannot be timed says why, and so does a target no height reaches; the other rows
