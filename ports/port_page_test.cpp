@@ -15,8 +15,7 @@ namespace {
 // A4 is 11906 x 16838 twips; nothing may come closer than 1000 twips to the sides.
 constexpr float kPageRight = 11906 - 1000;
 
-// Eight ports with 25-character names on an offset engine, five timed (the fifth by the skirt)
-// and three with a message, so that the longest texts of the page are all there.
+// The longest texts: eight 25-character names, five ports timed (one by the skirt), three messages.
 PortSheetView fullSheet()
 {
     const Engine engine(54.5f, 110, -1);

@@ -25,7 +25,6 @@ protected:
         QTest::keyClick(&tables, Qt::Key_T, Qt::ControlModifier);
         sheet = tool->sheet();
         ASSERT_TRUE(sheet != nullptr && sheet->isVisible());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
     }
     template <class T> T* in(const QString& name) const { return child<T>(*sheet, name); }
     void typeInto(const QString& name, const char* keys)

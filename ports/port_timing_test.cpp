@@ -27,8 +27,6 @@ TEST(PortTimingTest, TimingMatchesTheMechanismDrawnOut)
             const PortTiming t = TimePort(engine.shown(), kCrown, drop);
             EXPECT_NEAR(drawn.displacement(t.opens), drop, 0.002);
             EXPECT_NEAR(drawn.displacement(-t.closes), drop, 0.002);
-            // An offset with the rotation reaches the edge later ATDC than BTDC.
-            EXPECT_EQ(t.opens > t.closes, offset > 0);
         }
     }
 }

@@ -63,11 +63,11 @@ protected:
     Ang_Disp screen{printer};
 };
 
-// In every layout each shown table is boxed: its columns run left to right between its own two
-// rules without overlap, under the header rules that close it. The headers stand over their
-// columns. The panel holds them all, the scroll bar at its right edge; unused
-// tables and columns are hidden. A new display keeps the panel scrolled as it was. No control
-// covers a shown rule at the desktop's scale factors, scrolled to the top or to the bottom.
+// In every layout each shown table is boxed: its columns run left to right inside its two rules
+// without overlap, its header and body rules span from one to the other, headers over columns. The
+// panel holds them all, the scroll bar at its right edge; unused tables and columns are hidden. A
+// new display keeps the panel scrolled as it was. No control covers a shown rule at the desktop's
+// scale factors, scrolled to the top or to the bottom.
 TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
 {
     screen.show();
@@ -110,6 +110,11 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
                 const QRect headRight = onScreen(QStringLiteral("TVLine%1").arg(2 * t));
                 const QRect top = onScreen(QStringLiteral("THLine%1").arg(t));
                 const QRect bottom = onScreen(QStringLiteral("THLine%1").arg(t + 3));
+                for (const QRect& across :
+                     {top, bottom, onScreen(QStringLiteral("HLine%1").arg(t))}) {
+                    EXPECT_NEAR(across.left(), left.x(), 1);
+                    EXPECT_NEAR(across.right(), right.x(), 1);
+                }
                 EXPECT_LT(top.y(), bottom.y());
                 EXPECT_LE(bottom.y(), std::min(headLeft.bottom(), headRight.bottom()));
 
