@@ -84,7 +84,6 @@ Ang_Disp& Navigator::tablesScreen()
         connect(m_angDisp, &Ang_Disp::frontScreenRequested, this,
                 [this] { showScreen(*m_tabsMenu); });
         connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
-        // Find, copy and save: shortcuts and a context menu, owned by the screen.
         // Find, copy and save: shortcuts and a context menu, owned by the screen;
         // the port timing sheet among them.
         auto* extras = new TablesExtras(*m_angDisp, m_messages);
