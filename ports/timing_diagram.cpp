@@ -94,7 +94,6 @@ public:
         m_canvas.drawText({x, y - height / 2}, text, face(points));
     }
 
-    Canvas& canvas() { return m_canvas; }
     TwipPoint centre() const { return m_centre; }
 
 private:
