@@ -133,7 +133,6 @@ TEST(PortSheetTest, UnitsAndTheDecimalCommaApplyToEveryNumber)
     const NumberStyle comma{","};
     PortSheetInput input = kartPorts();
     input.deck = {"0,5"};
-    input.pistonLength = {"60"};
     input.rows[0].height = {"26,181"};
     input.unit = LengthUnit::Inch;
     const PortSheetView view = BuildPortSheetView(
