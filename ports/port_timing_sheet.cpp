@@ -1,5 +1,6 @@
 #include "ports/port_timing_sheet.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
@@ -196,6 +197,7 @@ QLayout* PortTimingSheet::buildTarget()
 QLayout* PortTimingSheet::buildButtons()
 {
     auto* buttons = new QHBoxLayout;
+    m_buttons = buttons;
     const auto add = [&](const QString& caption, const QString& name) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
@@ -210,9 +212,22 @@ QLayout* PortTimingSheet::buildButtons()
             &PortTimingSheet::saveAsPdf);
     connect(add(tr("&Print..."), QStringLiteral("printCom")), &QPushButton::clicked, this,
             &PortTimingSheet::print);
-    connect(add(tr("Cl&ose"), QStringLiteral("closeCom")), &QPushButton::clicked, this,
-            &QDialog::reject);
+    m_close = add(tr("Cl&ose"), QStringLiteral("closeCom"));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     return buttons;
+}
+
+void PortTimingSheet::addCommand(QAction* command)
+{
+    auto* button = new QPushButton(command->text(), this);
+    button->setObjectName(command->objectName());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    m_buttons->insertWidget(m_buttons->indexOf(m_close), button);
+    // Still in reading order: after the last button but "Close".
+    setTabOrder(m_tabOrder[m_tabOrder.indexOf(m_close) - 1], button);
+    setTabOrder(button, m_close);
+    m_tabOrder.insert(m_tabOrder.indexOf(m_close), button);
 }
 
 void PortTimingSheet::setEngine(const EngineSnapshot& engine)

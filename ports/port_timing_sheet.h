@@ -6,7 +6,10 @@
 #include "model/engine_snapshot.h"
 #include "ports/port_sheet.h"
 
+class QAction;
 class QComboBox;
+class QHBoxLayout;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 
@@ -40,6 +43,10 @@ public:
     void setEngine(const EngineSnapshot& engine);
     // What the sheet shows now.
     const PortSheetView& view() const { return m_view; }
+
+    // A command of another tool, as a button before "Close"; it acts on
+    // the sheet as shown (view()).
+    void addCommand(QAction* command);
 
     // "Copy", "Save as PDF..." and "Print...".
     void copyRows();
@@ -99,6 +106,8 @@ private:
     QLineEdit* m_target = nullptr;
     QLabel* m_targetResult = nullptr;
     PortTimingDiagram* m_diagram = nullptr;
+    QHBoxLayout* m_buttons = nullptr;
+    QPushButton* m_close = nullptr;
 };
 
 } // namespace crank

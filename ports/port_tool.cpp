@@ -42,12 +42,23 @@ PortTimingSheet* PortTool::sheet() const
     return m_sheet;
 }
 
+void PortTool::addSheetCommand(QAction* command)
+{
+    m_sheetCommands.append(command);
+    if (m_sheet) {
+        m_sheet->addCommand(command);
+    }
+}
+
 void PortTool::openSheet()
 {
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display.
     if (!m_sheet) {
         m_sheet = new PortTimingSheet(m_messages, m_pdfChooser, m_printers, &m_screen);
+        for (QAction* command : m_sheetCommands) {
+            m_sheet->addCommand(command);
+        }
     }
     m_sheet->setEngine(m_screen.view().engine);
     m_sheet->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -34,6 +35,9 @@ public:
     void openSheet();
     // The sheet once opened, or null.
     PortTimingSheet* sheet() const;
+    // A command of another tool for the sheet's button row, there from the
+    // sheet's first opening.
+    void addSheetCommand(QAction* command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,7 @@ private:
     SaveFileChooser& m_pdfChooser;
     PrinterSource& m_printers;
     QPointer<PortTimingSheet> m_sheet;
+    QList<QAction*> m_sheetCommands;
 };
 
 } // namespace crank
