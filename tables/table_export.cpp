@@ -115,20 +115,27 @@ std::string TablesAsTsv(const DisplayView& content)
 
 std::string TablesAsCsv(const DisplayView& content, CsvDialect dialect)
 {
-    std::vector<Record> recs = tableRecords(content);
-    if (dialect == CsvDialect::CommaDecimalPoint) {
-        return join(recs, ',', "\r\n", [](const std::string& f) { return csvField(f, ','); });
-    }
+    return RecordsAsCsv(tableRecords(content), dialect, '.');
+}
+
+std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect, char recordsDecimal)
+{
+    const char decimal = dialect == CsvDialect::CommaDecimalPoint ? '.' : ',';
+    const char separator = dialect == CsvDialect::CommaDecimalPoint ? ',' : ';';
     // The first record holds the engine's name, which is text even when it
     // looks like a number.
-    for (std::size_t i = 1; i < recs.size(); ++i) {
-        for (std::string& field : recs[i]) {
-            if (isNumber(field)) {
-                std::ranges::replace(field, '.', ',');
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        for (std::string& field : records[i]) {
+            std::string plain = field;
+            std::ranges::replace(plain, recordsDecimal, '.');
+            if (isNumber(plain)) {
+                std::ranges::replace(plain, '.', decimal);
+                field = plain;
             }
         }
     }
-    return join(recs, ';', "\r\n", [](const std::string& f) { return csvField(f, ';'); });
+    return join(records, separator, "\r\n",
+                [separator](const std::string& f) { return csvField(f, separator); });
 }
 
 } // namespace crank

@@ -47,4 +47,7 @@ enum class CsvDialect { CommaDecimalPoint, SemicolonDecimalComma };
 std::string TablesAsCsv(const DisplayView& content,
                         CsvDialect dialect = CsvDialect::CommaDecimalPoint);
 
+// Any records so, their numbers written with recordsDecimal ('.' or ',').
+std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect, char recordsDecimal);
+
 } // namespace crank
