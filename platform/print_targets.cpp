@@ -37,6 +37,23 @@ QString SaveFileDialog::chooseSavePath(const QString& suggestedPath)
     return dialog.selectedFiles().constFirst();
 }
 
+OpenFileDialog::OpenFileDialog(QString title, QStringList fileTypes)
+    : m_title(std::move(title)), m_fileTypes(std::move(fileTypes))
+{
+}
+
+QString OpenFileDialog::chooseOpenPath(const QString& folder)
+{
+    QFileDialog dialog(QApplication::activeWindow(), m_title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(m_fileTypes);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 PdfSaveDialog::PdfSaveDialog()
     : SaveFileDialog(QStringLiteral("Save the Page as PDF"), {QStringLiteral("PDF files (*.pdf)")},
                      QStringLiteral("pdf"))

@@ -27,6 +27,27 @@ public:
     virtual int chosenType() const { return 0; }
 };
 
+// Asks the user which file to open.
+class OpenFileChooser {
+public:
+    virtual ~OpenFileChooser() = default;
+    // The chosen path, or an empty string when the user cancels. The dialog
+    // starts in folder.
+    virtual QString chooseOpenPath(const QString& folder) = 0;
+};
+
+// The standard open dialog over the active window, for files of the types
+// given as "Port setups (*.json)".
+class OpenFileDialog final : public OpenFileChooser {
+public:
+    OpenFileDialog(QString title, QStringList fileTypes);
+    QString chooseOpenPath(const QString& folder) override;
+
+private:
+    QString m_title;
+    QStringList m_fileTypes;
+};
+
 // The printers known to the system (CUPS on Linux).
 class SystemPrinterSource final : public PrinterSource {
 public:
