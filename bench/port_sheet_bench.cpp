@@ -1,6 +1,8 @@
 // The port timing sheet's whole view, as worked out on every keystroke: eight
-// ports on an offset engine (six crown-opened, two by the skirt) and a
-// duration target, which searches the drop by bisection.
+// ports on an offset engine (an exhaust, five transfers and boost ports, two
+// inlets by the skirt), a duration target, which searches the drop by
+// bisection, and then the same with every port shaped: time-area, the plot's
+// curves, the blowdown and the roof that meets a target STA.
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -9,24 +11,43 @@
 
 namespace {
 
-void BM_PortSheetViewEightRows(benchmark::State& state)
+crank::PortSheetInput eightPorts(bool shaped)
+{
+    crank::PortSheetInput input;
+    input.deck = {"0.6"};
+    input.pistonLength = {"72"};
+    input.bore = {"54"};
+    input.rpm = {"12000"};
+    input.targets = crank::HandbookTargets({});
+    for (int i = 0; i < crank::kMaxPorts; ++i) {
+        const bool skirt = i >= 6;
+        crank::PortRowInput& row = input.rows[static_cast<std::size_t>(i)];
+        row.name = "Port";
+        row.role = skirt    ? crank::PortRole::Inlet
+                   : i == 0 ? crank::PortRole::Exhaust
+                   : i < 4  ? crank::PortRole::Transfer
+                            : crank::PortRole::Boost;
+        row.height = {std::to_string(skirt ? 90 + i : 20 + 3 * i)};
+        if (shaped) {
+            row.shape = {"1", {"16"}, crank::WidthMeasure::Arc, {"14"}, {"3"}, {"2"}, {}};
+        }
+    }
+    input.target = crank::TimingTarget::Duration;
+    input.targetDegrees = "190";
+    if (shaped) {
+        input.staRow = 0;
+        input.staTarget = "0.00015";
+    }
+    return input;
+}
+
+void sheetView(benchmark::State& state, bool shaped)
 {
     crank::EngineSnapshot engine;
     engine.typed = {"Kart", "54.5", "110", "1"};
     engine.geometry = {54.5f, 110.0f, 1.0f, true};
     crank::CalcGeometry(engine.geometry, engine.model);
-    crank::PortSheetInput input;
-    input.deck = {"0.6"};
-    input.pistonLength = {"72"};
-    for (int i = 0; i < crank::kMaxPorts; ++i) {
-        const bool skirt = i >= 6;
-        input.rows[static_cast<std::size_t>(i)] = {"Port",
-                                                   skirt ? crank::PortKind::SkirtOpened
-                                                         : crank::PortKind::CrownOpened,
-                                                   {std::to_string(skirt ? 90 + i : 20 + 3 * i)}};
-    }
-    input.target = crank::TimingTarget::Duration;
-    input.targetDegrees = "190";
+    crank::PortSheetInput input = eightPorts(shaped);
     bool odd = false;
     for (auto _ : state) {
         // A keystroke changes one text; the whole view is worked out again.
@@ -35,6 +56,17 @@ void BM_PortSheetViewEightRows(benchmark::State& state)
         benchmark::DoNotOptimize(crank::BuildPortSheetView(engine, input, {}));
     }
 }
+
+void BM_PortSheetViewEightRows(benchmark::State& state)
+{
+    sheetView(state, false);
+}
 BENCHMARK(BM_PortSheetViewEightRows)->Unit(benchmark::kMicrosecond);
+
+void BM_PortSheetViewEightShapedRows(benchmark::State& state)
+{
+    sheetView(state, true);
+}
+BENCHMARK(BM_PortSheetViewEightShapedRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ports/area_plot.h"
 #include "ports/timing_diagram.h"
 
 namespace crank {
@@ -49,9 +50,8 @@ private:
 
 std::array<std::string, kColumns> cellsOf(const PortRowView& row)
 {
-    return {row.name,       row.kind == PortKind::CrownOpened ? "crown" : "skirt",
-            row.heightText, row.opensText,
-            row.closesText, row.durationText};
+    return {row.name,      RoleName(row.role), row.heightText,
+            row.opensText, row.closesText,     row.durationText};
 }
 
 // The rows in columns, each two characters wider than its widest text, in a
@@ -109,6 +109,85 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
     }
 }
 
+// Lines of cells padded to their columns: the face's characters all
+// advance the same, so the columns line up.
+std::vector<std::string> aligned(const std::vector<std::vector<std::string>>& lines)
+{
+    std::vector<std::size_t> widths;
+    const auto length = [](const std::string& text) {
+        return static_cast<std::size_t>(
+            FixedPitchWidth(text, 1.0f) / kFixedPitchAdvance / kTwipsPerPoint + 0.5f);
+    };
+    for (const auto& cells : lines) {
+        widths.resize(std::max(widths.size(), cells.size()));
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            widths[c] = std::max(widths[c], length(cells[c]));
+        }
+    }
+    std::vector<std::string> out;
+    for (const auto& cells : lines) {
+        std::string line;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            line += cells[c];
+            if (c + 1 < cells.size()) {
+                line += std::string(widths[c] - length(cells[c]) + 2, ' ');
+            }
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+void printTimeArea(const PortSheetView& view, PageText& text)
+{
+    const TimeAreaView& flow = view.timeArea;
+    text.skip(240.0f);
+    text.line(kLeft, "Time-area", kTextPoints, kBold);
+    text.wrapped(kLeft, flow.engineLine, kRowPoints);
+    std::vector<std::vector<std::string>> rows = {
+        {"Port", "Windows", "Area (mm²)", "Angle-area", "STA (s·cm²/cm³)"}};
+    std::vector<std::string> notes;
+    for (const PortRowView& row : view.rows) {
+        const ShapeView& shape = row.shape;
+        if (!shape.shaped) {
+            continue;
+        }
+        if (!shape.figures) {
+            notes.push_back(row.name + ": " + shape.message);
+            continue;
+        }
+        rows.push_back({row.name, std::to_string(shape.opening.windows), shape.fullAreaText,
+                        shape.angleAreaText, shape.staCmText});
+        if (!shape.note.empty()) {
+            notes.push_back(row.name + ": " + shape.note);
+        }
+    }
+    for (const std::string& line : aligned(rows)) {
+        text.line(kLeft, line, kRowPoints);
+    }
+    for (const std::string& note : notes) {
+        text.wrapped(kLeft, note, kRowPoints);
+    }
+    text.skip(120.0f);
+    std::vector<std::vector<std::string>> figures = {flow.captions};
+    for (const FlowFigures& f : flow.figures) {
+        figures.push_back(f.cells);
+    }
+    for (const std::string& line : aligned(figures)) {
+        text.line(kLeft, line, kRowPoints);
+    }
+    text.skip(120.0f);
+    for (const TargetView& target : flow.targets) {
+        text.wrapped(kLeft, target.line, kRowPoints);
+    }
+    text.wrapped(kLeft, kTargetsExplained, kRowPoints);
+    for (const std::string* line : {&flow.blowdown, &flow.wayBack}) {
+        if (!line->empty()) {
+            text.wrapped(kLeft, *line, kRowPoints);
+        }
+    }
+}
+
 } // namespace
 
 PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
@@ -129,12 +208,27 @@ PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
     text.wrapped(kLeft, kHeightsExplained, kRowPoints);
     text.skip(240.0f);
     printRows(view, printer, text);
+    const bool plot = !view.timeArea.plot.curves.empty();
+    if (view.timeArea.any) {
+        printTimeArea(view, text);
+    }
 
+    // The diagram, and the plot beside it, in the room left.
     const float top = text.y() + 360.0f;
     const float room = static_cast<float>(printer.pageHeight()) - top - kBottomReserve;
-    const float width = std::min({kDiagramWidth, room / kDiagramAspect, kRight - kLeft});
+    const float across = kRight - kLeft;
+    const float diagramShare = plot ? 0.38f : 1.0f;
+    const float width = std::min({kDiagramWidth, room / kDiagramAspect, across * diagramShare});
     if (width >= kDiagramMinimum) {
         DrawTimingDiagram(printer, {kLeft, top, width, width * kDiagramAspect}, view.diagram);
+    }
+    if (plot) {
+        const float left = kLeft + across * diagramShare + 200.0f;
+        const float plotWidth = std::min(kRight - left, room / kAreaPlotAspect);
+        if (plotWidth >= kDiagramMinimum) {
+            DrawAreaPlot(printer, {left, top, plotWidth, plotWidth * kAreaPlotAspect},
+                         view.timeArea.plot);
+        }
     }
     return printer.endDoc();
 }

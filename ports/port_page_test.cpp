@@ -27,7 +27,7 @@ PortSheetView fullSheet()
         row.name = std::string(24, 'W') + std::to_string(i + 1);
         row.height = {std::to_string(10 + 4 * i)};
     }
-    input.rows[4].kind = PortKind::SkirtOpened;
+    input.rows[4].role = PortRole::Inlet;
     input.rows[4].height = {"100"};
     input.rows[5].height = {"80"};
     input.rows[6].height = {"-"};

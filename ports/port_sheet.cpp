@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ports/sheet_texts.h"
 #include "tables/file_name.h"
 #include "tables/table_builder.h"
 
@@ -17,46 +18,25 @@ const char* const kStrokeExplained =
 
 namespace {
 
-const char* unitName(LengthUnit unit)
-{
-    return unit == LengthUnit::Inch ? "in" : "mm";
-}
-
-// Lengths to 0.01 mm or 0.001 inch; angles to 0.1 degree.
-int lengthDecimals(LengthUnit unit)
-{
-    return unit == LengthUnit::Inch ? 3 : 2;
-}
-
 double toMillimetres(double value, LengthUnit unit)
 {
     return unit == LengthUnit::Inch ? value * kMillimetresPerInch : value;
 }
 
-double fromMillimetres(double mm, LengthUnit unit)
+} // namespace
+
+const char* UnitName(LengthUnit unit)
 {
-    return unit == LengthUnit::Inch ? mm / kMillimetresPerInch : mm;
+    return unit == LengthUnit::Inch ? "in" : "mm";
 }
 
-// Every number of the sheet in one unit and one style.
-class Texts {
-public:
-    Texts(LengthUnit unit, const NumberStyle& style) : m_unit(unit), m_style(style) {}
+std::string SheetTexts::length(double mm) const
+{
+    const bool inch = m_unit == LengthUnit::Inch;
+    return FormatDecimal(inch ? mm / kMillimetresPerInch : mm, inch ? 3 : 2, m_style);
+}
 
-    std::string length(double mm) const
-    {
-        return FormatDecimal(fromMillimetres(mm, m_unit), lengthDecimals(m_unit), m_style);
-    }
-    std::string lengthWithUnit(double mm) const { return length(mm) + " " + unitName(m_unit); }
-    std::string angle(double degrees) const { return FormatDecimal(degrees, 1, m_style); }
-    std::string hundredths(double value) const { return FormatDecimal(value, 2, m_style); }
-
-private:
-    LengthUnit m_unit;
-    const NumberStyle& m_style;
-};
-
-LengthView readLength(const TypedLength& typed, LengthUnit unit, const NumberStyle& style)
+LengthView ReadLength(const TypedLength& typed, LengthUnit unit, const NumberStyle& style)
 {
     LengthView view;
     view.shown = typed.text;
@@ -71,10 +51,56 @@ LengthView readLength(const TypedLength& typed, LengthUnit unit, const NumberSty
     view.number = true;
     view.millimetres = toMillimetres(*value, typed.unit);
     if (typed.unit != unit) {
-        view.shown = Texts(unit, style).length(view.millimetres);
+        view.shown = SheetTexts(unit, style).length(view.millimetres);
     }
     return view;
 }
+
+PortKind KindOf(PortRole role)
+{
+    return role == PortRole::Inlet ? PortKind::SkirtOpened : PortKind::CrownOpened;
+}
+
+const char* RoleName(PortRole role)
+{
+    switch (role) {
+    case PortRole::Exhaust:
+        return "exhaust";
+    case PortRole::Transfer:
+        return "transfer";
+    case PortRole::Boost:
+        return "boost";
+    case PortRole::Inlet:
+        return "inlet";
+    }
+    return "";
+}
+
+TargetGroup GroupOf(PortRole role)
+{
+    switch (role) {
+    case PortRole::Exhaust:
+        return TargetGroup::Exhaust;
+    case PortRole::Transfer:
+    case PortRole::Boost:
+        return TargetGroup::Transfers;
+    case PortRole::Inlet:
+        return TargetGroup::Inlet;
+    }
+    return TargetGroup::Exhaust;
+}
+
+std::array<StaRange, kTargetGroups> HandbookTargets(const NumberStyle& style)
+{
+    std::array<StaRange, kTargetGroups> ranges;
+    for (std::size_t g = 0; g < ranges.size(); ++g) {
+        ranges[g] = {FormatDecimal(kHandbookTargets[g][0], kStaDecimals, style),
+                     FormatDecimal(kHandbookTargets[g][1], kStaDecimals, style)};
+    }
+    return ranges;
+}
+
+namespace {
 
 std::string portName(const std::string& typed, int index)
 {
@@ -89,7 +115,7 @@ std::string portName(const std::string& typed, int index)
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-std::string asymmetryNote(const EngineGeometry& geometry, const Texts& texts)
+std::string asymmetryNote(const EngineGeometry& geometry, const SheetTexts& texts)
 {
     if (!geometry.OffsetNonZero) {
         return "No pin offset: every port opens and closes at the same angle either side of TDC.";
@@ -125,7 +151,7 @@ std::string setUpProblem(PortKind kind, const LengthView& deck, const LengthView
 }
 
 std::string timingProblem(TimingStatus status, PortKind kind, float drop, float stroke,
-                          const Texts& texts)
+                          const SheetTexts& texts)
 {
     const bool crown = kind == PortKind::CrownOpened;
     switch (status) {
@@ -148,13 +174,14 @@ std::string timingProblem(TimingStatus status, PortKind kind, float drop, float 
 }
 
 PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, int index,
-                    const PortSheetView& sheet, const Texts& texts)
+                    const PortSheetView& sheet, const SheetTexts& texts)
 {
     const PortRowInput& typed = input.rows[static_cast<std::size_t>(index)];
     PortRowView row;
     row.name = portName(typed.name, index);
-    row.kind = typed.kind;
-    row.height = readLength(typed.height, input.unit, sheet.style);
+    row.role = typed.role;
+    row.kind = KindOf(typed.role);
+    row.height = ReadLength(typed.height, input.unit, sheet.style);
     row.used = row.height.typed;
     if (!row.used) {
         return row;
@@ -182,6 +209,7 @@ PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, i
     }
     const bool crown = row.kind == PortKind::CrownOpened;
     row.timed = true;
+    row.drop = drop;
     row.opens = timing.opens;
     row.closes = timing.closes;
     row.duration = timing.duration;
@@ -192,7 +220,7 @@ PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, i
 }
 
 std::string targetResult(const EngineSnapshot& engine, const PortSheetInput& input,
-                         const PortSheetView& sheet, const Texts& texts)
+                         const PortSheetView& sheet, const SheetTexts& texts)
 {
     if (input.targetDegrees.empty()) {
         return {};
@@ -238,7 +266,7 @@ std::string targetResult(const EngineSnapshot& engine, const PortSheetInput& inp
 }
 
 DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet,
-                        const Texts& texts)
+                        const SheetTexts& texts)
 {
     DiagramView diagram;
     diagram.bdcAngle = engine.geometry.BdcAngle;
@@ -268,7 +296,7 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
     PortSheetView sheet;
     sheet.style = style;
     sheet.unit = input.unit;
-    const Texts texts(input.unit, sheet.style);
+    const SheetTexts texts(input.unit, sheet.style);
     sheet.engineName = engine.typed.name;
     const std::vector<SummaryLine> summary = EngineSummaryLines(engine);
     for (std::size_t i = 0; i < summary.size(); ++i) {
@@ -277,8 +305,8 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
         sheet.summary.push_back({summary[i].label, value});
     }
     sheet.note = asymmetryNote(engine.geometry, texts);
-    sheet.deck = readLength(input.deck, input.unit, style);
-    sheet.pistonLength = readLength(input.pistonLength, input.unit, style);
+    sheet.deck = ReadLength(input.deck, input.unit, style);
+    sheet.pistonLength = ReadLength(input.pistonLength, input.unit, style);
     if (sheet.pistonLength.number && !(sheet.pistonLength.millimetres > 0.0)) {
         sheet.pistonLength.message = "Must be more than 0.";
     }
@@ -291,20 +319,21 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
                            texts.lengthWithUnit(sheet.pistonLength.millimetres);
     }
     sheet.captions = {
-        "Port",        "Opened by",    std::string("Height (") + unitName(input.unit) + ")",
+        "Port",        "Role",         std::string("Height (") + UnitName(input.unit) + ")",
         "Opens (deg)", "Closes (deg)", "Duration (deg)"};
     for (int i = 0; i < kMaxPorts; ++i) {
         sheet.rows[static_cast<std::size_t>(i)] = rowView(engine, input, i, sheet, texts);
     }
     sheet.targetResult = targetResult(engine, input, sheet, texts);
     sheet.diagram = diagramView(engine, sheet, texts);
+    BuildTimeArea(engine, input, texts, sheet);
     return sheet;
 }
 
 std::vector<Record> PortSheetRecords(const PortSheetView& view)
 {
-    const Texts texts(view.unit, view.style);
-    const std::string unit = unitName(view.unit);
+    const SheetTexts texts(view.unit, view.style);
+    const std::string unit = UnitName(view.unit);
     std::vector<Record> records;
     for (const SummaryLine& line : view.summary) {
         records.push_back({line.label, line.value});
@@ -318,14 +347,14 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
     }
     records.push_back({"Heights in:", unit});
     records.push_back({});
-    records.push_back({"Port", "Opened by", "Height (" + unit + ")", "Opens ATDC", "Closes BTDC",
-                       "Opens BTDC", "Closes ATDC", "Duration (deg)", "Note"});
+    records.push_back({"Port", "Role", "Opened by", "Height (" + unit + ")", "Opens ATDC",
+                       "Closes BTDC", "Opens BTDC", "Closes ATDC", "Duration (deg)", "Note"});
     for (const PortRowView& row : view.rows) {
         if (!row.used) {
             continue;
         }
         const bool crown = row.kind == PortKind::CrownOpened;
-        Record record = {row.name, crown ? "crown" : "skirt", row.heightText};
+        Record record = {row.name, RoleName(row.role), crown ? "crown" : "skirt", row.heightText};
         std::array<std::string, 4> angles;
         if (row.timed) {
             const std::string opens = texts.angle(double{row.opens});
@@ -337,6 +366,10 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
         record.push_back(row.timed ? row.durationText : "");
         record.push_back(row.message);
         records.push_back(record);
+    }
+    if (view.timeArea.any) {
+        const std::vector<Record> flow = TimeAreaRecords(view);
+        records.insert(records.end(), flow.begin(), flow.end());
     }
     return records;
 }

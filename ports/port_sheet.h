@@ -6,6 +6,7 @@
 
 #include "model/engine_snapshot.h"
 #include "model/typed_number.h"
+#include "ports/port_area.h"
 #include "ports/port_timing.h"
 #include "tables/table_builder.h"
 #include "tables/table_export.h"
@@ -25,11 +26,45 @@ struct TypedLength {
     LengthUnit unit = LengthUnit::Millimetre;
 };
 
+// What a port does. The crown opens exhaust, transfer and boost ports; the
+// skirt opens a piston-port inlet.
+enum class PortRole { Exhaust, Transfer, Boost, Inlet };
+inline constexpr int kRoleCount = 4;
+PortKind KindOf(PortRole role);
+const char* RoleName(PortRole role); // "exhaust", "transfer", "boost", "inlet"
+
+// A port's windows; every length is optional until the row is shaped.
+enum class WidthMeasure { Chord, Arc }; // across the bore, or along its wall
+struct PortShapeInput {
+    std::string count; // equal windows, as typed; empty for one
+    TypedLength width;
+    WidthMeasure measure = WidthMeasure::Chord;
+    TypedLength windowHeight; // from the window's top edge to its floor
+    TypedLength topRadius;
+    TypedLength bottomRadius;
+    TypedLength bridge; // splits each window into two of (width - bridge) / 2
+};
+
 struct PortRowInput {
     std::string name; // as typed; may be empty
-    PortKind kind = PortKind::CrownOpened;
+    PortRole role = PortRole::Exhaust;
     TypedLength height;
+    PortShapeInput shape;
 };
+
+// The ranges of specific time-area a port group aims at, in s·cm²/cm³, as
+// typed. Transfers and boost ports share one: together they scavenge.
+enum class TargetGroup { Exhaust, Transfers, Inlet };
+inline constexpr int kTargetGroups = 3;
+struct StaRange {
+    std::string low;
+    std::string high;
+};
+// Rules of thumb published in two-stroke tuning handbooks, s·cm²/cm³.
+inline constexpr std::array<std::array<double, 2>, kTargetGroups> kHandbookTargets = {
+    {{0.00014, 0.00015}, {0.00008, 0.00010}, {0.00014, 0.00016}}};
+inline constexpr int kStaDecimals = 6; // s·cm²/cm³ as shown and typed: "0.000142"
+TargetGroup GroupOf(PortRole role);
 
 struct PortSheetInput {
     LengthUnit unit = LengthUnit::Millimetre; // heights are shown in it
@@ -40,7 +75,17 @@ struct PortSheetInput {
     int targetRow = 0;
     TimingTarget target = TimingTarget::Opening;
     std::string targetDegrees;
+    // Time-area: the bore and the engine speed once, the target ranges, and
+    // the row whose roof is to be moved to meet a specific time-area (s·cm²/cm³).
+    TypedLength bore;
+    std::string rpm;
+    std::array<StaRange, kTargetGroups> targets;
+    int staRow = 0;
+    std::string staTarget;
 };
+
+// The handbook ranges in the style's numbers: what a fresh sheet holds.
+std::array<StaRange, kTargetGroups> HandbookTargets(const NumberStyle& style);
 
 // One length box as read, and the text it shows in the sheet's unit: the
 // text as typed in the unit it was typed in, else the value converted.
@@ -52,12 +97,41 @@ struct LengthView {
     std::string message; // beside the box: why it is not used; empty when fine
 };
 
+// A row's windows and what they flow.
+struct ShapeView {
+    bool shaped = false; // a shape box holds text
+    LengthView width;    // as typed: a chord or an arc
+    LengthView windowHeight;
+    LengthView topRadius;
+    LengthView bottomRadius;
+    LengthView bridge;
+    std::string message; // why the row has no figures; empty when it has
+    bool figures = false;
+    PortOpening opening; // as integrated: every window, the chord, the timed edge
+    OpenSpan span;
+    std::string note;         // "never fully open", when so
+    int count = 1;            // equal windows, as typed
+    double chord = 0.0;       // mm, across each window, bridge included
+    double fullArea = 0.0;    // mm², every window
+    double angleArea = 0.0;   // mm²·deg
+    bool timeFigures = false; // with the rpm and the bore: time-area and STA
+    double timeArea = 0.0;    // mm²·s
+    double sta = 0.0;         // s·mm²/cm³
+    std::string fullAreaText;
+    std::string angleAreaText;
+    std::string timeAreaText;
+    std::string staText;   // s·mm²/cm³
+    std::string staCmText; // s·cm²/cm³
+};
+
 struct PortRowView {
     bool used = false; // the height box holds text: the row is timed or explained
     std::string name;  // as typed, tabs and line breaks as blanks, or "Port n"
+    PortRole role = PortRole::Exhaust;
     PortKind kind = PortKind::CrownOpened;
     LengthView height;
     bool timed = false;
+    float drop = 0.0f;   // mm below TDC at which the piston passes the timed edge
     float opens = 0.0f;  // degrees, ATDC when crown-opened, BTDC when skirt-opened
     float closes = 0.0f; // degrees, the other side
     float duration = 0.0f;
@@ -67,6 +141,70 @@ struct PortRowView {
     std::string opensText;
     std::string closesText;
     std::string durationText;
+    ShapeView shape;
+};
+
+// Figures of the ports of one role, or of a target group, added up.
+struct FlowFigures {
+    std::string name; // "Exhaust", "Transfers and boost", ...
+    bool present = false;
+    double fullArea = 0.0;
+    double angleArea = 0.0;
+    double timeArea = 0.0;
+    double sta = 0.0;               // s·mm²/cm³
+    std::vector<std::string> cells; // name and the figures as shown
+};
+
+// The open area against crank angle, TDC to TDC, for the plot.
+inline constexpr double kCurveStep = 0.5; // degrees
+struct AreaCurve {
+    PortRole role = PortRole::Exhaust;
+    std::vector<double> area; // mm², at 0, 0.5, ... 360 degrees ATDC
+};
+struct PlotMark {
+    float angle = 0.0f; // degrees ATDC
+    std::string label;  // "EO 83.1"
+};
+struct AreaPlotView {
+    std::vector<AreaCurve> curves; // one per role that has figures, in role order
+    std::vector<PlotMark> marks;   // exhaust opening, transfer opening, BDC
+    bool blowdown = false;         // the exhaust opens before the transfers
+    float blowdownFrom = 0.0f;
+    float blowdownTo = 0.0f;
+    double largest = 0.0; // mm², the highest point of any curve
+};
+
+// A target group's range and the engine speeds at which its ports meet it:
+// the specific time-area falls as the speed rises.
+struct TargetView {
+    bool read = false; // both ends read, more than 0, least first
+    double low = 0.0;  // s·cm²/cm³
+    double high = 0.0;
+    std::string message;  // beside the range when it does not read
+    bool met = false;     // the group has figures and the bore is known
+    double rpmFrom = 0.0; // the speed at which it reaches the top of the range
+    double rpmTo = 0.0;   // and the bottom
+    std::string line;     // "Exhaust: 0.000140 to 0.000150 s·cm²/cm³, met from 9120 to 9771 rpm"
+};
+
+struct TimeAreaView {
+    bool any = false; // some row is shaped
+    LengthView bore;
+    bool rpmRead = false;
+    double rpm = 0.0;
+    std::string rpmMessage;
+    double sweptVolume = 0.0;          // cm³, with the bore
+    std::string engineLine;            // "Bore 54.00 mm, 12000 rpm, swept volume 124.8 cm³"
+    std::vector<std::string> captions; // of the figures
+    std::vector<FlowFigures> figures;  // per role present, then per target group
+    std::array<TargetView, kTargetGroups> targets;
+    bool blowdownFigures = false;
+    double blowdownAngle = 0.0; // degrees from the exhaust's opening to the first transfer's
+    double blowdownAngleArea = 0.0;
+    double blowdownSta = 0.0; // s·mm²/cm³, with the rpm and the bore
+    std::string blowdown;     // the figures in words, or why there are none
+    std::string wayBack;      // the roof that meets the target, or why none
+    AreaPlotView plot;
 };
 
 // One port's open arc on the timing diagram.
@@ -98,6 +236,7 @@ struct PortSheetView {
     std::string
         targetResult; // the height that meets the target, or why none; empty with none typed
     DiagramView diagram;
+    TimeAreaView timeArea;
 };
 
 // The whole sheet for the engine on display.
@@ -112,8 +251,10 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view);
 // The name a save dialog proposes: "<engine> port timing.pdf".
 std::string PortSheetFileName(const PortSheetView& view);
 
-// How the sheet explains its heights, and what stroke means.
+// How the sheet explains its heights, what stroke means, and where the
+// target ranges come from.
 extern const char* const kHeightsExplained;
 extern const char* const kStrokeExplained;
+extern const char* const kTargetsExplained;
 
 } // namespace crank

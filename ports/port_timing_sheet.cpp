@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -11,13 +13,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/message_box.h"
 #include "platform/number_box.h"
 #include "platform/page_output.h"
+#include "platform/print_targets.h"
 #include "platform/save_location.h"
 #include "ports/port_page.h"
+#include "ports/port_setup_file.h"
+#include "ports/time_area_panel.h"
 #include "ports/timing_diagram_widget.h"
+#include "tables/file_name.h"
+#include "tables/table_export.h"
 
 namespace crank {
 namespace {
@@ -44,15 +53,50 @@ QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
 PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser,
                                  PrinterSource& printers, QWidget* parent)
     : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
-      m_style(LocaleNumberStyle())
+      m_ownCsvChooser(std::make_unique<CsvSaveDialog>()),
+      m_ownSetupSaver(std::make_unique<SaveFileDialog>(
+          QStringLiteral("Save the Port Setup"),
+          QStringList{QStringLiteral("Port setups (*.json)")}, QStringLiteral("json"))),
+      m_ownSetupOpener(std::make_unique<OpenFileDialog>(
+          QStringLiteral("Open a Port Setup"),
+          QStringList{QStringLiteral("Port setups (*.json)"), QStringLiteral("All files (*)")})),
+      m_csvChooser(m_ownCsvChooser.get()), m_setupSaver(m_ownSetupSaver.get()),
+      m_setupOpener(m_ownSetupOpener.get()), m_style(LocaleNumberStyle())
 {
     setWindowTitle(QString::fromLatin1(kTitle));
 
     // Made top to bottom, so that the focus moves in reading order.
-    m_summary = resultLabel(this, QStringLiteral("summaryLab"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("sheetTabs"));
+    m_tabs->addTab(buildTimingPage(), tr("Ti&ming"));
+    m_panel = new TimeAreaPanel(
+        m_style, [this] { return unit(); }, this);
+    m_panel->setObjectName(QStringLiteral("timeAreaPanel"));
+    m_tabs->addTab(m_panel, tr("Time-&area"));
+    m_tabOrder.append(m_panel->focusOrder());
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(m_tabs);
+    whole->addLayout(buildButtons());
+
+    for (int i = 1; i < m_tabOrder.size(); ++i) {
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+    connect(m_unit, &QComboBox::currentIndexChanged, this, &PortTimingSheet::unitChanged);
+    connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::recalculate);
+    // A page's wrapped texts get their heights once it is shown at its width.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &PortTimingSheet::fitWrappedTexts);
+    recalculate();
+    m_rows[0].name->setFocus();
+}
+
+QWidget* PortTimingSheet::buildTimingPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("timingPage"));
+    m_summary = resultLabel(page, QStringLiteral("summaryLab"));
     m_summary->setToolTip(QString::fromLatin1(kStrokeExplained));
-    m_note = resultLabel(this, QStringLiteral("noteLab"), true);
-    auto* heights = new QLabel(QString::fromLatin1(kHeightsExplained), this);
+    m_note = resultLabel(page, QStringLiteral("noteLab"), true);
+    auto* heights = new QLabel(QString::fromLatin1(kHeightsExplained), page);
     heights->setObjectName(QStringLiteral("heightsLab"));
     heights->setWordWrap(true);
 
@@ -64,18 +108,12 @@ PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChoos
     left->addLayout(buildRows());
     left->addLayout(buildTarget());
     left->addStretch();
-    left->addLayout(buildButtons());
-    m_diagram = new PortTimingDiagram(this);
-    auto* whole = new QHBoxLayout(this);
+    m_diagram = new PortTimingDiagram(page);
+    auto* whole = new QHBoxLayout(page);
+    whole->setContentsMargins(0, 0, 0, 0);
     whole->addLayout(left, 1);
     whole->addWidget(m_diagram);
-
-    for (int i = 1; i < m_tabOrder.size(); ++i) {
-        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
-    }
-    connect(m_unit, &QComboBox::currentIndexChanged, this, &PortTimingSheet::unitChanged);
-    recalculate();
-    m_rows[0].name->setFocus();
+    return page;
 }
 
 PortTimingSheet::~PortTimingSheet() = default;
@@ -140,23 +178,26 @@ QLayout* PortTimingSheet::buildRows()
         row.name->setPlaceholderText(QStringLiteral("Port %1").arg(n));
         row.name->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Transfer AB ")));
         m_tabOrder.append(row.name);
-        row.kind = new QComboBox(this);
-        row.kind->setObjectName(QStringLiteral("portKindBox_%1").arg(n));
-        row.kind->addItems({QStringLiteral("crown"), QStringLiteral("skirt")});
-        m_tabOrder.append(row.kind);
+        row.role = new QComboBox(this);
+        row.role->setObjectName(QStringLiteral("portRoleBox_%1").arg(n));
+        for (int r = 0; r < kRoleCount; ++r) {
+            row.role->addItem(QString::fromLatin1(RoleName(static_cast<PortRole>(r))));
+        }
+        row.role->setCurrentIndex(i == 0 ? 0 : 1); // an exhaust, then transfers
+        m_tabOrder.append(row.role);
         makeLengthBox(row.height, QStringLiteral("portHeightTxt_%1").arg(n), true);
         row.opens = resultLabel(this, QStringLiteral("opensLab_%1").arg(n));
         row.closes = resultLabel(this, QStringLiteral("closesLab_%1").arg(n));
         row.duration = resultLabel(this, QStringLiteral("durationLab_%1").arg(n));
         row.message = resultLabel(this, QStringLiteral("portMessageLab_%1").arg(n), true);
         int column = 0;
-        for (QWidget* w : std::initializer_list<QWidget*>{row.name, row.kind, row.height.box,
+        for (QWidget* w : std::initializer_list<QWidget*>{row.name, row.role, row.height.box,
                                                           row.opens, row.closes, row.duration}) {
             grid->addWidget(w, n, column++);
         }
         grid->addWidget(row.message, n, 3, 1, 3); // over the angles, shown in their place
         connect(row.name, &QLineEdit::textChanged, this, &PortTimingSheet::recalculate);
-        connect(row.kind, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
+        connect(row.role, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
     }
     return grid;
 }
@@ -212,6 +253,12 @@ QLayout* PortTimingSheet::buildButtons()
             &PortTimingSheet::saveAsPdf);
     connect(add(tr("&Print..."), QStringLiteral("printCom")), &QPushButton::clicked, this,
             &PortTimingSheet::print);
+    connect(add(tr("Save as CS&V..."), QStringLiteral("saveCsvCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::saveAsCsv);
+    connect(add(tr("Open Set&up..."), QStringLiteral("openSetupCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::openSetup);
+    connect(add(tr("Sav&e Setup..."), QStringLiteral("saveSetupCom")), &QPushButton::clicked, this,
+            &PortTimingSheet::saveSetup);
     m_close = add(tr("Cl&ose"), QStringLiteral("closeCom"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     return buttons;
@@ -250,19 +297,19 @@ PortSheetInput PortTimingSheet::input() const
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const PortRow& row = m_rows[i];
         in.rows[i].name = row.name->text().toStdString();
-        in.rows[i].kind =
-            row.kind->currentIndex() == 1 ? PortKind::SkirtOpened : PortKind::CrownOpened;
+        in.rows[i].role = static_cast<PortRole>(row.role->currentIndex());
         in.rows[i].height = row.height.typed;
     }
     in.targetRow = m_targetRow->currentIndex();
     in.target = m_targetKind->currentIndex() == 1 ? TimingTarget::Duration : TimingTarget::Opening;
     in.targetDegrees = m_target->text().toStdString();
+    m_panel->fill(in);
     return in;
 }
 
 void PortTimingSheet::recalculate()
 {
-    if (m_diagram == nullptr) {
+    if (m_panel == nullptr) {
         return; // still being built
     }
     m_view = BuildPortSheetView(m_engine, input(), m_style);
@@ -282,6 +329,7 @@ void PortTimingSheet::unitChanged()
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         show(m_rows[i].height, m_view.rows[i].height);
     }
+    m_panel->showLengths(m_view);
 }
 
 void PortTimingSheet::render()
@@ -312,6 +360,7 @@ void PortTimingSheet::render()
     }
     m_targetResult->setText(text(m_view.targetResult));
     m_diagram->setDiagram(m_view.diagram);
+    m_panel->render(m_view);
     fitWrappedTexts();
 }
 
@@ -319,13 +368,23 @@ void PortTimingSheet::fitWrappedTexts()
 {
     // A window's layout does not give a wrapped text the height its width
     // needs by itself; each asks for it, and the window grows to hold them.
-    layout()->activate();
+    // The pages of the tabs have layouts of their own, which the window's
+    // does not lay out again by itself.
+    const auto activate = [this] {
+        for (int page = 0; page < m_tabs->count(); ++page) {
+            m_tabs->widget(page)->layout()->activate();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        layout()->activate();
+    };
+    activate();
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->wordWrap()) {
             label->setMinimumHeight(
                 label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
         }
     }
+    activate();
 }
 
 void PortTimingSheet::resizeEvent(QResizeEvent* event)
@@ -362,6 +421,108 @@ void PortTimingSheet::saveAsPdf()
 void PortTimingSheet::print()
 {
     PrintPage(sheetPage(m_view), sheetJob(m_view), m_printers, m_pdfChooser, m_messages);
+}
+
+} // namespace crank
+
+namespace crank {
+
+void PortTimingSheet::setFileChoosers(SaveFileChooser& csv, SaveFileChooser& setupSave,
+                                      OpenFileChooser& setupOpen)
+{
+    m_csvChooser = &csv;
+    m_setupSaver = &setupSave;
+    m_setupOpener = &setupOpen;
+}
+
+void PortTimingSheet::saveAsCsv()
+{
+    const QString path = m_csvChooser->chooseSavePath(SuggestedSavePath(
+        QString::fromStdString(EngineFileName(m_view.engineName, "ports", "ports", "csv"))));
+    if (path.isEmpty()) {
+        return;
+    }
+    RememberSaveFolder(path);
+    const CsvDialect dialect = m_csvChooser->chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
+                                                               : CsvDialect::CommaDecimalPoint;
+    const std::string csv = RecordsAsCsv(PortSheetRecords(m_view), dialect,
+                                         m_style.decimal.empty() ? '.' : m_style.decimal[0]);
+    const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
+    if (!reason.isEmpty()) {
+        m_messages.show(SaveFailedPrompt("The ports", path, reason), "File Not Saved");
+    }
+}
+
+void PortTimingSheet::saveSetup()
+{
+    const QString path = m_setupSaver->chooseSavePath(SuggestedSavePath(QString::fromStdString(
+        EngineFileName(m_view.engineName, "port setup", "port-setup", "json"))));
+    if (path.isEmpty()) {
+        return;
+    }
+    RememberSaveFolder(path);
+    const QString reason = WriteWholeFile(path, SetupAsJson({m_engine.typed, input()}, m_style));
+    if (!reason.isEmpty()) {
+        m_messages.show(SaveFailedPrompt("The setup", path, reason), "Setup Not Saved");
+    }
+}
+
+void PortTimingSheet::openSetup()
+{
+    const QString path = m_setupOpener->chooseOpenPath(SaveFolder());
+    if (path.isEmpty()) {
+        return;
+    }
+    RememberSaveFolder(path);
+    constexpr qint64 kLargest = 1 << 20; // a setup is a few kilobytes
+    QFile file(path);
+    std::string problem;
+    SetupRead read;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = "could not be read: " + file.errorString().toStdString() + ".";
+    } else if (file.size() > kLargest) {
+        problem = "is not a port setup: it is far too large.";
+    } else {
+        read = ReadSetup(file.readAll(), m_style);
+        problem = read.problem;
+    }
+    if (!read.setup) {
+        m_messages.show("The file " + path.toStdString() + " " + problem +
+                            " The sheet is left as it was.",
+                        "Setup Not Opened");
+        return;
+    }
+    load(read.setup->input);
+    const std::string other = OtherEngineNote(read.setup->engine, m_engine);
+    if (!other.empty()) {
+        m_messages.show(other, "Other Engine");
+    }
+}
+
+void PortTimingSheet::load(const PortSheetInput& in)
+{
+    {
+        const QSignalBlocker quiet(m_unit);
+        m_unit->setCurrentIndex(in.unit == LengthUnit::Inch ? 1 : 0);
+    }
+    const auto set = [](LengthBox& length, const TypedLength& typed) {
+        length.typed = typed;
+        length.box->setText(text(typed.text));
+    };
+    set(m_deck, in.deck);
+    set(m_piston, in.pistonLength);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        PortRow& row = m_rows[i];
+        row.name->setText(text(in.rows[i].name));
+        row.role->setCurrentIndex(static_cast<int>(in.rows[i].role));
+        set(row.height, in.rows[i].height);
+    }
+    m_targetRow->setCurrentIndex(in.targetRow);
+    m_targetKind->setCurrentIndex(in.target == TimingTarget::Duration ? 1 : 0);
+    m_target->setText(text(in.targetDegrees));
+    m_panel->load(in);
+    // Lengths typed in the other unit show converted, as after a change of unit.
+    unitChanged();
 }
 
 } // namespace crank

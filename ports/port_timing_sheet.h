@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 #include "model/engine_snapshot.h"
 #include "ports/port_sheet.h"
@@ -10,13 +11,16 @@ class QAction;
 class QComboBox;
 class QHBoxLayout;
 class QPushButton;
+class QTabWidget;
 class QLabel;
 class QLineEdit;
 
 namespace crank {
 
 class MessageBox;
+class OpenFileChooser;
 class PortTimingDiagram;
+class TimeAreaPanel;
 class PrinterSource;
 class SaveFileChooser;
 
@@ -48,10 +52,20 @@ public:
     // the sheet as shown (view()).
     void addCommand(QAction* command);
 
-    // "Copy", "Save as PDF..." and "Print...".
+    // The dialogs for the CSV file and the setup files, in place of the
+    // standard ones (which the sheet owns); the caller's, for as long as the
+    // sheet lives.
+    void setFileChoosers(SaveFileChooser& csv, SaveFileChooser& setupSave,
+                         OpenFileChooser& setupOpen);
+
+    // "Copy", "Save as PDF...", "Print...", "Save as CSV...", "Open Setup..."
+    // and "Save Setup...".
     void copyRows();
     void saveAsPdf();
     void print();
+    void saveAsCsv();
+    void openSetup();
+    void saveSetup();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -64,7 +78,7 @@ private:
     };
     struct PortRow {
         QLineEdit* name = nullptr;
-        QComboBox* kind = nullptr;
+        QComboBox* role = nullptr;
         LengthBox height;
         QLabel* opens = nullptr;
         QLabel* closes = nullptr;
@@ -72,6 +86,7 @@ private:
         QLabel* message = nullptr;
     };
 
+    QWidget* buildTimingPage();
     QLayout* buildSetUp();
     QLayout* buildRows();
     QLayout* buildTarget();
@@ -81,12 +96,19 @@ private:
     PortSheetInput input() const;
     void recalculate();
     void unitChanged();
+    void load(const PortSheetInput& input);
     void render();
     void fitWrappedTexts();
 
     MessageBox& m_messages;
     SaveFileChooser& m_pdfChooser;
     PrinterSource& m_printers;
+    std::unique_ptr<SaveFileChooser> m_ownCsvChooser;
+    std::unique_ptr<SaveFileChooser> m_ownSetupSaver;
+    std::unique_ptr<OpenFileChooser> m_ownSetupOpener;
+    SaveFileChooser* m_csvChooser = nullptr;
+    SaveFileChooser* m_setupSaver = nullptr;
+    OpenFileChooser* m_setupOpener = nullptr;
     NumberStyle m_style;
     EngineSnapshot m_engine;
     PortSheetView m_view;
@@ -106,6 +128,8 @@ private:
     QLineEdit* m_target = nullptr;
     QLabel* m_targetResult = nullptr;
     PortTimingDiagram* m_diagram = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    TimeAreaPanel* m_panel = nullptr;
     QHBoxLayout* m_buttons = nullptr;
     QPushButton* m_close = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLocale>
+#include <QTabWidget>
 
 #include "platform/pdf_words_test_support.h"
 #include "ports/port_tool.h"
@@ -51,7 +52,8 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
     typeInto("portNameTxt_1", "Exhaust");
     // Drop at 90 degrees with no offset: 123 - sqrt(100^2 - 23^2) = 25.681 mm.
     typeInto("portHeightTxt_1", "2a5.,681");
-    in<QComboBox>("portKindBox_2")->setCurrentIndex(1); // skirt, 60 mm below the crown
+    in<QComboBox>("portRoleBox_2")
+        ->setCurrentIndex(3); // inlet, by the skirt, 60 mm below the crown
     typeInto("pistonTxt", "60");
     typeInto("portHeightTxt_2", "85,681");
     typeInto("portHeightTxt_3", "-3");
@@ -79,7 +81,7 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
     QTest::mouseClick(in<QPushButton>("savePdfCom"), Qt::LeftButton);
     EXPECT_TRUE(pdfChooser.suggested.last().endsWith("/Kart port timing.pdf"));
     EXPECT_TRUE(testing::readPdfText(pdfChooser.answer)
-                    .words.contains("Exhaust crown 25,68 90,0 ATDC 90,0 BTDC 180,0"));
+                    .words.contains("Exhaust exhaust 25,68 90,0 ATDC 90,0 BTDC 180,0"));
     EXPECT_TRUE(testing::runPoppler("pdfinfo", {pdfChooser.answer}).contains("Port timing\n"));
 
     // With no printer installed, "Print..." offers the same save; a failed save says so.
@@ -106,14 +108,15 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
         QWidget* next = sheet->focusWidget();
         const QPoint a = previous->mapTo(sheet, QPoint(0, previous->height() / 2));
         const QPoint b = next->mapTo(sheet, QPoint(0, next->height() / 2));
-        if (next->objectName() != "unitBox") {
+        // From the last button the chain goes round to the tabs, then the top.
+        if (next->objectName() != "unitBox" && previous->objectName() != "closeCom") {
             EXPECT_TRUE(b.y() > a.y() + 2 || (std::abs(b.y() - a.y()) <= 2 && b.x() > a.x()))
                 << previous->objectName().toStdString() << " then "
                 << next->objectName().toStdString();
         }
         previous = next;
     }
-    EXPECT_EQ(walked.size(), 3 + 3 * kMaxPorts + 3 + 4) << walked.join(' ').toStdString();
+    EXPECT_EQ(walked.size(), 3 + 3 * kMaxPorts + 3 + 7 + 1) << walked.join(' ').toStdString();
 
     QString keys;
     for (const QWidget* w : sheet->findChildren<QWidget*>()) {
@@ -129,30 +132,42 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
             keys += caption[amp + 1].toLower();
         }
     }
-    EXPECT_EQ(keys.size(), 8);
+    EXPECT_EQ(keys.size(), 4 + 7 + 3); // timing, buttons, time-area
 }
 
-// The longest messages stand whole in their labels, wrapped where they wrap, clear of the others.
+// The longest messages stand whole in their labels, wrapped where they wrap, clear of the others,
+// on either page of the sheet.
 TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
 {
     open();
     typeInto("pistonTxt", "-");
     for (int row = 1; row <= kMaxPorts; ++row) {
-        in<QComboBox>(QString("portKindBox_%1").arg(row))->setCurrentIndex(row % 2);
+        in<QComboBox>(QString("portRoleBox_%1").arg(row))->setCurrentIndex(row % 2 * 3);
         typeInto(QString("portHeightTxt_%1").arg(row), row < 5 ? "999" : "-999");
+        typeInto(QString("widthTxt_%1").arg(row), "40");
+        typeInto(QString("windowHeightTxt_%1").arg(row), row < 3 ? "20" : "-");
     }
     typeInto("targetTxt", "-");
-    for (const QLabel* label : sheet->findChildren<QLabel*>()) {
-        const QRect room = label->contentsRect();
-        const QRect needed = QFontMetrics(label->font())
-                                 .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0,
-                                               QString(label->text()).remove('&'));
-        EXPECT_TRUE(label->isHidden() || label->text().isEmpty() || room.contains(needed))
-            << label->text().toStdString();
-        for (const QWidget* other : sheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(label->isHidden() || other->isHidden() || other == label ||
-                        !other->geometry().intersects(label->geometry()))
-                << label->text().toStdString() << " under " << other->objectName().toStdString();
+    typeInto("targetLowTxt_1", "1");
+    typeInto("staTargetTxt", "1");
+    for (const int page : {0, 1}) {
+        in<QTabWidget>("sheetTabs")->setCurrentIndex(page);
+        for (const QLabel* label : sheet->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(sheet) || label->text().isEmpty()) {
+                continue;
+            }
+            const QRect room = label->contentsRect();
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0,
+                                                   QString(label->text()).remove('&'));
+            EXPECT_TRUE(room.contains(needed)) << label->text().toStdString();
+            for (const QWidget* other :
+                 label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(!other->isVisibleTo(sheet) || other == label ||
+                            !other->geometry().intersects(label->geometry()))
+                    << label->text().toStdString() << " under "
+                    << other->objectName().toStdString();
+            }
         }
     }
 }

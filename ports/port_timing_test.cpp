@@ -67,8 +67,8 @@ PortSheetInput kartPorts()
     PortSheetInput input;
     input.deck = {"0.5"};
     input.pistonLength = {"60"};
-    input.rows[0] = {"Exhaust", kCrown, {"26.181"}};
-    input.rows[1] = {"Inlet", kSkirt, {"86.181"}};
+    input.rows[0] = {"Exhaust", PortRole::Exhaust, {"26.181"}, {}};
+    input.rows[1] = {"Inlet", PortRole::Inlet, {"86.181"}, {}};
     return input;
 }
 
@@ -84,10 +84,10 @@ TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
     EXPECT_EQ(copied, "Engine:\tKart\nStroke (mm):\t46\nConnecting Rod Length (mm):\t100\n"
                       "Gudgeon Pin Offset (mm):\t0\nDeck (mm):\t0.50\nPiston length (mm):\t60.00\n"
                       "Heights in:\tmm\n\n"
-                      "Port\tOpened by\tHeight (mm)\tOpens ATDC\tCloses BTDC\tOpens BTDC\t"
+                      "Port\tRole\tOpened by\tHeight (mm)\tOpens ATDC\tCloses BTDC\tOpens BTDC\t"
                       "Closes ATDC\tDuration (deg)\tNote\n"
-                      "Exhaust\tcrown\t26.18\t90.0\t90.0\t\t\t180.0\t\n"
-                      "Inlet\tskirt\t86.18\t\t\t90.0\t90.0\t180.0\t\n");
+                      "Exhaust\texhaust\tcrown\t26.18\t90.0\t90.0\t\t\t180.0\t\n"
+                      "Inlet\tinlet\tskirt\t86.18\t\t\t90.0\t90.0\t180.0\t\n");
 }
 
 // Each row that cannot be timed says why, and so does a target no height reaches; the other rows
@@ -95,11 +95,11 @@ TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
 TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
 {
     PortSheetInput input = kartPorts();
-    input.rows[2] = {"", kCrown, {"47"}};
-    input.rows[3] = {"", kCrown, {"-5"}};
-    input.rows[4] = {"", kCrown, {"-"}};
-    input.rows[5] = {"", kSkirt, {"60"}};
-    input.rows[6] = {"", kSkirt, {"110"}};
+    input.rows[2] = {"", PortRole::Exhaust, {"47"}, {}};
+    input.rows[3] = {"", PortRole::Exhaust, {"-5"}, {}};
+    input.rows[4] = {"", PortRole::Exhaust, {"-"}, {}};
+    input.rows[5] = {"", PortRole::Inlet, {"60"}, {}};
+    input.rows[6] = {"", PortRole::Inlet, {"110"}, {}};
     const PortSheetView view = BuildPortSheetView(kKartShown, input, {});
     EXPECT_EQ(view.rows[2].message,
               "Beyond the stroke: the drop is 46.50 mm, the stroke 46.00 mm.");

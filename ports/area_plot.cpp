@@ -1,0 +1,187 @@
+#include "ports/area_plot.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace crank {
+namespace {
+
+// Per role: exhaust, transfer, boost, inlet.
+constexpr std::array<Rgb, kRoleCount> kColours = {
+    {{200, 0, 0}, {0, 70, 200}, {0, 130, 0}, {120, 0, 160}}};
+const std::array<std::vector<float>, kRoleCount> kDashes = {{{}, {6, 3}, {1, 2}, {6, 2, 1, 2}}};
+const std::array<const char*, kRoleCount> kNames = {"Exhaust", "Transfer", "Boost", "Inlet"};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kShade{205, 205, 205};
+constexpr Rgb kGrid{170, 170, 170};
+
+// Sizes in hundredths of the plot's width.
+constexpr float kLabelEm = 2.4f;  // the texts' size
+constexpr float kLineWidth = 0.3f;
+constexpr float kAxisLeft = 11.0f; // room for the area labels
+constexpr float kAxisRight = 97.0f;
+constexpr float kAxisTop = 10.0f;  // room for the marks' labels
+
+// 1, 2 or 5 times a power of ten, a fifth or so of `largest`.
+double roundStep(double largest)
+{
+    const double rough = largest / 5.0;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= rough) {
+            return m * power;
+        }
+    }
+    return 10.0 * power;
+}
+
+class Plot {
+public:
+    Plot(Canvas& canvas, const TwipRect& box, std::size_t curves)
+        : m_canvas(canvas), m_u(std::min(box.width / 100.0f, box.height / (100.0f * kAreaPlotAspect))),
+          m_left(box.x), m_top(box.y)
+    {
+        const float legendLines = static_cast<float>((curves + 1) / 2);
+        m_bottom = 100.0f * kAreaPlotAspect - 7.5f - legendLines * 3.4f;
+    }
+
+    float u() const { return m_u; }
+    float x(double degrees) const
+    {
+        return m_left + m_u * static_cast<float>(kAxisLeft + (kAxisRight - kAxisLeft) * degrees / 360.0);
+    }
+    float y(double area) const
+    {
+        return m_top + m_u * static_cast<float>(m_bottom - (m_bottom - kAxisTop) * area / m_ceiling);
+    }
+    float bottom() const { return m_top + m_u * m_bottom; }
+    float legendTop() const { return bottom() + m_u * 6.9f; }
+    void setCeiling(double ceiling) { m_ceiling = ceiling; }
+
+    Pen pen(float widthUnits, Rgb colour, const std::vector<float>& dashesInWidths = {}) const
+    {
+        Pen pen{widthUnits * m_u, colour, {}};
+        for (const float dash : dashesInWidths) {
+            pen.dashes.push_back(dash * pen.width);
+        }
+        return pen;
+    }
+    Face face() const { return {"Courier", kLabelEm * m_u / kTwipsPerPoint, 400}; }
+    float textHeight() const { return face().size * kTwipsPerPoint * kFixedPitchLineSpacing; }
+    void text(float left, float top, const std::string& label)
+    {
+        m_canvas.drawText({left, top}, label, face());
+    }
+    // Centred on x, kept inside the axes.
+    void centredText(float middle, float top, const std::string& label)
+    {
+        const float width = FixedPitchWidth(label, face().size);
+        const float left = std::clamp(middle - width / 2, x(0), x(360) - width);
+        text(left, top, label);
+    }
+    Canvas& canvas() { return m_canvas; }
+
+private:
+    Canvas& m_canvas;
+    float m_u;
+    float m_left;
+    float m_top;
+    float m_bottom = 50.0f;
+    double m_ceiling = 1.0;
+};
+
+void drawAxes(Plot& plot, double step, int steps)
+{
+    const Pen axis = plot.pen(kLineWidth, kBlack);
+    const Pen grid = plot.pen(kLineWidth / 2, kGrid, {2, 4});
+    const float tick = plot.u() * 1.0f;
+    plot.canvas().drawPolyline({{plot.x(0), plot.y(steps * step)},
+                                {plot.x(0), plot.bottom()},
+                                {plot.x(360), plot.bottom()}},
+                               axis);
+    for (int k = 1; k <= steps; ++k) {
+        const float y = plot.y(k * step);
+        plot.canvas().drawPolyline({{plot.x(0), y}, {plot.x(360), y}}, grid);
+        const std::string label = std::to_string(static_cast<long long>(std::lround(k * step)));
+        plot.text(plot.x(0) - tick - FixedPitchWidth(label, plot.face().size),
+                  y - plot.textHeight() / 2, label);
+    }
+    for (int degrees = 0; degrees <= 360; degrees += 30) {
+        const float x = plot.x(degrees);
+        plot.canvas().drawPolyline({{x, plot.bottom()}, {x, plot.bottom() + tick}}, axis);
+        plot.centredText(x, plot.bottom() + tick, std::to_string(degrees));
+    }
+    plot.text(plot.x(0) - plot.u() * (kAxisLeft - 1.0f), plot.y(steps * step) - plot.textHeight() * 1.6f,
+              "mm²");
+    const std::string across = "deg ATDC";
+    plot.text(plot.x(360) - FixedPitchWidth(across, plot.face().size),
+              plot.bottom() + tick + plot.textHeight(), across);
+}
+
+std::vector<TwipPoint> curvePoints(const Plot& plot, const AreaCurve& curve, double from,
+                                   double to)
+{
+    std::vector<TwipPoint> points;
+    for (std::size_t k = 0; k < curve.area.size(); ++k) {
+        const double degrees = static_cast<double>(k) * kCurveStep;
+        if (degrees >= from && degrees <= to) {
+            points.push_back({plot.x(degrees), plot.y(curve.area[k])});
+        }
+    }
+    return points;
+}
+
+void drawLegend(Plot& plot, const AreaPlotView& view)
+{
+    const float sample = plot.u() * 8.0f;
+    for (std::size_t i = 0; i < view.curves.size(); ++i) {
+        const auto role = static_cast<std::size_t>(view.curves[i].role);
+        const float left = plot.x(0) + plot.u() * (i % 2 == 0 ? 0.0f : 42.0f);
+        const float top = plot.legendTop() + static_cast<float>(i / 2) * plot.u() * 3.4f;
+        const float middle = top + plot.textHeight() / 2;
+        plot.canvas().drawPolyline({{left, middle}, {left + sample, middle}},
+                                   plot.pen(kLineWidth * 2, kColours[role], kDashes[role]));
+        plot.text(left + sample + plot.u(), top, kNames[role]);
+    }
+}
+
+} // namespace
+
+void DrawAreaPlot(Canvas& canvas, const TwipRect& box, const AreaPlotView& view)
+{
+    Plot plot(canvas, box, view.curves.size());
+    const double step = roundStep(std::max(view.largest, 1.0));
+    const int steps = static_cast<int>(std::ceil(std::max(view.largest, 1.0) / step));
+    plot.setCeiling(steps * step);
+
+    if (view.blowdown) {
+        // The exhaust's area between its opening and the first transfer's.
+        const auto exhaust = std::ranges::find(view.curves, PortRole::Exhaust, &AreaCurve::role);
+        if (exhaust != view.curves.end()) {
+            std::vector<TwipPoint> shade = curvePoints(plot, *exhaust, view.blowdownFrom - kCurveStep,
+                                                       view.blowdownTo);
+            shade.push_back({plot.x(view.blowdownTo), plot.bottom()});
+            shade.push_back({plot.x(view.blowdownFrom), plot.bottom()});
+            canvas.fillPolygon(shade, kShade);
+        }
+    }
+    drawAxes(plot, step, steps);
+    for (const AreaCurve& curve : view.curves) {
+        const auto role = static_cast<std::size_t>(curve.role);
+        canvas.drawPolyline(curvePoints(plot, curve, 0.0, 360.0),
+                            plot.pen(kLineWidth * 2, kColours[role], kDashes[role]));
+    }
+    // The marks' labels stand above the axes, one line each so none overlap.
+    for (std::size_t i = 0; i < view.marks.size(); ++i) {
+        const PlotMark& mark = view.marks[i];
+        const float x = plot.x(mark.angle);
+        const float top = plot.y(steps * step) - plot.textHeight() * (static_cast<float>(view.marks.size() - i) + 0.2f);
+        canvas.drawPolyline({{x, top + plot.textHeight()}, {x, plot.bottom()}},
+                            plot.pen(kLineWidth, kBlack, {3, 3}));
+        plot.centredText(x, top, mark.label);
+    }
+    drawLegend(plot, view);
+}
+
+} // namespace crank

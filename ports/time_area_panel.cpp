@@ -1,0 +1,369 @@
+#include "ports/time_area_panel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "platform/number_box.h"
+#include "platform/painter_canvas.h"
+#include "platform/twips.h"
+#include "ports/area_plot.h"
+
+namespace crank {
+
+// The plot of open area against crank angle, drawn as the page draws it.
+class AreaPlotWidget : public QWidget {
+public:
+    explicit AreaPlotWidget(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("areaPlot"));
+        setMinimumSize(360, static_cast<int>(360 * kAreaPlotAspect));
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+        setAutoFillBackground(true);
+    }
+    void setPlot(AreaPlotView plot)
+    {
+        m_plot = std::move(plot);
+        update();
+    }
+    QSize sizeHint() const override { return {460, static_cast<int>(460 * kAreaPlotAspect)}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        PainterCanvas canvas(painter, 1.0 / kTwipsPerPixel);
+        const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
+        const auto twips = [](double pixels) {
+            return static_cast<float>(pixels * kTwipsPerPixel);
+        };
+        DrawAreaPlot(canvas,
+                     {twips(area.x()), twips(area.y()), twips(area.width()),
+                      twips(area.height())},
+                     m_plot);
+    }
+
+private:
+    AreaPlotView m_plot;
+};
+
+namespace {
+
+constexpr int kLengthMaxChars = 8;
+constexpr int kStaMaxChars = 10;
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(wraps);
+    return label;
+}
+
+const char* const kGroupNames[kTargetGroups] = {"Exhaust", "Transfers and boost", "Inlet"};
+
+} // namespace
+
+TimeAreaPanel::TimeAreaPanel(const NumberStyle& style, std::function<LengthUnit()> unit,
+                             QWidget* parent)
+    : QWidget(parent), m_style(style), m_unit(std::move(unit))
+{
+    auto* left = new QVBoxLayout;
+    left->addLayout(buildEngine());
+    left->addLayout(buildShapes());
+    left->addLayout(buildFigures());
+    left->addLayout(buildTargets());
+    m_blowdown = resultLabel(this, QStringLiteral("blowdownLab"), true);
+    left->addWidget(m_blowdown);
+    left->addLayout(buildWayBack());
+    left->addStretch();
+    m_plot = new AreaPlotWidget(this);
+    auto* whole = new QHBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addLayout(left, 1);
+    whole->addWidget(m_plot, 0, Qt::AlignTop);
+}
+
+QLineEdit* TimeAreaPanel::numberBox(const QString& name, int maxChars, bool allowMinus)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setMaxLength(maxChars);
+    MakeNumberBox(*box, m_style, allowMinus);
+    m_focus.append(box);
+    return box;
+}
+
+void TimeAreaPanel::lengthBox(LengthBox& length, const QString& name)
+{
+    length.box = numberBox(name, kLengthMaxChars, true);
+    // Only what the user types is kept as typed; the texts a change of unit
+    // shows are not.
+    connect(length.box, &QLineEdit::textEdited, this, [this, &length](const QString& typed) {
+        length.typed = {typed.toStdString(), m_unit()};
+        emit edited();
+    });
+}
+
+QLayout* TimeAreaPanel::buildEngine()
+{
+    lengthBox(m_bore, QStringLiteral("boreTxt"));
+    m_boreMessage = resultLabel(this, QStringLiteral("boreMessageLab"));
+    m_rpm = numberBox(QStringLiteral("rpmTxt"), 6, false);
+    connect(m_rpm, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
+    m_rpmMessage = resultLabel(this, QStringLiteral("rpmMessageLab"));
+    m_engine = resultLabel(this, QStringLiteral("flowEngineLab"), true);
+    auto* line = new QHBoxLayout;
+    const auto add = [&](const QString& caption, QWidget* box, QLabel* message) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        line->addWidget(label);
+        line->addWidget(box);
+        line->addWidget(message);
+    };
+    add(tr("&Bore:"), m_bore.box, m_boreMessage);
+    add(tr("&rpm:"), m_rpm, m_rpmMessage);
+    auto* engine = new QVBoxLayout;
+    engine->addLayout(line);
+    engine->addWidget(m_engine);
+    return engine;
+}
+
+QLayout* TimeAreaPanel::buildShapes()
+{
+    auto* grid = new QGridLayout;
+    const QStringList captions = {tr("Port"),          tr("Count"),      tr("Width"),
+                                  tr("Measured"),      tr("Window ht"),  tr("Top r"),
+                                  tr("Bottom r"),      tr("Bridge"),     tr("Area (mm²)"),
+                                  tr("STA (s·cm²/cm³)")};
+    for (int c = 0; c < captions.size(); ++c) {
+        auto* caption = new QLabel(captions[c], this);
+        caption->setObjectName(QStringLiteral("shapeHeaderLab_%1").arg(c));
+        grid->addWidget(caption, 0, c);
+    }
+    for (int i = 0; i < kMaxPorts; ++i) {
+        ShapeRow& row = m_rows[static_cast<std::size_t>(i)];
+        const int n = i + 1;
+        row.name = resultLabel(this, QStringLiteral("shapeNameLab_%1").arg(n));
+        row.count = numberBox(QStringLiteral("countTxt_%1").arg(n), 2, false);
+        row.count->setPlaceholderText(QStringLiteral("1"));
+        connect(row.count, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
+        lengthBox(row.width, QStringLiteral("widthTxt_%1").arg(n));
+        row.measure = new QComboBox(this);
+        row.measure->setObjectName(QStringLiteral("measureBox_%1").arg(n));
+        row.measure->addItems({tr("chord"), tr("arc")});
+        m_focus.append(row.measure);
+        connect(row.measure, &QComboBox::currentIndexChanged, this, &TimeAreaPanel::edited);
+        lengthBox(row.height, QStringLiteral("windowHeightTxt_%1").arg(n));
+        lengthBox(row.top, QStringLiteral("topRadiusTxt_%1").arg(n));
+        lengthBox(row.bottom, QStringLiteral("bottomRadiusTxt_%1").arg(n));
+        lengthBox(row.bridge, QStringLiteral("bridgeTxt_%1").arg(n));
+        row.area = resultLabel(this, QStringLiteral("areaLab_%1").arg(n));
+        row.sta = resultLabel(this, QStringLiteral("staLab_%1").arg(n));
+        row.message = resultLabel(this, QStringLiteral("shapeMessageLab_%1").arg(n), true);
+        int column = 0;
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 row.name, row.count, row.width.box, row.measure, row.height.box, row.top.box,
+                 row.bottom.box, row.bridge.box, row.area, row.sta}) {
+            grid->addWidget(w, n, column++);
+        }
+        grid->addWidget(row.message, n, 8, 1, 2); // in the figures' place
+    }
+    for (int c = 1; c <= 7; ++c) {
+        grid->setColumnStretch(c, 0);
+    }
+    grid->setColumnStretch(9, 1);
+    return grid;
+}
+
+QLayout* TimeAreaPanel::buildFigures()
+{
+    m_figureGrid = new QGridLayout;
+    for (std::size_t r = 0; r < m_figures.size(); ++r) {
+        for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
+            m_figures[r][c] =
+                resultLabel(this, QStringLiteral("figureLab_%1_%2").arg(r).arg(c));
+            m_figureGrid->addWidget(m_figures[r][c], static_cast<int>(r), static_cast<int>(c));
+        }
+    }
+    return m_figureGrid;
+}
+
+QLayout* TimeAreaPanel::buildTargets()
+{
+    auto* grid = new QGridLayout;
+    auto* caption = new QLabel(tr("Target STA ranges (s·cm²/cm³):"), this);
+    grid->addWidget(caption, 0, 0, 1, 5);
+    const std::array<StaRange, kTargetGroups> defaults = HandbookTargets(m_style);
+    for (int g = 0; g < kTargetGroups; ++g) {
+        TargetRow& row = m_targets[static_cast<std::size_t>(g)];
+        const QString n = QString::number(g + 1);
+        row.low = numberBox(QStringLiteral("targetLowTxt_") + n, kStaMaxChars, false);
+        row.high = numberBox(QStringLiteral("targetHighTxt_") + n, kStaMaxChars, false);
+        row.low->setText(text(defaults[static_cast<std::size_t>(g)].low));
+        row.high->setText(text(defaults[static_cast<std::size_t>(g)].high));
+        row.line = resultLabel(this, QStringLiteral("targetLineLab_") + n, true);
+        row.message = resultLabel(this, QStringLiteral("targetMessageLab_") + n, true);
+        connect(row.low, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
+        connect(row.high, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
+        grid->addWidget(new QLabel(QString::fromLatin1(kGroupNames[g]), this), g + 1, 0);
+        grid->addWidget(row.low, g + 1, 1);
+        grid->addWidget(new QLabel(tr("to"), this), g + 1, 2);
+        grid->addWidget(row.high, g + 1, 3);
+        auto* said = new QVBoxLayout;
+        said->addWidget(row.line);
+        said->addWidget(row.message);
+        grid->addLayout(said, g + 1, 4);
+    }
+    grid->setColumnStretch(4, 1);
+    auto* explained = new QLabel(QString::fromLatin1(kTargetsExplained), this);
+    explained->setObjectName(QStringLiteral("targetsExplainedLab"));
+    explained->setWordWrap(true);
+    grid->addWidget(explained, kTargetGroups + 1, 0, 1, 5);
+    return grid;
+}
+
+QLayout* TimeAreaPanel::buildWayBack()
+{
+    m_staRow = new QComboBox(this);
+    m_staRow->setObjectName(QStringLiteral("staRowBox"));
+    for (int i = 0; i < kMaxPorts; ++i) {
+        m_staRow->addItem(QStringLiteral("Row %1").arg(i + 1));
+    }
+    m_focus.append(m_staRow);
+    connect(m_staRow, &QComboBox::currentIndexChanged, this, &TimeAreaPanel::edited);
+    m_staTarget = numberBox(QStringLiteral("staTargetTxt"), kStaMaxChars, false);
+    connect(m_staTarget, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
+    m_wayBack = resultLabel(this, QStringLiteral("wayBackLab"), true);
+    auto* caption = new QLabel(tr("&Goal STA (s·cm²/cm³) by moving"), this);
+    caption->setBuddy(m_staRow);
+    auto* line = new QHBoxLayout;
+    line->addWidget(caption);
+    line->addWidget(m_staRow);
+    line->addWidget(m_staTarget);
+    line->addStretch();
+    auto* wayBack = new QVBoxLayout;
+    wayBack->addLayout(line);
+    wayBack->addWidget(m_wayBack);
+    return wayBack;
+}
+
+void TimeAreaPanel::fill(PortSheetInput& input) const
+{
+    input.bore = m_bore.typed;
+    input.rpm = m_rpm->text().toStdString();
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const ShapeRow& row = m_rows[i];
+        PortShapeInput& shape = input.rows[i].shape;
+        shape.count = row.count->text().toStdString();
+        shape.width = row.width.typed;
+        shape.measure = row.measure->currentIndex() == 1 ? WidthMeasure::Arc : WidthMeasure::Chord;
+        shape.windowHeight = row.height.typed;
+        shape.topRadius = row.top.typed;
+        shape.bottomRadius = row.bottom.typed;
+        shape.bridge = row.bridge.typed;
+    }
+    for (std::size_t g = 0; g < m_targets.size(); ++g) {
+        input.targets[g] = {m_targets[g].low->text().toStdString(),
+                            m_targets[g].high->text().toStdString()};
+    }
+    input.staRow = m_staRow->currentIndex();
+    input.staTarget = m_staTarget->text().toStdString();
+}
+
+void TimeAreaPanel::setLength(LengthBox& length, const TypedLength& typed)
+{
+    length.typed = typed;
+    length.box->setText(text(typed.text));
+}
+
+void TimeAreaPanel::load(const PortSheetInput& input)
+{
+    const QSignalBlocker quiet(this); // one edit for the whole setup
+    setLength(m_bore, input.bore);
+    m_rpm->setText(text(input.rpm));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        ShapeRow& row = m_rows[i];
+        const PortShapeInput& shape = input.rows[i].shape;
+        row.count->setText(text(shape.count));
+        setLength(row.width, shape.width);
+        row.measure->setCurrentIndex(shape.measure == WidthMeasure::Arc ? 1 : 0);
+        setLength(row.height, shape.windowHeight);
+        setLength(row.top, shape.topRadius);
+        setLength(row.bottom, shape.bottomRadius);
+        setLength(row.bridge, shape.bridge);
+    }
+    for (std::size_t g = 0; g < m_targets.size(); ++g) {
+        m_targets[g].low->setText(text(input.targets[g].low));
+        m_targets[g].high->setText(text(input.targets[g].high));
+    }
+    m_staRow->setCurrentIndex(std::clamp(input.staRow, 0, kMaxPorts - 1));
+    m_staTarget->setText(text(input.staTarget));
+}
+
+void TimeAreaPanel::showLengths(const PortSheetView& view)
+{
+    m_bore.box->setText(text(view.timeArea.bore.shown));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const ShapeView& shape = view.rows[i].shape;
+        m_rows[i].width.box->setText(text(shape.width.shown));
+        m_rows[i].height.box->setText(text(shape.windowHeight.shown));
+        m_rows[i].top.box->setText(text(shape.topRadius.shown));
+        m_rows[i].bottom.box->setText(text(shape.bottomRadius.shown));
+        m_rows[i].bridge.box->setText(text(shape.bridge.shown));
+    }
+}
+
+void TimeAreaPanel::render(const PortSheetView& view)
+{
+    const TimeAreaView& flow = view.timeArea;
+    m_boreMessage->setText(text(flow.bore.message));
+    m_rpmMessage->setText(text(flow.rpmMessage));
+    m_engine->setText(text(flow.engineLine));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const ShapeRow& row = m_rows[i];
+        const PortRowView& port = view.rows[i];
+        const ShapeView& shape = port.shape;
+        row.name->setText(QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
+        row.area->setText(text(shape.fullAreaText));
+        row.sta->setText(text(shape.staCmText));
+        const std::string said = shape.message.empty() ? shape.note : shape.message;
+        row.message->setText(text(said));
+        row.message->setVisible(!said.empty());
+        row.area->setVisible(said.empty());
+        row.sta->setVisible(said.empty());
+        m_staRow->setItemText(static_cast<int>(i), QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
+    }
+    for (std::size_t r = 0; r < m_figures.size(); ++r) {
+        const std::vector<std::string>* cells = nullptr;
+        if (r == 0 && !flow.figures.empty()) {
+            cells = &flow.captions;
+        } else if (r > 0 && r - 1 < flow.figures.size()) {
+            cells = &flow.figures[r - 1].cells;
+        }
+        for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
+            m_figures[r][c]->setText(cells != nullptr && c < cells->size() ? text((*cells)[c])
+                                                                           : QString());
+        }
+    }
+    for (std::size_t g = 0; g < m_targets.size(); ++g) {
+        m_targets[g].line->setText(text(flow.targets[g].line));
+        m_targets[g].message->setText(text(flow.targets[g].message));
+    }
+    m_blowdown->setText(text(flow.blowdown));
+    m_wayBack->setText(text(flow.wayBack));
+    m_plot->setPlot(flow.plot);
+}
+
+} // namespace crank
