@@ -17,11 +17,11 @@ constexpr Rgb kShade{205, 205, 205};
 constexpr Rgb kGrid{170, 170, 170};
 
 // Sizes in hundredths of the plot's width.
-constexpr float kLabelEm = 2.4f;  // the texts' size
+constexpr float kLabelEm = 2.4f; // the texts' size
 constexpr float kLineWidth = 0.3f;
 constexpr float kAxisLeft = 11.0f; // room for the area labels
 constexpr float kAxisRight = 97.0f;
-constexpr float kAxisTop = 10.0f;  // room for the marks' labels
+constexpr float kAxisTop = 10.0f; // room for the marks' labels
 
 // 1, 2 or 5 times a power of ten, a fifth or so of `largest`.
 double roundStep(double largest)
@@ -39,8 +39,9 @@ double roundStep(double largest)
 class Plot {
 public:
     Plot(Canvas& canvas, const TwipRect& box, std::size_t curves)
-        : m_canvas(canvas), m_u(std::min(box.width / 100.0f, box.height / (100.0f * kAreaPlotAspect))),
-          m_left(box.x), m_top(box.y)
+        : m_canvas(canvas),
+          m_u(std::min(box.width / 100.0f, box.height / (100.0f * kAreaPlotAspect))), m_left(box.x),
+          m_top(box.y)
     {
         const float legendLines = static_cast<float>((curves + 1) / 2);
         m_bottom = 100.0f * kAreaPlotAspect - 7.5f - legendLines * 3.4f;
@@ -49,11 +50,13 @@ public:
     float u() const { return m_u; }
     float x(double degrees) const
     {
-        return m_left + m_u * static_cast<float>(kAxisLeft + (kAxisRight - kAxisLeft) * degrees / 360.0);
+        return m_left +
+               m_u * static_cast<float>(kAxisLeft + (kAxisRight - kAxisLeft) * degrees / 360.0);
     }
     float y(double area) const
     {
-        return m_top + m_u * static_cast<float>(m_bottom - (m_bottom - kAxisTop) * area / m_ceiling);
+        return m_top +
+               m_u * static_cast<float>(m_bottom - (m_bottom - kAxisTop) * area / m_ceiling);
     }
     float bottom() const { return m_top + m_u * m_bottom; }
     float legendTop() const { return bottom() + m_u * 6.9f; }
@@ -112,15 +115,14 @@ void drawAxes(Plot& plot, double step, int steps)
         plot.canvas().drawPolyline({{x, plot.bottom()}, {x, plot.bottom() + tick}}, axis);
         plot.centredText(x, plot.bottom() + tick, std::to_string(degrees));
     }
-    plot.text(plot.x(0) - plot.u() * (kAxisLeft - 1.0f), plot.y(steps * step) - plot.textHeight() * 1.6f,
-              "mm²");
+    plot.text(plot.x(0) - plot.u() * (kAxisLeft - 1.0f),
+              plot.y(steps * step) - plot.textHeight() * 1.6f, "mm²");
     const std::string across = "deg ATDC";
     plot.text(plot.x(360) - FixedPitchWidth(across, plot.face().size),
               plot.bottom() + tick + plot.textHeight(), across);
 }
 
-std::vector<TwipPoint> curvePoints(const Plot& plot, const AreaCurve& curve, double from,
-                                   double to)
+std::vector<TwipPoint> curvePoints(const Plot& plot, const AreaCurve& curve, double from, double to)
 {
     std::vector<TwipPoint> points;
     for (std::size_t k = 0; k < curve.area.size(); ++k) {
@@ -159,8 +161,8 @@ void DrawAreaPlot(Canvas& canvas, const TwipRect& box, const AreaPlotView& view)
         // The exhaust's area between its opening and the first transfer's.
         const auto exhaust = std::ranges::find(view.curves, PortRole::Exhaust, &AreaCurve::role);
         if (exhaust != view.curves.end()) {
-            std::vector<TwipPoint> shade = curvePoints(plot, *exhaust, view.blowdownFrom - kCurveStep,
-                                                       view.blowdownTo);
+            std::vector<TwipPoint> shade =
+                curvePoints(plot, *exhaust, view.blowdownFrom - kCurveStep, view.blowdownTo);
             shade.push_back({plot.x(view.blowdownTo), plot.bottom()});
             shade.push_back({plot.x(view.blowdownFrom), plot.bottom()});
             canvas.fillPolygon(shade, kShade);
@@ -176,7 +178,8 @@ void DrawAreaPlot(Canvas& canvas, const TwipRect& box, const AreaPlotView& view)
     for (std::size_t i = 0; i < view.marks.size(); ++i) {
         const PlotMark& mark = view.marks[i];
         const float x = plot.x(mark.angle);
-        const float top = plot.y(steps * step) - plot.textHeight() * (static_cast<float>(view.marks.size() - i) + 0.2f);
+        const float top = plot.y(steps * step) -
+                          plot.textHeight() * (static_cast<float>(view.marks.size() - i) + 0.2f);
         canvas.drawPolyline({{x, top + plot.textHeight()}, {x, plot.bottom()}},
                             plot.pen(kLineWidth, kBlack, {3, 3}));
         plot.centredText(x, top, mark.label);

@@ -46,8 +46,8 @@ double UncoveredArea(const WindowShape& w, double depth)
     const double straight = w.height - w.bottomRadius;
     double bottom = 0.0;
     if (w.bottomRadius > 0.0 && y > straight) {
-        bottom = cornersCut(w.bottomRadius, w.bottomRadius) -
-                 cornersCut(w.bottomRadius, w.height - y);
+        bottom =
+            cornersCut(w.bottomRadius, w.bottomRadius) - cornersCut(w.bottomRadius, w.height - y);
     }
     return w.width * y - top - bottom;
 }
@@ -99,8 +99,8 @@ double IntegrateOverAngle(const std::function<double(double)>& area, double from
 double AngleArea(const EngineSnapshot& engine, const PortOpening& port, double from, double to,
                  double step)
 {
-    return IntegrateOverAngle(
-        [&](double angle) { return OpenAreaAt(engine, port, angle); }, from, to, step);
+    return IntegrateOverAngle([&](double angle) { return OpenAreaAt(engine, port, angle); }, from,
+                              to, step);
 }
 
 double TimeAreaOf(double angleArea, double rpm)

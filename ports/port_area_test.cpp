@@ -28,8 +28,7 @@ TEST(PortAreaTest, RoundedWindowsHaveTheirHandWorkedAreas)
                     UncoveredArea({40, 30, r, r}, 4), 1e-9);
     }
     // A 2 mm top radius and a 6 mm bottom one: each pair of corners takes its own share.
-    EXPECT_NEAR(WindowArea({40, 30, 2, 6}), 1200 - (1 - std::numbers::pi / 4) * 2 * (4 + 36),
-                1e-9);
+    EXPECT_NEAR(WindowArea({40, 30, 2, 6}), 1200 - (1 - std::numbers::pi / 4) * 2 * (4 + 36), 1e-9);
 }
 
 TEST(PortAreaTest, AnArcAlongTheWallBecomesItsChord)

@@ -209,17 +209,16 @@ QByteArray SetupAsJson(const PortSetup& setup, const NumberStyle& style)
     QJsonArray rows;
     for (const PortRowInput& row : input.rows) {
         const PortShapeInput& shape = row.shape;
-        rows.append(QJsonObject{
-            {"name", QString::fromStdString(row.name)},
-            {"role", kRoles[static_cast<std::size_t>(row.role)]},
-            {"height", write.length(row.height)},
-            {"count", write.number(shape.count)},
-            {"width", write.length(shape.width)},
-            {"measure", shape.measure == WidthMeasure::Arc ? "arc" : "chord"},
-            {"windowHeight", write.length(shape.windowHeight)},
-            {"topRadius", write.length(shape.topRadius)},
-            {"bottomRadius", write.length(shape.bottomRadius)},
-            {"bridge", write.length(shape.bridge)}});
+        rows.append(QJsonObject{{"name", QString::fromStdString(row.name)},
+                                {"role", kRoles[static_cast<std::size_t>(row.role)]},
+                                {"height", write.length(row.height)},
+                                {"count", write.number(shape.count)},
+                                {"width", write.length(shape.width)},
+                                {"measure", shape.measure == WidthMeasure::Arc ? "arc" : "chord"},
+                                {"windowHeight", write.length(shape.windowHeight)},
+                                {"topRadius", write.length(shape.topRadius)},
+                                {"bottomRadius", write.length(shape.bottomRadius)},
+                                {"bridge", write.length(shape.bridge)}});
     }
     QJsonObject targets;
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
@@ -245,7 +244,8 @@ QByteArray SetupAsJson(const PortSetup& setup, const NumberStyle& style)
          QJsonObject{{"row", input.targetRow + 1},
                      {"of", input.target == TimingTarget::Duration ? "duration" : "opening"},
                      {"degrees", write.number(input.targetDegrees)}}},
-        {"staTarget", QJsonObject{{"row", input.staRow + 1}, {"sta", write.number(input.staTarget)}}},
+        {"staTarget",
+         QJsonObject{{"row", input.staRow + 1}, {"sta", write.number(input.staTarget)}}},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>

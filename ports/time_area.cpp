@@ -314,8 +314,8 @@ void blowdown(const EngineSnapshot& engine, TimeAreaView& view, const PortSheetV
     if (flow.rpm && flow.bore) {
         view.blowdownSta = view.blowdownAngleArea * staPerAngleArea(flow);
         view.blowdown += ", STA " + texts.fixed(view.blowdownSta, kStaDecimals - 2) +
-                         " s·mm²/cm³ (" +
-                         texts.fixed(view.blowdownSta / kMm2PerCm2, kStaDecimals) + " s·cm²/cm³)";
+                         " s·mm²/cm³ (" + texts.fixed(view.blowdownSta / kMm2PerCm2, kStaDecimals) +
+                         " s·cm²/cm³)";
     }
     view.blowdown += ".";
     view.plot.blowdown = true;
@@ -346,8 +346,7 @@ MovedEdge moveEdge(const EngineSnapshot& engine, const PortRowView& row, float d
     return moved;
 }
 
-double movedAngleArea(const EngineSnapshot& engine, const PortRowView& row, float drop,
-                      double step)
+double movedAngleArea(const EngineSnapshot& engine, const PortRowView& row, float drop, double step)
 {
     const MovedEdge moved = moveEdge(engine, row, drop);
     return moved.timed ? AngleArea(engine, moved.port, moved.span.from, moved.span.to, step) : 0.0;
@@ -427,10 +426,11 @@ std::string wayBack(const EngineSnapshot& engine, const PortSheetInput& input,
         return "The " + edge + " already meets it where it is.";
     }
     // Up the bore is a raise, for a roof as for a floor.
-    return std::string(change < 0.0 ? "Raise" : "Lower") + " the " + edge + " by " + texts.lengthWithUnit(std::abs(change)) + ", to " +
-           texts.lengthWithUnit(height) + "; it then opens at " +
-           texts.angle(double{moved.timing.opens}) + (crown ? " ATDC" : " BTDC") +
-           " and is open " + texts.angle(double{moved.timing.duration}) + " degrees.";
+    return std::string(change < 0.0 ? "Raise" : "Lower") + " the " + edge + " by " +
+           texts.lengthWithUnit(std::abs(change)) + ", to " + texts.lengthWithUnit(height) +
+           "; it then opens at " + texts.angle(double{moved.timing.opens}) +
+           (crown ? " ATDC" : " BTDC") + " and is open " +
+           texts.angle(double{moved.timing.duration}) + " degrees.";
 }
 
 // Whether a crank angle of the first turn lies in a span, which may run
@@ -538,8 +538,9 @@ void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
         shapeRow(engine, input.rows[i].shape, sheet.rows[i], flow, texts, input.unit);
         view.any = view.any || sheet.rows[i].shape.shaped;
     }
-    view.captions = {"Ports", "Area (mm²)", "Angle-area (mm²·deg)", "Time-area (mm²·s)",
-                     "STA (s·mm²/cm³)", "STA (s·cm²/cm³)"};
+    view.captions = {
+        "Ports",           "Area (mm²)",     "Angle-area (mm²·deg)", "Time-area (mm²·s)",
+        "STA (s·mm²/cm³)", "STA (s·cm²/cm³)"};
     for (int r = 0; r < kRoleCount; ++r) {
         const auto role = static_cast<PortRole>(r);
         FlowFigures figures = addUp(
@@ -550,7 +551,8 @@ void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
         }
     }
     const auto scavenging = [](PortRole p) { return GroupOf(p) == TargetGroup::Transfers; };
-    const FlowFigures both = addUp(groupName(TargetGroup::Transfers), sheet, scavenging, flow, texts);
+    const FlowFigures both =
+        addUp(groupName(TargetGroup::Transfers), sheet, scavenging, flow, texts);
     const auto shapedRole = [&](PortRole role) {
         return std::ranges::any_of(sheet.rows, [role](const PortRowView& row) {
             return row.shape.figures && row.role == role;
@@ -590,8 +592,8 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
     records.push_back({});
     records.push_back({"Bore (" + unit + "):", lengthCell(view.bore, texts)});
     records.push_back({"Engine speed (rpm):", view.rpmRead ? texts.fixed(view.rpm, 0) : ""});
-    records.push_back({"Swept volume (cm³):",
-                       view.sweptVolume > 0.0 ? texts.fixed(view.sweptVolume, 3) : ""});
+    records.push_back(
+        {"Swept volume (cm³):", view.sweptVolume > 0.0 ? texts.fixed(view.sweptVolume, 3) : ""});
     records.push_back({});
     records.push_back({"Port", "Count", "Width (" + unit + ")", "Chord (mm)",
                        "Window height (" + unit + ")", "Top radius (" + unit + ")",
@@ -625,8 +627,8 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
         records.push_back(figures.cells);
     }
     records.push_back({});
-    records.push_back({"Target", "From (s·cm²/cm³)", "To (s·cm²/cm³)", "Met from (rpm)",
-                       "Met to (rpm)"});
+    records.push_back(
+        {"Target", "From (s·cm²/cm³)", "To (s·cm²/cm³)", "Met from (rpm)", "Met to (rpm)"});
     const char* const groups[kTargetGroups] = {"Exhaust", "Transfers and boost", "Inlet"};
     for (std::size_t g = 0; g < view.targets.size(); ++g) {
         const TargetView& target = view.targets[g];
@@ -647,8 +649,8 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
         records.push_back(
             {"Blowdown angle-area (mm²·deg):", texts.fixed(view.blowdownAngleArea, 0)});
         if (view.blowdownSta > 0.0) {
-            records.push_back({"Blowdown STA (s·cm²/cm³):",
-                               texts.fixed(view.blowdownSta / 100.0, kStaDecimals)});
+            records.push_back(
+                {"Blowdown STA (s·cm²/cm³):", texts.fixed(view.blowdownSta / 100.0, kStaDecimals)});
         }
     }
     if (!view.plot.curves.empty()) {

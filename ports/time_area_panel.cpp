@@ -44,8 +44,7 @@ protected:
             return static_cast<float>(pixels * kTwipsPerPixel);
         };
         DrawAreaPlot(canvas,
-                     {twips(area.x()), twips(area.y()), twips(area.width()),
-                      twips(area.height())},
+                     {twips(area.x()), twips(area.y()), twips(area.width()), twips(area.height())},
                      m_plot);
     }
 
@@ -143,10 +142,9 @@ QLayout* TimeAreaPanel::buildEngine()
 QLayout* TimeAreaPanel::buildShapes()
 {
     auto* grid = new QGridLayout;
-    const QStringList captions = {tr("Port"),          tr("Count"),      tr("Width"),
-                                  tr("Measured"),      tr("Window ht"),  tr("Top r"),
-                                  tr("Bottom r"),      tr("Bridge"),     tr("Area (mm²)"),
-                                  tr("STA (s·cm²/cm³)")};
+    const QStringList captions = {
+        tr("Port"),  tr("Count"),    tr("Width"),  tr("Measured"),   tr("Window ht"),
+        tr("Top r"), tr("Bottom r"), tr("Bridge"), tr("Area (mm²)"), tr("STA (s·cm²/cm³)")};
     for (int c = 0; c < captions.size(); ++c) {
         auto* caption = new QLabel(captions[c], this);
         caption->setObjectName(QStringLiteral("shapeHeaderLab_%1").arg(c));
@@ -192,8 +190,7 @@ QLayout* TimeAreaPanel::buildFigures()
     m_figureGrid = new QGridLayout;
     for (std::size_t r = 0; r < m_figures.size(); ++r) {
         for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
-            m_figures[r][c] =
-                resultLabel(this, QStringLiteral("figureLab_%1_%2").arg(r).arg(c));
+            m_figures[r][c] = resultLabel(this, QStringLiteral("figureLab_%1_%2").arg(r).arg(c));
             m_figureGrid->addWidget(m_figures[r][c], static_cast<int>(r), static_cast<int>(c));
         }
     }
@@ -343,7 +340,8 @@ void TimeAreaPanel::render(const PortSheetView& view)
         row.message->setVisible(!said.empty());
         row.area->setVisible(said.empty());
         row.sta->setVisible(said.empty());
-        m_staRow->setItemText(static_cast<int>(i), QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
+        m_staRow->setItemText(static_cast<int>(i),
+                              QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
     }
     for (std::size_t r = 0; r < m_figures.size(); ++r) {
         const std::vector<std::string>* cells = nullptr;
