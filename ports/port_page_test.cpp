@@ -15,8 +15,9 @@ namespace {
 // A4 is 11906 x 16838 twips; nothing may come closer than 1000 twips to the sides.
 constexpr float kPageRight = 11906 - 1000;
 
-// The longest texts: eight 25-character names, five ports timed (one by the skirt), three messages.
-PortSheetView fullSheet()
+// The longest texts: eight 25-character names, five ports timed (one by the skirt), three messages;
+// with shapes, every port's windows, a bad one and a target for the exhaust roof.
+PortSheetView fullSheet(bool shaped = false)
 {
     const Engine engine(54.5f, 110, -1);
     PortSheetInput input;
@@ -32,6 +33,18 @@ PortSheetView fullSheet()
     input.rows[5].height = {"80"};
     input.rows[6].height = {"-"};
     input.rows[7].height = {"-5"};
+    if (shaped) {
+        input.bore = {"54.5"};
+        input.rpm = "12500";
+        input.targets = HandbookTargets({});
+        input.staTarget = "0.00015";
+        for (PortRowInput& row : input.rows) {
+            row.role = &row == &input.rows[4] ? PortRole::Inlet : PortRole::Transfer;
+            row.shape = {"2", {"18"}, WidthMeasure::Arc, {"12"}, {"3"}, {"3"}, {}};
+        }
+        input.rows[0].role = PortRole::Exhaust;
+        input.rows[3].shape.bottomRadius = {"9.5"};
+    }
     return BuildPortSheetView(engine.shown({std::string(25, 'W'), "54.5", "110", "-1"}), input, {});
 }
 
@@ -46,7 +59,8 @@ double clockAngle(TwipPoint centre, TwipPoint point)
 // Every text stands on the sheet, clear of the texts beside it, and the note is there whole.
 TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
 {
-    const PortSheetView view = fullSheet();
+    const PortSheetView view = fullSheet(true);
+    ASSERT_EQ(view.timeArea.plot.curves.size(), 3u);
     RecordingPagePrinter printer;
     EXPECT_TRUE(PrintPortSheetPage(view, printer).ok);
     EXPECT_EQ(printer.endDocs, 1);
@@ -74,6 +88,12 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
         note += line->text + " ";
     }
     EXPECT_EQ(note, view.note + " ");
+    for (const DrawnLine& line : printer.lines) {
+        for (const TwipPoint& p : line.points) {
+            EXPECT_TRUE(p.x >= 1000 && p.x <= kPageRight && p.y <= 16838 - 600)
+                << p.x << ", " << p.y;
+        }
+    }
     EXPECT_EQ(printer.texts.front().text, "Port Timing");
     EXPECT_EQ(printer.texts[1].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
 }

@@ -24,9 +24,12 @@ PortSetup sampleSetup()
     input.bore = {"2,125", LengthUnit::Inch};
     input.rpm = "11000";
     input.targets = HandbookTargets(kComma);
-    input.rows[0] = {"Exhaust \"main\"", PortRole::Exhaust, {"26,2"},
+    input.rows[0] = {"Exhaust \"main\"",
+                     PortRole::Exhaust,
+                     {"26,2"},
                      {"", {"40"}, WidthMeasure::Arc, {"25"}, {"4"}, {"4"}, {"5"}}};
-    input.rows[7] = {"Inlet", PortRole::Inlet, {"-"}, {"2", {"30"}, WidthMeasure::Chord, {}, {}, {}, {}}};
+    input.rows[7] = {
+        "Inlet", PortRole::Inlet, {"-"}, {"2", {"30"}, WidthMeasure::Chord, {}, {}, {}, {}}};
     input.targetRow = 7;
     input.target = TimingTarget::Duration;
     input.targetDegrees = "190,5";
@@ -38,7 +41,8 @@ PortSetup sampleSetup()
 TEST(PortSetupFileTest, ASavedSetupReadsBackWhole)
 {
     const QByteArray saved = SetupAsJson(sampleSetup(), kComma);
-    EXPECT_TRUE(saved.contains("\"deck\": {\n        \"text\": \"0.6\",\n        \"unit\": \"mm\""));
+    EXPECT_TRUE(
+        saved.contains("\"deck\": {\n        \"text\": \"0.6\",\n        \"unit\": \"mm\""));
     const SetupRead read = ReadSetup(saved, kComma);
     ASSERT_TRUE(read.setup) << read.problem;
     EXPECT_EQ(read.setup->input.rows[0].height.text, "26,2");
@@ -86,7 +90,9 @@ struct ScriptedOpener final : OpenFileChooser {
 
 // On the sheet: a refused file changes nothing and says why; a setup made for another engine
 // says so, naming both, and its ports are timed on the engine on display.
-TEST_F(TablesScreenTest, TheSheetOpensWholeSetupsOnly)
+using PortSetupSheetTest = TablesScreenTest;
+
+TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
 {
     show(DisplayKart(state, 0, 1, {0, 0, 0, 0}));
     NoPrinter none;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "platform/message_box.h"
@@ -377,11 +378,26 @@ void PortTimingSheet::fitWrappedTexts()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         layout()->activate();
     };
-    activate();
+    // A label's height for a width is never less than its minimum, so the
+    // old minimum goes first, or a height once needed would stay. A label not
+    // on show asks for nothing: until its page shows it has no width of its
+    // own, and it is measured when its page shows.
+    // Nor do the layouts ask a label its height for a width themselves: a
+    // tab page would answer for every page, at its narrowest.
+    QList<QLabel*> wrapped;
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->wordWrap()) {
-            label->setMinimumHeight(
-                label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
+            QSizePolicy policy = label->sizePolicy();
+            policy.setHeightForWidth(false);
+            label->setSizePolicy(policy);
+            label->setMinimumHeight(0);
+            wrapped.append(label);
+        }
+    }
+    activate();
+    for (QLabel* label : wrapped) {
+        if (label->isVisible() && !label->text().isEmpty()) {
+            label->setMinimumHeight(label->heightForWidth(label->width()));
         }
     }
     activate();
@@ -391,6 +407,9 @@ void PortTimingSheet::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     fitWrappedTexts();
+    // Once more when the pages have been laid out at the new size: on the
+    // first showing their texts have no widths yet.
+    QTimer::singleShot(0, this, &PortTimingSheet::fitWrappedTexts);
 }
 
 void PortTimingSheet::copyRows()

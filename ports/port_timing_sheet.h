@@ -67,6 +67,11 @@ public:
     void openSetup();
     void saveSetup();
 
+    // It opens as small as it can show everything in: what a tab page
+    // hints at counts the pages not shown, and a wrapped text's hint is taller
+    // than it needs.
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

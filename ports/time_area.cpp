@@ -313,8 +313,9 @@ void blowdown(const EngineSnapshot& engine, TimeAreaView& view, const PortSheetV
                     texts.fixed(view.blowdownAngleArea, 0) + " mm²·deg";
     if (flow.rpm && flow.bore) {
         view.blowdownSta = view.blowdownAngleArea * staPerAngleArea(flow);
-        view.blowdown += ", STA " + texts.fixed(view.blowdownSta, kStaDecimals - 2) +
-                         " s·mm²/cm³ (" + texts.fixed(view.blowdownSta / kMm2PerCm2, kStaDecimals) +
+        // A small share of the exhaust's: two more places.
+        view.blowdown += ", STA " + texts.fixed(view.blowdownSta, kStaDecimals) + " s·mm²/cm³ (" +
+                         texts.fixed(view.blowdownSta / kMm2PerCm2, kStaDecimals + 2) +
                          " s·cm²/cm³)";
     }
     view.blowdown += ".";
@@ -649,8 +650,8 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
         records.push_back(
             {"Blowdown angle-area (mm²·deg):", texts.fixed(view.blowdownAngleArea, 0)});
         if (view.blowdownSta > 0.0) {
-            records.push_back(
-                {"Blowdown STA (s·cm²/cm³):", texts.fixed(view.blowdownSta / 100.0, kStaDecimals)});
+            records.push_back({"Blowdown STA (s·cm²/cm³):",
+                               texts.fixed(view.blowdownSta / 100.0, kStaDecimals + 2)});
         }
     }
     if (!view.plot.curves.empty()) {

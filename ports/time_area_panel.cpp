@@ -21,7 +21,7 @@ public:
     explicit AreaPlotWidget(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("areaPlot"));
-        setMinimumSize(360, static_cast<int>(360 * kAreaPlotAspect));
+        setMinimumSize(440, static_cast<int>(440 * kAreaPlotAspect));
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
@@ -32,7 +32,7 @@ public:
         m_plot = std::move(plot);
         update();
     }
-    QSize sizeHint() const override { return {460, static_cast<int>(460 * kAreaPlotAspect)}; }
+    QSize sizeHint() const override { return {520, static_cast<int>(520 * kAreaPlotAspect)}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -99,6 +99,10 @@ QLineEdit* TimeAreaPanel::numberBox(const QString& name, int maxChars, bool allo
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setMaxLength(maxChars);
+    // As wide as what it takes, and no wider.
+    box->setMaximumWidth(
+        box->fontMetrics().horizontalAdvance(QString(std::min(maxChars, 7), QLatin1Char('0'))) +
+        14);
     MakeNumberBox(*box, m_style, allowMinus);
     m_focus.append(box);
     return box;
@@ -122,7 +126,7 @@ QLayout* TimeAreaPanel::buildEngine()
     m_rpm = numberBox(QStringLiteral("rpmTxt"), 6, false);
     connect(m_rpm, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
     m_rpmMessage = resultLabel(this, QStringLiteral("rpmMessageLab"));
-    m_engine = resultLabel(this, QStringLiteral("flowEngineLab"), true);
+    m_engine = resultLabel(this, QStringLiteral("flowEngineLab"));
     auto* line = new QHBoxLayout;
     const auto add = [&](const QString& caption, QWidget* box, QLabel* message) {
         auto* label = new QLabel(caption, this);
@@ -133,6 +137,7 @@ QLayout* TimeAreaPanel::buildEngine()
     };
     add(tr("&Bore:"), m_bore.box, m_boreMessage);
     add(tr("&rpm:"), m_rpm, m_rpmMessage);
+    line->addStretch();
     auto* engine = new QVBoxLayout;
     engine->addLayout(line);
     engine->addWidget(m_engine);
@@ -208,27 +213,32 @@ QLayout* TimeAreaPanel::buildTargets()
         const QString n = QString::number(g + 1);
         row.low = numberBox(QStringLiteral("targetLowTxt_") + n, kStaMaxChars, false);
         row.high = numberBox(QStringLiteral("targetHighTxt_") + n, kStaMaxChars, false);
+        for (QLineEdit* box : {row.low, row.high}) {
+            box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) +
+                                 12);
+        }
         row.low->setText(text(defaults[static_cast<std::size_t>(g)].low));
         row.high->setText(text(defaults[static_cast<std::size_t>(g)].high));
-        row.line = resultLabel(this, QStringLiteral("targetLineLab_") + n, true);
-        row.message = resultLabel(this, QStringLiteral("targetMessageLab_") + n, true);
+        row.message = resultLabel(this, QStringLiteral("targetMessageLab_") + n);
         connect(row.low, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         connect(row.high, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         grid->addWidget(new QLabel(QString::fromLatin1(kGroupNames[g]), this), g + 1, 0);
         grid->addWidget(row.low, g + 1, 1);
         grid->addWidget(new QLabel(tr("to"), this), g + 1, 2);
         grid->addWidget(row.high, g + 1, 3);
-        auto* said = new QVBoxLayout;
-        said->addWidget(row.line);
-        said->addWidget(row.message);
-        grid->addLayout(said, g + 1, 4);
+        grid->addWidget(row.message, g + 1, 4);
     }
     grid->setColumnStretch(4, 1);
+    // Where the ranges are met, and where they come from, under them.
+    m_targetLines = resultLabel(this, QStringLiteral("targetLinesLab"), true);
     auto* explained = new QLabel(QString::fromLatin1(kTargetsExplained), this);
     explained->setObjectName(QStringLiteral("targetsExplainedLab"));
     explained->setWordWrap(true);
-    grid->addWidget(explained, kTargetGroups + 1, 0, 1, 5);
-    return grid;
+    auto* targets = new QVBoxLayout;
+    targets->addLayout(grid);
+    targets->addWidget(m_targetLines);
+    targets->addWidget(explained);
+    return targets;
 }
 
 QLayout* TimeAreaPanel::buildWayBack()
@@ -353,12 +363,15 @@ void TimeAreaPanel::render(const PortSheetView& view)
         for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
             m_figures[r][c]->setText(cells != nullptr && c < cells->size() ? text((*cells)[c])
                                                                            : QString());
+            m_figures[r][c]->setVisible(!m_figures[r][c]->text().isEmpty());
         }
     }
+    QStringList lines;
     for (std::size_t g = 0; g < m_targets.size(); ++g) {
-        m_targets[g].line->setText(text(flow.targets[g].line));
+        lines.append(text(flow.targets[g].line));
         m_targets[g].message->setText(text(flow.targets[g].message));
     }
+    m_targetLines->setText(lines.join(QLatin1Char('\n')));
     m_blowdown->setText(text(flow.blowdown));
     m_wayBack->setText(text(flow.wayBack));
     m_plot->setPlot(flow.plot);

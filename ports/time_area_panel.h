@@ -59,7 +59,6 @@ private:
     struct TargetRow {
         QLineEdit* low = nullptr;
         QLineEdit* high = nullptr;
-        QLabel* line = nullptr;
         QLabel* message = nullptr;
     };
 
@@ -84,6 +83,7 @@ private:
     QGridLayout* m_figureGrid = nullptr;
     std::array<std::array<QLabel*, 6>, 6> m_figures{};
     std::array<TargetRow, kTargetGroups> m_targets{};
+    QLabel* m_targetLines = nullptr;
     QLabel* m_blowdown = nullptr;
     QComboBox* m_staRow = nullptr;
     QLineEdit* m_staTarget = nullptr;

@@ -22,9 +22,13 @@ PortSheetInput ports()
     input.bore = {"54"};
     input.rpm = "10000";
     input.targets = HandbookTargets({});
-    input.rows[0] = {"Exhaust", PortRole::Exhaust, {"26"},
+    input.rows[0] = {"Exhaust",
+                     PortRole::Exhaust,
+                     {"26"},
                      {"", {"40"}, WidthMeasure::Chord, {"25"}, {"4"}, {"4"}, {}}};
-    input.rows[1] = {"Transfers", PortRole::Transfer, {"30"},
+    input.rows[1] = {"Transfers",
+                     PortRole::Transfer,
+                     {"30"},
                      {"2", {"16"}, WidthMeasure::Chord, {"12"}, {"2"}, {}, {}}};
     return input;
 }
@@ -139,13 +143,13 @@ TEST(TimeAreaTest, CopyGivesTheAreaEveryHalfDegree)
 {
     const PortSheetView view = BuildPortSheetView(kEngine, ports(), {});
     const std::vector<Record> records = PortSheetRecords(view);
-    const auto header = std::ranges::find(records, Record{"Crank angle (deg ATDC)",
-                                                          "Exhaust area (mm²)",
-                                                          "Transfer area (mm²)"});
+    const auto header = std::ranges::find(
+        records, Record{"Crank angle (deg ATDC)", "Exhaust area (mm²)", "Transfer area (mm²)"});
     ASSERT_NE(header, records.end());
     ASSERT_EQ(records.end() - header, 1 + 721);
     EXPECT_EQ(header[1], (Record{"0.0", "0.00", "0.00"}));
-    // 40 x 25 with four 4 mm corners: 1000 - (4 - π)·16; two 16 x 12 with two 2 mm top corners each.
+    // 40 x 25 with four 4 mm corners: 1000 - (4 - π)·16; two 16 x 12 with two 2 mm top corners
+    // each.
     EXPECT_EQ(header[1 + 360], (Record{"180.0", "986.27", "380.57"}));
     EXPECT_EQ(header[721], (Record{"360.0", "0.00", "0.00"}));
     const std::string csv = RecordsAsCsv(records, CsvDialect::SemicolonDecimalComma, '.');
