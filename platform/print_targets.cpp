@@ -60,8 +60,8 @@ PdfSaveDialog::PdfSaveDialog()
 {
 }
 
-CsvSaveDialog::CsvSaveDialog(const QLocale& locale)
-    : SaveFileDialog(QStringLiteral("Save the Tables as CSV"),
+CsvSaveDialog::CsvSaveDialog(const QLocale& locale, QString title)
+    : SaveFileDialog(std::move(title),
                      {QStringLiteral("CSV, comma and decimal point (*.csv)"),
                       QStringLiteral("CSV, semicolon and decimal comma (*.csv)")},
                      QStringLiteral("csv"), locale.decimalPoint() == QStringLiteral(",") ? 1 : 0)

@@ -79,12 +79,14 @@ public:
     PdfSaveDialog();
 };
 
-// The save dialog for the tables as a CSV file. Type 0 separates by commas
-// with a decimal point, type 1 by semicolons with a decimal comma; the one
-// offered first matches the locale's decimal separator.
+// The save dialog for a CSV file, the tables' unless titled otherwise. Type
+// 0 separates by commas with a decimal point, type 1 by semicolons with a
+// decimal comma; the one offered first matches the locale's decimal
+// separator.
 class CsvSaveDialog final : public SaveFileDialog {
 public:
-    explicit CsvSaveDialog(const QLocale& locale = QLocale::system());
+    explicit CsvSaveDialog(const QLocale& locale = QLocale::system(),
+                           QString title = QStringLiteral("Save the Tables as CSV"));
 };
 
 } // namespace crank

@@ -136,6 +136,17 @@ TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
               "are timed on Kart (stroke 46 mm, rod 100 mm, offset 0 mm), the engine on display.");
     sheet.copyRows();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), before);
+
+    // The same rows as CSV, named for the engine, with semicolons and decimal commas if chosen.
+    // 30 mm down: 123 - 30 = 23 cos t + sqrt(100² - 23² sin² t) at t = 101.08 degrees.
+    csv.answer = dir.filePath("kart.csv");
+    csv.type = 1;
+    sheet.saveAsCsv();
+    EXPECT_TRUE(csv.suggested.last().endsWith("/Kart ports.csv"));
+    QFile written(csv.answer);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        written.readAll().contains("\r\nPort 2;transfer;crown;30,00;101,1;101,1;;;157,8;\r\n"));
 }
 
 } // namespace

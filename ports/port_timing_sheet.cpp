@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabWidget>
@@ -54,7 +55,8 @@ QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
 PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser,
                                  PrinterSource& printers, QWidget* parent)
     : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
-      m_ownCsvChooser(std::make_unique<CsvSaveDialog>()),
+      m_ownCsvChooser(std::make_unique<CsvSaveDialog>(QLocale::system(),
+                                                      QStringLiteral("Save the Ports as CSV"))),
       m_ownSetupSaver(std::make_unique<SaveFileDialog>(
           QStringLiteral("Save the Port Setup"),
           QStringList{QStringLiteral("Port setups (*.json)")}, QStringLiteral("json"))),
