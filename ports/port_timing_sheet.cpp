@@ -33,22 +33,7 @@
 namespace crank {
 namespace {
 
-// Long enough for 1000 mm in inches to 0.001 ("39.370") and a minus.
-constexpr int kLengthMaxChars = 8;
 constexpr int kTargetMaxChars = 6;
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setWordWrap(wraps);
-    return label;
-}
 
 } // namespace
 
@@ -96,9 +81,9 @@ QWidget* PortTimingSheet::buildTimingPage()
 {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("timingPage"));
-    m_summary = resultLabel(page, QStringLiteral("summaryLab"));
+    m_summary = ResultLabel(page, QStringLiteral("summaryLab"));
     m_summary->setToolTip(QString::fromLatin1(kStrokeExplained));
-    m_note = resultLabel(page, QStringLiteral("noteLab"), true);
+    m_note = ResultLabel(page, QStringLiteral("noteLab"), true);
     auto* heights = new QLabel(QString::fromLatin1(kHeightsExplained), page);
     heights->setObjectName(QStringLiteral("heightsLab"));
     heights->setWordWrap(true);
@@ -123,16 +108,9 @@ PortTimingSheet::~PortTimingSheet() = default;
 
 void PortTimingSheet::makeLengthBox(LengthBox& length, const QString& name, bool allowMinus)
 {
-    length.box = new QLineEdit(this);
-    length.box->setObjectName(name);
-    length.box->setMaxLength(kLengthMaxChars);
-    MakeNumberBox(*length.box, m_style, allowMinus);
-    // Only what the user types is kept as typed; the texts a change of unit
-    // shows are not.
-    connect(length.box, &QLineEdit::textEdited, this, [this, &length](const QString& typed) {
-        length.typed = {typed.toStdString(), unit()};
-        recalculate();
-    });
+    MakeLengthBox(
+        length, this, name, m_style, allowMinus, [this] { return unit(); },
+        [this] { recalculate(); });
     m_tabOrder.append(length.box);
 }
 
@@ -144,8 +122,8 @@ QLayout* PortTimingSheet::buildSetUp()
     m_tabOrder.append(m_unit);
     makeLengthBox(m_deck, QStringLiteral("deckTxt"), true);
     makeLengthBox(m_piston, QStringLiteral("pistonTxt"), false);
-    m_deckMessage = resultLabel(this, QStringLiteral("deckMessageLab"));
-    m_pistonMessage = resultLabel(this, QStringLiteral("pistonMessageLab"));
+    m_deckMessage = ResultLabel(this, QStringLiteral("deckMessageLab"));
+    m_pistonMessage = ResultLabel(this, QStringLiteral("pistonMessageLab"));
 
     auto* form = new QFormLayout;
     const auto row = [&](const QString& caption, QWidget* field, QLabel* message) {
@@ -169,7 +147,7 @@ QLayout* PortTimingSheet::buildRows()
     auto* grid = new QGridLayout;
     for (int c = 0; c < 6; ++c) {
         m_captions[static_cast<std::size_t>(c)] =
-            resultLabel(this, QStringLiteral("headerLab_%1").arg(c));
+            ResultLabel(this, QStringLiteral("headerLab_%1").arg(c));
         grid->addWidget(m_captions[static_cast<std::size_t>(c)], 0, c);
     }
     for (int i = 0; i < kMaxPorts; ++i) {
@@ -189,10 +167,10 @@ QLayout* PortTimingSheet::buildRows()
         row.role->setCurrentIndex(i == 0 ? 0 : 1); // an exhaust, then transfers
         m_tabOrder.append(row.role);
         makeLengthBox(row.height, QStringLiteral("portHeightTxt_%1").arg(n), true);
-        row.opens = resultLabel(this, QStringLiteral("opensLab_%1").arg(n));
-        row.closes = resultLabel(this, QStringLiteral("closesLab_%1").arg(n));
-        row.duration = resultLabel(this, QStringLiteral("durationLab_%1").arg(n));
-        row.message = resultLabel(this, QStringLiteral("portMessageLab_%1").arg(n), true);
+        row.opens = ResultLabel(this, QStringLiteral("opensLab_%1").arg(n));
+        row.closes = ResultLabel(this, QStringLiteral("closesLab_%1").arg(n));
+        row.duration = ResultLabel(this, QStringLiteral("durationLab_%1").arg(n));
+        row.message = ResultLabel(this, QStringLiteral("portMessageLab_%1").arg(n), true);
         int column = 0;
         for (QWidget* w : std::initializer_list<QWidget*>{row.name, row.role, row.height.box,
                                                           row.opens, row.closes, row.duration}) {
@@ -219,7 +197,7 @@ QLayout* PortTimingSheet::buildTarget()
     m_target->setObjectName(QStringLiteral("targetTxt"));
     m_target->setMaxLength(kTargetMaxChars);
     MakeNumberBox(*m_target, m_style, true);
-    m_targetResult = resultLabel(this, QStringLiteral("targetLab"), true);
+    m_targetResult = ResultLabel(this, QStringLiteral("targetLab"), true);
     m_tabOrder.append({m_targetRow, m_targetKind, m_target});
     connect(m_targetRow, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
     connect(m_targetKind, &QComboBox::currentIndexChanged, this, &PortTimingSheet::recalculate);
@@ -325,7 +303,7 @@ void PortTimingSheet::unitChanged()
     // The boxes show their lengths in the new unit; the texts as typed stay
     // behind them.
     const auto show = [](const LengthBox& length, const LengthView& view) {
-        length.box->setText(text(view.shown));
+        length.box->setText(QtText(view.shown));
     };
     show(m_deck, m_view.deck);
     show(m_piston, m_view.pistonLength);
@@ -339,29 +317,29 @@ void PortTimingSheet::render()
 {
     QStringList summary;
     for (const SummaryLine& line : m_view.summary) {
-        summary.append(text(line.label + " " + line.value));
+        summary.append(QtText(line.label + " " + line.value));
     }
     m_summary->setText(summary.join('\n'));
-    m_note->setText(text(m_view.note));
-    m_deckMessage->setText(text(m_view.deck.message));
-    m_pistonMessage->setText(text(m_view.pistonLength.message));
+    m_note->setText(QtText(m_view.note));
+    m_deckMessage->setText(QtText(m_view.deck.message));
+    m_pistonMessage->setText(QtText(m_view.pistonLength.message));
     for (std::size_t c = 0; c < m_captions.size(); ++c) {
-        m_captions[c]->setText(text(m_view.captions[c]));
+        m_captions[c]->setText(QtText(m_view.captions[c]));
     }
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const PortRow& row = m_rows[i];
         const PortRowView& shown = m_view.rows[i];
-        row.opens->setText(text(shown.opensText));
-        row.closes->setText(text(shown.closesText));
-        row.duration->setText(text(shown.durationText));
-        row.message->setText(text(shown.message));
+        row.opens->setText(QtText(shown.opensText));
+        row.closes->setText(QtText(shown.closesText));
+        row.duration->setText(QtText(shown.durationText));
+        row.message->setText(QtText(shown.message));
         // The message stands in the angles' place.
         row.message->setVisible(!shown.message.empty());
         for (QLabel* angle : {row.opens, row.closes, row.duration}) {
             angle->setVisible(shown.message.empty());
         }
     }
-    m_targetResult->setText(text(m_view.targetResult));
+    m_targetResult->setText(QtText(m_view.targetResult));
     m_diagram->setDiagram(m_view.diagram);
     m_panel->render(m_view);
     fitWrappedTexts();
@@ -416,7 +394,7 @@ void PortTimingSheet::resizeEvent(QResizeEvent* event)
 
 void PortTimingSheet::copyRows()
 {
-    QGuiApplication::clipboard()->setText(text(RecordsAsTsv(PortSheetRecords(m_view))));
+    QGuiApplication::clipboard()->setText(QtText(RecordsAsTsv(PortSheetRecords(m_view))));
 }
 
 namespace {
@@ -528,19 +506,19 @@ void PortTimingSheet::load(const PortSheetInput& in)
     }
     const auto set = [](LengthBox& length, const TypedLength& typed) {
         length.typed = typed;
-        length.box->setText(text(typed.text));
+        length.box->setText(QtText(typed.text));
     };
     set(m_deck, in.deck);
     set(m_piston, in.pistonLength);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         PortRow& row = m_rows[i];
-        row.name->setText(text(in.rows[i].name));
+        row.name->setText(QtText(in.rows[i].name));
         row.role->setCurrentIndex(static_cast<int>(in.rows[i].role));
         set(row.height, in.rows[i].height);
     }
     m_targetRow->setCurrentIndex(in.targetRow);
     m_targetKind->setCurrentIndex(in.target == TimingTarget::Duration ? 1 : 0);
-    m_target->setText(text(in.targetDegrees));
+    m_target->setText(QtText(in.targetDegrees));
     m_panel->load(in);
     // Lengths typed in the other unit show converted, as after a change of unit.
     unitChanged();

@@ -6,6 +6,7 @@
 
 #include "model/engine_snapshot.h"
 #include "ports/port_sheet.h"
+#include "ports/sheet_widgets.h"
 
 class QAction;
 class QComboBox;
@@ -76,11 +77,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A length box with its text as typed and the unit then in force.
-    struct LengthBox {
-        QLineEdit* box = nullptr;
-        TypedLength typed;
-    };
     struct PortRow {
         QLineEdit* name = nullptr;
         QComboBox* role = nullptr;

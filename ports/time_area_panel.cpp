@@ -5,70 +5,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "platform/number_box.h"
-#include "platform/painter_canvas.h"
-#include "platform/twips.h"
-#include "ports/area_plot.h"
+#include "ports/timing_diagram_widget.h"
 
 namespace crank {
 
-// The plot of open area against crank angle, drawn as the page draws it.
-class AreaPlotWidget : public QWidget {
-public:
-    explicit AreaPlotWidget(QWidget* parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("areaPlot"));
-        setMinimumSize(440, static_cast<int>(440 * kAreaPlotAspect));
-        QPalette white = palette();
-        white.setColor(QPalette::Window, Qt::white);
-        setPalette(white);
-        setAutoFillBackground(true);
-    }
-    void setPlot(AreaPlotView plot)
-    {
-        m_plot = std::move(plot);
-        update();
-    }
-    QSize sizeHint() const override { return {520, static_cast<int>(520 * kAreaPlotAspect)}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        PainterCanvas canvas(painter, 1.0 / kTwipsPerPixel);
-        const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
-        const auto twips = [](double pixels) {
-            return static_cast<float>(pixels * kTwipsPerPixel);
-        };
-        DrawAreaPlot(canvas,
-                     {twips(area.x()), twips(area.y()), twips(area.width()), twips(area.height())},
-                     m_plot);
-    }
-
-private:
-    AreaPlotView m_plot;
-};
-
 namespace {
 
-constexpr int kLengthMaxChars = 8;
 constexpr int kStaMaxChars = 10;
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-QLabel* resultLabel(QWidget* parent, const QString& name, bool wraps = false)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setWordWrap(wraps);
-    return label;
-}
 
 const char* const kGroupNames[kTargetGroups] = {"Exhaust", "Transfers and boost", "Inlet"};
 
@@ -83,7 +29,7 @@ TimeAreaPanel::TimeAreaPanel(const NumberStyle& style, std::function<LengthUnit(
     left->addLayout(buildShapes());
     left->addLayout(buildFigures());
     left->addLayout(buildTargets());
-    m_blowdown = resultLabel(this, QStringLiteral("blowdownLab"), true);
+    m_blowdown = ResultLabel(this, QStringLiteral("blowdownLab"), true);
     left->addWidget(m_blowdown);
     left->addLayout(buildWayBack());
     left->addStretch();
@@ -110,23 +56,18 @@ QLineEdit* TimeAreaPanel::numberBox(const QString& name, int maxChars, bool allo
 
 void TimeAreaPanel::lengthBox(LengthBox& length, const QString& name)
 {
-    length.box = numberBox(name, kLengthMaxChars, true);
-    // Only what the user types is kept as typed; the texts a change of unit
-    // shows are not.
-    connect(length.box, &QLineEdit::textEdited, this, [this, &length](const QString& typed) {
-        length.typed = {typed.toStdString(), m_unit()};
-        emit edited();
-    });
+    MakeLengthBox(length, this, name, m_style, true, m_unit, [this] { emit edited(); });
+    m_focus.append(length.box);
 }
 
 QLayout* TimeAreaPanel::buildEngine()
 {
     lengthBox(m_bore, QStringLiteral("boreTxt"));
-    m_boreMessage = resultLabel(this, QStringLiteral("boreMessageLab"));
+    m_boreMessage = ResultLabel(this, QStringLiteral("boreMessageLab"));
     m_rpm = numberBox(QStringLiteral("rpmTxt"), 6, false);
     connect(m_rpm, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
-    m_rpmMessage = resultLabel(this, QStringLiteral("rpmMessageLab"));
-    m_engine = resultLabel(this, QStringLiteral("flowEngineLab"));
+    m_rpmMessage = ResultLabel(this, QStringLiteral("rpmMessageLab"));
+    m_engine = ResultLabel(this, QStringLiteral("flowEngineLab"));
     auto* line = new QHBoxLayout;
     const auto add = [&](const QString& caption, QWidget* box, QLabel* message) {
         auto* label = new QLabel(caption, this);
@@ -158,7 +99,7 @@ QLayout* TimeAreaPanel::buildShapes()
     for (int i = 0; i < kMaxPorts; ++i) {
         ShapeRow& row = m_rows[static_cast<std::size_t>(i)];
         const int n = i + 1;
-        row.name = resultLabel(this, QStringLiteral("shapeNameLab_%1").arg(n));
+        row.name = ResultLabel(this, QStringLiteral("shapeNameLab_%1").arg(n));
         row.count = numberBox(QStringLiteral("countTxt_%1").arg(n), 2, false);
         row.count->setPlaceholderText(QStringLiteral("1"));
         connect(row.count, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
@@ -172,9 +113,9 @@ QLayout* TimeAreaPanel::buildShapes()
         lengthBox(row.top, QStringLiteral("topRadiusTxt_%1").arg(n));
         lengthBox(row.bottom, QStringLiteral("bottomRadiusTxt_%1").arg(n));
         lengthBox(row.bridge, QStringLiteral("bridgeTxt_%1").arg(n));
-        row.area = resultLabel(this, QStringLiteral("areaLab_%1").arg(n));
-        row.sta = resultLabel(this, QStringLiteral("staLab_%1").arg(n));
-        row.message = resultLabel(this, QStringLiteral("shapeMessageLab_%1").arg(n), true);
+        row.area = ResultLabel(this, QStringLiteral("areaLab_%1").arg(n));
+        row.sta = ResultLabel(this, QStringLiteral("staLab_%1").arg(n));
+        row.message = ResultLabel(this, QStringLiteral("shapeMessageLab_%1").arg(n), true);
         int column = 0;
         for (QWidget* w : std::initializer_list<QWidget*>{
                  row.name, row.count, row.width.box, row.measure, row.height.box, row.top.box,
@@ -195,7 +136,7 @@ QLayout* TimeAreaPanel::buildFigures()
     m_figureGrid = new QGridLayout;
     for (std::size_t r = 0; r < m_figures.size(); ++r) {
         for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
-            m_figures[r][c] = resultLabel(this, QStringLiteral("figureLab_%1_%2").arg(r).arg(c));
+            m_figures[r][c] = ResultLabel(this, QStringLiteral("figureLab_%1_%2").arg(r).arg(c));
             m_figureGrid->addWidget(m_figures[r][c], static_cast<int>(r), static_cast<int>(c));
         }
     }
@@ -217,9 +158,9 @@ QLayout* TimeAreaPanel::buildTargets()
             box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) +
                                  12);
         }
-        row.low->setText(text(defaults[static_cast<std::size_t>(g)].low));
-        row.high->setText(text(defaults[static_cast<std::size_t>(g)].high));
-        row.message = resultLabel(this, QStringLiteral("targetMessageLab_") + n);
+        row.low->setText(QtText(defaults[static_cast<std::size_t>(g)].low));
+        row.high->setText(QtText(defaults[static_cast<std::size_t>(g)].high));
+        row.message = ResultLabel(this, QStringLiteral("targetMessageLab_") + n);
         connect(row.low, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         connect(row.high, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         grid->addWidget(new QLabel(QString::fromLatin1(kGroupNames[g]), this), g + 1, 0);
@@ -230,7 +171,7 @@ QLayout* TimeAreaPanel::buildTargets()
     }
     grid->setColumnStretch(4, 1);
     // Where the ranges are met, and where they come from, under them.
-    m_targetLines = resultLabel(this, QStringLiteral("targetLinesLab"), true);
+    m_targetLines = ResultLabel(this, QStringLiteral("targetLinesLab"), true);
     auto* explained = new QLabel(QString::fromLatin1(kTargetsExplained), this);
     explained->setObjectName(QStringLiteral("targetsExplainedLab"));
     explained->setWordWrap(true);
@@ -252,7 +193,7 @@ QLayout* TimeAreaPanel::buildWayBack()
     connect(m_staRow, &QComboBox::currentIndexChanged, this, &TimeAreaPanel::edited);
     m_staTarget = numberBox(QStringLiteral("staTargetTxt"), kStaMaxChars, false);
     connect(m_staTarget, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
-    m_wayBack = resultLabel(this, QStringLiteral("wayBackLab"), true);
+    m_wayBack = ResultLabel(this, QStringLiteral("wayBackLab"), true);
     auto* caption = new QLabel(tr("&Goal STA (s·cm²/cm³) by moving"), this);
     caption->setBuddy(m_staRow);
     auto* line = new QHBoxLayout;
@@ -292,18 +233,18 @@ void TimeAreaPanel::fill(PortSheetInput& input) const
 void TimeAreaPanel::setLength(LengthBox& length, const TypedLength& typed)
 {
     length.typed = typed;
-    length.box->setText(text(typed.text));
+    length.box->setText(QtText(typed.text));
 }
 
 void TimeAreaPanel::load(const PortSheetInput& input)
 {
     const QSignalBlocker quiet(this); // one edit for the whole setup
     setLength(m_bore, input.bore);
-    m_rpm->setText(text(input.rpm));
+    m_rpm->setText(QtText(input.rpm));
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         ShapeRow& row = m_rows[i];
         const PortShapeInput& shape = input.rows[i].shape;
-        row.count->setText(text(shape.count));
+        row.count->setText(QtText(shape.count));
         setLength(row.width, shape.width);
         row.measure->setCurrentIndex(shape.measure == WidthMeasure::Arc ? 1 : 0);
         setLength(row.height, shape.windowHeight);
@@ -312,46 +253,46 @@ void TimeAreaPanel::load(const PortSheetInput& input)
         setLength(row.bridge, shape.bridge);
     }
     for (std::size_t g = 0; g < m_targets.size(); ++g) {
-        m_targets[g].low->setText(text(input.targets[g].low));
-        m_targets[g].high->setText(text(input.targets[g].high));
+        m_targets[g].low->setText(QtText(input.targets[g].low));
+        m_targets[g].high->setText(QtText(input.targets[g].high));
     }
     m_staRow->setCurrentIndex(std::clamp(input.staRow, 0, kMaxPorts - 1));
-    m_staTarget->setText(text(input.staTarget));
+    m_staTarget->setText(QtText(input.staTarget));
 }
 
 void TimeAreaPanel::showLengths(const PortSheetView& view)
 {
-    m_bore.box->setText(text(view.timeArea.bore.shown));
+    m_bore.box->setText(QtText(view.timeArea.bore.shown));
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const ShapeView& shape = view.rows[i].shape;
-        m_rows[i].width.box->setText(text(shape.width.shown));
-        m_rows[i].height.box->setText(text(shape.windowHeight.shown));
-        m_rows[i].top.box->setText(text(shape.topRadius.shown));
-        m_rows[i].bottom.box->setText(text(shape.bottomRadius.shown));
-        m_rows[i].bridge.box->setText(text(shape.bridge.shown));
+        m_rows[i].width.box->setText(QtText(shape.width.shown));
+        m_rows[i].height.box->setText(QtText(shape.windowHeight.shown));
+        m_rows[i].top.box->setText(QtText(shape.topRadius.shown));
+        m_rows[i].bottom.box->setText(QtText(shape.bottomRadius.shown));
+        m_rows[i].bridge.box->setText(QtText(shape.bridge.shown));
     }
 }
 
 void TimeAreaPanel::render(const PortSheetView& view)
 {
     const TimeAreaView& flow = view.timeArea;
-    m_boreMessage->setText(text(flow.bore.message));
-    m_rpmMessage->setText(text(flow.rpmMessage));
-    m_engine->setText(text(flow.engineLine));
+    m_boreMessage->setText(QtText(flow.bore.message));
+    m_rpmMessage->setText(QtText(flow.rpmMessage));
+    m_engine->setText(QtText(flow.engineLine));
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const ShapeRow& row = m_rows[i];
         const PortRowView& port = view.rows[i];
         const ShapeView& shape = port.shape;
-        row.name->setText(QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
-        row.area->setText(text(shape.fullAreaText));
-        row.sta->setText(text(shape.staCmText));
+        row.name->setText(QStringLiteral("%1 %2").arg(i + 1).arg(QtText(port.name)));
+        row.area->setText(QtText(shape.fullAreaText));
+        row.sta->setText(QtText(shape.staCmText));
         const std::string said = shape.message.empty() ? shape.note : shape.message;
-        row.message->setText(text(said));
+        row.message->setText(QtText(said));
         row.message->setVisible(!said.empty());
         row.area->setVisible(said.empty());
         row.sta->setVisible(said.empty());
         m_staRow->setItemText(static_cast<int>(i),
-                              QStringLiteral("%1 %2").arg(i + 1).arg(text(port.name)));
+                              QStringLiteral("%1 %2").arg(i + 1).arg(QtText(port.name)));
     }
     for (std::size_t r = 0; r < m_figures.size(); ++r) {
         const std::vector<std::string>* cells = nullptr;
@@ -361,19 +302,19 @@ void TimeAreaPanel::render(const PortSheetView& view)
             cells = &flow.figures[r - 1].cells;
         }
         for (std::size_t c = 0; c < m_figures[r].size(); ++c) {
-            m_figures[r][c]->setText(cells != nullptr && c < cells->size() ? text((*cells)[c])
+            m_figures[r][c]->setText(cells != nullptr && c < cells->size() ? QtText((*cells)[c])
                                                                            : QString());
             m_figures[r][c]->setVisible(!m_figures[r][c]->text().isEmpty());
         }
     }
     QStringList lines;
     for (std::size_t g = 0; g < m_targets.size(); ++g) {
-        lines.append(text(flow.targets[g].line));
-        m_targets[g].message->setText(text(flow.targets[g].message));
+        lines.append(QtText(flow.targets[g].line));
+        m_targets[g].message->setText(QtText(flow.targets[g].message));
     }
     m_targetLines->setText(lines.join(QLatin1Char('\n')));
-    m_blowdown->setText(text(flow.blowdown));
-    m_wayBack->setText(text(flow.wayBack));
+    m_blowdown->setText(QtText(flow.blowdown));
+    m_wayBack->setText(QtText(flow.wayBack));
     m_plot->setPlot(flow.plot);
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ports/port_sheet.h"
+#include "ports/sheet_widgets.h"
 
 class QComboBox;
 class QGridLayout;
@@ -12,6 +13,8 @@ class QLabel;
 class QLineEdit;
 
 namespace crank {
+
+class AreaPlotWidget;
 
 // The time-area half of the port sheet: the bore and the engine speed, each
 // row's windows, the figures per role, the target ranges, the blowdown, the
@@ -39,10 +42,6 @@ signals:
     void edited();
 
 private:
-    struct LengthBox {
-        QLineEdit* box = nullptr;
-        TypedLength typed;
-    };
     struct ShapeRow {
         QLabel* name = nullptr;
         QLineEdit* count = nullptr;
@@ -88,7 +87,7 @@ private:
     QComboBox* m_staRow = nullptr;
     QLineEdit* m_staTarget = nullptr;
     QLabel* m_wayBack = nullptr;
-    class AreaPlotWidget* m_plot = nullptr;
+    AreaPlotWidget* m_plot = nullptr;
 };
 
 } // namespace crank

@@ -1,21 +1,15 @@
 #include "ports/timing_diagram_widget.h"
 
-#include <QPainter>
-
-#include "platform/painter_canvas.h"
-#include "platform/twips.h"
+#include "ports/area_plot.h"
 #include "ports/timing_diagram.h"
 
 namespace crank {
 
-PortTimingDiagram::PortTimingDiagram(QWidget* parent) : QWidget(parent)
+PortTimingDiagram::PortTimingDiagram(QWidget* parent) : CanvasWidget(parent)
 {
     setObjectName(QStringLiteral("timingDiagram"));
     setMinimumSize(300, 396);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    paintWhite();
 }
 
 void PortTimingDiagram::setDiagram(DiagramView diagram)
@@ -29,15 +23,32 @@ QSize PortTimingDiagram::sizeHint() const
     return {380, 502};
 }
 
-void PortTimingDiagram::paintEvent(QPaintEvent*)
+void PortTimingDiagram::draw(Canvas& canvas, const TwipRect& box) const
 {
-    QPainter painter(this);
-    PainterCanvas canvas(painter, 1.0 / kTwipsPerPixel);
-    const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
-    const auto twips = [](double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
-    DrawTimingDiagram(canvas,
-                      {twips(area.x()), twips(area.y()), twips(area.width()), twips(area.height())},
-                      m_diagram);
+    DrawTimingDiagram(canvas, box, m_diagram);
+}
+
+AreaPlotWidget::AreaPlotWidget(QWidget* parent) : CanvasWidget(parent)
+{
+    setObjectName(QStringLiteral("areaPlot"));
+    setMinimumSize(440, static_cast<int>(440 * kAreaPlotAspect));
+    paintWhite();
+}
+
+void AreaPlotWidget::setPlot(AreaPlotView plot)
+{
+    m_plot = std::move(plot);
+    update();
+}
+
+QSize AreaPlotWidget::sizeHint() const
+{
+    return {520, static_cast<int>(520 * kAreaPlotAspect)};
+}
+
+void AreaPlotWidget::draw(Canvas& canvas, const TwipRect& box) const
+{
+    DrawAreaPlot(canvas, box, m_plot);
 }
 
 } // namespace crank
