@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include "model/numeric_text.h"
+
 namespace crank {
 namespace {
 
@@ -282,9 +284,9 @@ SetupRead ReadSetup(const QByteArray& bytes, const NumberStyle& style)
 
 std::string OtherEngineNote(const EntryTexts& madeFor, const EngineSnapshot& shown)
 {
+    // Read as the data entry screen reads its boxes: "" and "-" are 0.
     const auto same = [](const std::string& typed, float value) {
-        const std::optional<double> read = ReadTyped(typed, kPlain);
-        return read && static_cast<float>(*read) == value;
+        return static_cast<float>(ReadNumber(typed)) == value;
     };
     const EngineGeometry& g = shown.geometry;
     if (same(madeFor.stroke, g.Stroke) && same(madeFor.rod, g.RodLength) &&
