@@ -140,5 +140,42 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
     EXPECT_EQ(arc, 5u);
 }
 
+// The plot's curves run from TDC to TDC across the same axis, each role's height above its baseline
+// in proportion to its open area, and the exhaust opening's mark stands where the exhaust rises.
+TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
+{
+    const PortSheetView view = fullSheet(true);
+    RecordingPagePrinter printer;
+    PrintPortSheetPage(view, printer);
+    std::vector<const DrawnLine*> curves;
+    for (const DrawnLine& line : printer.lines) {
+        if (line.points.size() == 721) {
+            curves.push_back(&line);
+        }
+    }
+    ASSERT_EQ(curves.size(), view.timeArea.plot.curves.size());
+    const float left = curves[0]->points.front().x;
+    const float right = curves[0]->points.back().x;
+    const float baseline = curves[0]->points.front().y; // the exhaust is shut at TDC
+    // Heights over areas at every half degree, for every role: one scale.
+    const float scale = (baseline - curves[0]->points[360].y) /
+                        static_cast<float>(view.timeArea.plot.curves[0].area[360]);
+    for (std::size_t c = 0; c < curves.size(); ++c) {
+        const std::vector<double>& area = view.timeArea.plot.curves[c].area;
+        for (std::size_t k = 0; k < 721; k += 20) {
+            const TwipPoint p = curves[c]->points[k];
+            EXPECT_NEAR(p.x, left + (right - left) * static_cast<float>(k) / 720, 0.5f);
+            EXPECT_NEAR(baseline - p.y, scale * static_cast<float>(area[k]), 0.5f);
+        }
+    }
+    // The exhaust opening's upright line, drawn dashed in black.
+    const float opens = view.rows[0].opens;
+    const float at = left + (right - left) * opens / 360;
+    EXPECT_TRUE(std::ranges::any_of(printer.lines, [&](const DrawnLine& line) {
+        return line.points.size() == 2 && !line.pen.dashes.empty() &&
+               std::fabs(line.points[0].x - at) < 0.5f && line.points[0].x == line.points[1].x;
+    })) << opens;
+}
+
 } // namespace
 } // namespace crank
