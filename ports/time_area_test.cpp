@@ -133,6 +133,9 @@ TEST(TimeAreaTest, TheRoofTheSheetGivesMeetsTheTarget)
         EXPECT_EQ(moved.timeArea.wayBack, "The exhaust roof already meets it where it is.");
     }
     PortSheetInput input = ports();
+    input.staTarget = "0";
+    EXPECT_EQ(BuildPortSheetView(kEngine, input, {}).timeArea.wayBack,
+              "The target STA must be a number more than 0.");
     input.staTarget = "0.01";
     EXPECT_TRUE(BuildPortSheetView(kEngine, input, {})
                     .timeArea.wayBack.starts_with("No exhaust roof reaches it: at most"));
