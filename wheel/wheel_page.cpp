@@ -270,26 +270,29 @@ void drawStrip(Canvas& canvas, const WheelView& view)
                 centredText(canvas, x(h / 2.0), base + 2.5, degreeLabel(h / 2 % 360), labelPoints);
             }
         }
-        // Events with their names on the first of three levels where they
-        // clear the names before them.
-        std::array<double, 3> levelEnds = {-1.0, -1.0, -1.0};
-        for (const WheelMark& mark : view.marks) {
-            if (mark.reading < from || mark.reading > to) {
-                continue;
-            }
+        // Events in the order they come along the strip, each named on the
+        // first of four levels where it clears the names before it, on the
+        // mark's left where the strip ends too soon on its right.
+        std::vector<WheelMark> here;
+        std::ranges::copy_if(view.marks, std::back_inserter(here), [&](const WheelMark& mark) {
+            return mark.reading >= from && mark.reading <= to;
+        });
+        std::ranges::sort(here, {}, &WheelMark::reading);
+        std::array<double, 4> levelEnds = {-1.0, -1.0, -1.0, -1.0};
+        for (const WheelMark& mark : here) {
             const double mx = x(mark.reading);
             line(canvas, mx, y + 1.0, mx, base, pen(0.3f, kEventColour));
             const std::string name = mark.name + " " + mark.angle;
-            const auto level = static_cast<std::size_t>(
-                std::ranges::find_if(levelEnds, [mx](double end) { return end < mx; }) -
+            const double wide = double{widthMm(name, eventPoints)};
+            const double left = mx + 0.6 + wide <= x(to) ? mx + 0.6 : mx - 0.6 - wide;
+            const auto free =
+                std::ranges::find_if(levelEnds, [left](double end) { return end < left; });
+            const auto use = static_cast<std::size_t>(
+                (free != levelEnds.end() ? free : std::ranges::min_element(levelEnds)) -
                 levelEnds.begin());
-            const std::size_t use =
-                level < levelEnds.size()
-                    ? level
-                    : static_cast<std::size_t>(std::ranges::min_element(levelEnds) -
-                                               levelEnds.begin());
-            text(canvas, mx + 0.6, y + 1.0 + 3.0 * static_cast<double>(use), name, eventPoints);
-            levelEnds[use] = mx + 0.6 + double{widthMm(name, eventPoints)} + 1.0;
+            // Clear of the tallest ticks, 12 mm down the band.
+            text(canvas, left, y + 1.0 + 2.6 * static_cast<double>(use), name, eventPoints);
+            levelEnds[use] = left + wide + 1.0;
         }
     }
 }
