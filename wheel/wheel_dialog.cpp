@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "platform/number_box.h"
@@ -112,6 +113,9 @@ QLabel* WheelDialog::messageLabel(const QString& name)
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setWordWrap(true);
+    // Its height is worked out for this width at the least, before the
+    // window has its own.
+    label->setMinimumWidth(fontMetrics().averageCharWidth() * 66);
     return label;
 }
 
@@ -121,8 +125,9 @@ void WheelDialog::addRow(QFormLayout& form, const QString& caption, QWidget* fie
     auto* line = new QHBoxLayout;
     line->addWidget(field);
     for (QWidget* widget : beside) {
-        line->addWidget(widget, widget == *std::prev(beside.end()) ? 1 : 0);
+        line->addWidget(widget);
     }
+    line->addStretch();
     auto* label = new QLabel(caption, this);
     label->setBuddy(field);
     form.addRow(label, line);
@@ -155,12 +160,17 @@ QWidget* WheelDialog::buildWheelBox()
     m_rim->setText(QStringLiteral("150"));
     m_rimMessage = messageLabel(QStringLiteral("rimMessageLab"));
 
+    // Each message in a row of its own under its box, there only when it speaks.
     addRow(*form, tr("Pa&ge:"), m_sheet, {});
-    addRow(*form, tr("Wheel &diameter (mm):"), m_diameter, {m_diameterMessage});
-    addRow(*form, tr("&Hole (mm):"), m_hole, {m_holeMessage});
+    addRow(*form, tr("Wheel &diameter (mm):"), m_diameter, {});
+    form->addRow(m_diameterMessage);
+    addRow(*form, tr("&Hole (mm):"), m_hole, {});
+    form->addRow(m_holeMessage);
     addRow(*form, tr("Engine &turns, seen from the wheel:"), m_turning, {});
-    addRow(*form, tr("&Ignition:"), m_ignition, {m_ignitionUnit, m_ignitionMessage});
-    addRow(*form, tr("Strip's &rim diameter (mm):"), m_rim, {m_rimMessage});
+    addRow(*form, tr("&Ignition:"), m_ignition, {m_ignitionUnit});
+    form->addRow(m_ignitionMessage);
+    addRow(*form, tr("Strip's &rim diameter (mm):"), m_rim, {});
+    form->addRow(m_rimMessage);
     return box;
 }
 
@@ -215,12 +225,15 @@ void WheelDialog::recalculate()
     input.rim = m_rim->text().toStdString();
     m_view = BuildWheelView(m_engine, m_ports, input, m_style);
 
-    m_engineMessage->setText(text(m_view.engineMessage));
-    m_engineMessage->setVisible(!m_view.engineMessage.empty());
-    m_diameterMessage->setText(text(m_view.diameterMessage));
-    m_holeMessage->setText(text(m_view.holeMessage));
-    m_ignitionMessage->setText(text(m_view.ignitionMessage));
-    m_rimMessage->setText(text(m_view.rimMessage));
+    const auto say = [](QLabel* label, const std::string& message) {
+        label->setText(text(message));
+        label->setVisible(!message.empty());
+    };
+    say(m_engineMessage, m_view.engineMessage);
+    say(m_diameterMessage, m_view.diameterMessage);
+    say(m_holeMessage, m_view.holeMessage);
+    say(m_ignitionMessage, m_view.ignitionMessage);
+    say(m_rimMessage, m_view.rimMessage);
     m_preview->setView(m_view);
     m_copy->setEnabled(!m_view.marks.empty());
     m_save->setEnabled(m_view.ready);
@@ -241,7 +254,7 @@ void WheelDialog::recalculate()
                            : check.message;
         }
     }
-    m_stopResult->setText(text(stopText));
+    say(m_stopResult, stopText);
 
     const Readings port = readPair(*m_portOpens, *m_portCloses, m_style);
     std::string portText = port.problem;
@@ -252,7 +265,29 @@ void WheelDialog::recalculate()
             CheckWheelWithPort(m_engine, kind, *port.first, *port.second, m_style);
         portText = check.found ? check.result : check.message;
     }
-    m_portResult->setText(text(portText));
+    say(m_portResult, portText);
+    fitWrappedTexts();
+}
+
+void WheelDialog::fitWrappedTexts()
+{
+    // A window's layout does not give a wrapped text the height its width
+    // needs by itself; each asks for it, and the window grows to hold them.
+    layout()->activate();
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            label->setMinimumHeight(
+                label->text().isEmpty()
+                    ? 0
+                    : label->heightForWidth(std::max(label->width(), label->minimumWidth())));
+        }
+    }
+}
+
+void WheelDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    fitWrappedTexts();
 }
 
 void WheelDialog::copyEvents()

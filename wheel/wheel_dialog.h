@@ -55,7 +55,12 @@ private:
     QWidget* buildWheelBox();
     QWidget* buildChecks();
     void recalculate();
+    void fitWrappedTexts();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     MessageBox& m_messages;
     SaveFileChooser& m_pdfChooser;
     PrinterSource& m_printers;

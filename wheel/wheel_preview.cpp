@@ -11,7 +11,7 @@ namespace crank {
 WheelPreview::WheelPreview(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("wheelPreview"));
-    setMinimumSize(280, 396);
+    setMinimumSize(360, 509);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
