@@ -118,6 +118,12 @@ StopCheck FindTdcWithStop(const EngineSnapshot& engine, double readingBefore, do
     const double midpoint = readingBefore + check.spread / 2.0;
     check.zeroError = halfTurn(midpoint - check.correction);
     check.tdcReading = fullTurn(check.zeroError);
+    if (check.dropSolved && check.spread > 180.0) {
+        // A stop is set near TDC; readings typed the other way round look
+        // like a stop touched far down, near BDC.
+        check.warning = "The readings are more than half a turn apart: check that the first is "
+                        "the one before TDC.";
+    }
     if (!check.dropSolved && std::fabs(check.before + check.after - check.spread) > 0.5) {
         check.warning = "The readings are " + fmt(check.spread, 2) + " degrees apart, but a stop " +
                         fmt(check.drop, 2) + " mm down is touched " +

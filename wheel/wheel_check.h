@@ -33,7 +33,9 @@ struct StopCheck {
     double tdcReading = 0.0; // the wheel's reading at true TDC, 0 to 360
     double zeroError = 0.0;  // the wheel reads this much more than the crank angle
     // Set when a drop was given whose contacts lie more than half a degree
-    // away from the spread read: one of the three is probably mistyped.
+    // away from the spread read (one of the three is probably mistyped), or
+    // when without one the readings lie more than half a turn apart (typed
+    // the other way round, most likely).
     std::string warning;
     std::string result; // the answer in words, with the correction and what to do
 };
