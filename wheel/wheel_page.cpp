@@ -226,7 +226,8 @@ private:
     // The events under the wheel in three columns.
     void eventList()
     {
-        constexpr float points = 7.0f;
+        // 44 characters (a 25-character name, "closes: ", "115.5 BTDC") fit a column.
+        constexpr float points = 6.5f;
         const double top = m_cy + m_r + 5.0;
         const std::size_t rows = (m_view.marks.size() + 2) / 3;
         for (std::size_t i = 0; i < m_view.marks.size(); ++i) {
@@ -267,7 +268,13 @@ void drawStrip(Canvas& canvas, const WheelView& view)
             line(canvas, x(h / 2.0), base, x(h / 2.0), base - length,
                  pen(h % 20 == 0 ? 0.2f : 0.12f));
             if (h % 20 == 0) {
-                centredText(canvas, x(h / 2.0), base + 2.5, degreeLabel(h / 2 % 360), labelPoints);
+                // Inside the cut lines at the line's ends too.
+                const std::string label = degreeLabel(h / 2 % 360);
+                const double wide = double{widthMm(label, labelPoints)};
+                const double left =
+                    std::clamp(x(h / 2.0) - wide / 2.0, x(from) + 0.3, x(to) - wide - 0.3);
+                text(canvas, left, base + 2.5 - double{lineMm(labelPoints)} / 2.0, label,
+                     labelPoints);
             }
         }
         // Events in the order they come along the strip, each named on the
