@@ -10,6 +10,7 @@
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
 #include "tables/tables_extras.h"
+#include "wheel/wheel_tool.h"
 
 namespace crank {
 namespace {
@@ -85,9 +86,10 @@ Ang_Disp& Navigator::tablesScreen()
                 [this] { showScreen(*m_tabsMenu); });
         connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
         // Find, copy and save: shortcuts and a context menu, owned by the screen;
-        // the port timing sheet among them.
+        // the port timing sheet and the degree wheel among them.
         auto* extras = new TablesExtras(*m_angDisp, m_messages);
-        new PortTool(*m_angDisp, *extras, m_messages);
+        auto* ports = new PortTool(*m_angDisp, *extras, m_messages);
+        new WheelTool(*m_angDisp, *extras, *ports, m_messages);
     }
     return *m_angDisp;
 }

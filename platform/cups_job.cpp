@@ -12,11 +12,13 @@ namespace {
 // the program: linking it would load it and the libraries it needs (TLS,
 // Kerberos, service discovery) at every start.
 #define CRANK_CUPS_FUNCTIONS(X)                                                                    \
+    X(cupsAddOption)                                                                               \
     X(cupsCancelJob2)                                                                              \
     X(cupsCreateJob)                                                                               \
     X(cupsDoRequest)                                                                               \
     X(cupsEncryption)                                                                              \
     X(cupsFinishDocument)                                                                          \
+    X(cupsFreeOptions)                                                                             \
     X(cupsLastErrorString)                                                                         \
     X(cupsServer)                                                                                  \
     X(cupsStartDocument)                                                                           \
@@ -143,8 +145,14 @@ PrintOutcome SubmitPdfToCups(const QString& queue, const QString& pdfPath, const
     http_t* http = connection.get();
     // A printer instance ("queue/instance") prints on its queue.
     const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
-    const int job =
-        cups().cupsCreateJob(http, name.constData(), title.toUtf8().constData(), 0, nullptr);
+    // Every page is drawn on the queue's own paper at its true size (a degree
+    // wheel must measure what it says): the job asks that nothing scale it to fit.
+    cups_option_t* options = nullptr;
+    int optionCount = cups().cupsAddOption("print-scaling", "none", 0, &options);
+    optionCount = cups().cupsAddOption("fit-to-page", "false", optionCount, &options);
+    const int job = cups().cupsCreateJob(http, name.constData(), title.toUtf8().constData(),
+                                         optionCount, options);
+    cups().cupsFreeOptions(optionCount, options);
     if (job <= 0) {
         return serverFailure(http, name.constData());
     }

@@ -32,7 +32,7 @@ void PrintPage(const PageDrawing& draw, const PageJob& job, PrinterSource& print
         SavePageAsPdfFile(draw, job, chooser, messages);
         return;
     }
-    QtPagePrinter page(printer, job.title);
+    QtPagePrinter page(printer, job.title, job.fromSheetCorner);
     const PrintOutcome outcome = draw(page);
     if (!outcome.ok) {
         messages.show(outcome.reason, kPrintFailedTitle);

@@ -23,6 +23,10 @@ struct PageJob {
     QString suggestedPath; // where a save dialog starts
     // The message's title when the PDF cannot be written.
     const char* saveFailedTitle = kPrintFailedTitle;
+    // On a printer, positions count from the sheet's corner as in the PDF,
+    // not from the printable area's: a page drawn at true size prints where
+    // it was drawn.
+    bool fromSheetCorner = false;
 };
 
 // Asks where to save, starting at the job's suggested path, and saves the drawn page there as an

@@ -39,14 +39,14 @@ QFont initialFont()
 // The printer's own default paper in portrait, with its printable area as the
 // margins. Qt starts every printer on A4 and would keep it on a Letter printer;
 // a printer that names no default paper (a raw queue) stays on A4.
-void usePrinterPaper(QPrinter& device, const QPrinterInfo& printer)
+void usePrinterPaper(QPrinter& device, const QPrinterInfo& printer, bool fromSheetCorner)
 {
     const QPageSize paper = printer.defaultPageSize();
     if (paper.isValid()) {
         device.setPageSize(paper);
     }
     device.setPageOrientation(QPageLayout::Portrait);
-    device.setFullPage(false);
+    device.setFullPage(fromSheetCorner);
 }
 
 // A PDF written to path with the given sheet and margins; painting starts at
@@ -64,12 +64,13 @@ void makePdf(QPrinter& device, const QString& path, const QPageLayout& layout)
 
 } // namespace
 
-QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer, const QString& title)
+QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer, const QString& title,
+                             bool fromSheetCorner)
     : m_printer(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)),
       m_painter(std::make_unique<QPainter>()), m_title(title), m_printerName(printer.printerName()),
       m_font(initialFont())
 {
-    usePrinterPaper(*m_printer, printer);
+    usePrinterPaper(*m_printer, printer, fromSheetCorner);
 #ifdef CRANK_HAVE_CUPS
     // Qt hands its page to CUPS without looking at the answer, so a refused
     // job would pass unnoticed. The page is drawn into a PDF with the
@@ -79,6 +80,7 @@ QtPagePrinter::QtPagePrinter(const QPrinterInfo& printer, const QString& title)
     m_outputPath = m_spool->filePath(QStringLiteral("page.pdf"));
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     makePdf(*m_printer, m_outputPath, layout);
+    m_printer->setFullPage(fromSheetCorner);
 #endif
     m_printer->setDocName(title);
 }

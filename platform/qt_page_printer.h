@@ -23,8 +23,9 @@ public:
     // A system printer on its own default paper; positions are measured from
     // the top-left corner of its printable area. Where CUPS is at hand the
     // page goes to it as a PDF job whose every step is checked, so that a
-    // refusal reaches endDoc; elsewhere Qt sends it.
-    QtPagePrinter(const QPrinterInfo& printer, const QString& title);
+    // refusal reaches endDoc; elsewhere Qt sends it. fromSheetCorner measures
+    // positions from the sheet's corner instead.
+    QtPagePrinter(const QPrinterInfo& printer, const QString& title, bool fromSheetCorner = false);
     // A portrait A4 PDF written to path. A PDF has no unprintable margin, so
     // positions are measured from the corner of the sheet.
     QtPagePrinter(const QString& pdfPath, const QString& title);

@@ -4,6 +4,7 @@
 #   add_raw_queue NAME          # a queue that takes the page as it comes
 #   add_ppd_queue NAME PPD      # a queue with its paper from a PPD file
 #   job_files                   # the documents the server has received
+#   job_control N               # the server's record of job N, its attributes
 #   stop_print_server           # ends cupsd by its process id
 #
 # The server listens on a unix socket in DIR only, keeps every document it
@@ -23,6 +24,8 @@ start_print_server() {
         echo "LogLevel warn"
         echo "DefaultAuthType None"
         echo "PreserveJobFiles Yes"
+        # Job attributes (the control files) written at once, not within 30 s.
+        echo "DirtyCleanInterval 0"
         echo "<Location />"
         echo "  Order allow,deny"
         echo "  Allow all"
@@ -73,6 +76,10 @@ add_ppd_queue() {
 
 job_files() {
     find "$print_server_dir/spool" -maxdepth 1 -name 'd*' -type f | sort
+}
+
+job_control() {
+    printf '%s/spool/c%05d' "$print_server_dir" "$1"
 }
 
 stop_print_server() {

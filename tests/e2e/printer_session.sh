@@ -9,6 +9,8 @@
 # - an A4 raw queue: one A4 page arrives, every word where the layout put it,
 #   measured from the printable area's corner (Qt gives a queue without a PPD
 #   10-point margins);
+# - the degree wheel on the same queue: one A4 page measured from the sheet's
+#   corner, as its PDF is; every job asks the server for no scaling;
 # - a queue whose PPD, written here, makes US Letter the default paper with
 #   margins of its own: the overflow message appears, and the rows printed up
 #   to the overflow arrive on one Letter page, shifted by those margins;
@@ -101,12 +103,45 @@ done
 key alt+d
 await_gone "$entry_title"
 
+# The job's attributes as the server keeps them, control bytes as blanks:
+# print-scaling=none is "print-scaling", two length bytes, "none".
+asks_no_scaling() {
+    local control
+    control=$(job_control "$1")
+    for _ in $(seq $((wait_seconds * 10))); do
+        [[ -f "$control" ]] && break
+        sleep 0.1
+    done
+    tr '\000-\037' ' ' <"$control" | grep -q 'print-scaling  none' ||
+        fail "job $1 did not ask for print-scaling=none"
+}
+
 # A4: the whole page, no dialog.
 timeout 10 lpadmin -d A4Raw
 focus_window "$tables_title"
 key alt+p
 check_job 1 a4 595 842 200 200
 xdotool search --onlyvisible --name "$refused_title" >/dev/null 2>&1 && fail "a4: a message appeared"
+asks_no_scaling 1
+
+# The degree wheel: its first line 10 mm (28.3 points) from the sheet's left
+# edge, not shifted by the queue's margin.
+focus_window "$tables_title"
+key ctrl+d
+focus_window '^Degree Wheel$'
+key alt+n
+for _ in $(seq $((wait_seconds * 10))); do
+    wheel_job=$(job_files | sed -n 2p)
+    [[ -n "$wheel_job" ]] && pdftotext -bbox "$wheel_job" "$work/wheel.html" 2>/dev/null && break
+    sleep 0.1
+done
+[[ $(grep -c '<page width="595[.0-9]*" height="842' "$work/wheel.html" 2>/dev/null) -eq 1 ]] ||
+    fail "wheel: not one A4 page"
+grep -q '<word xMin="28\.[0-9]*" yMin="[0-9.]*" xMax="[0-9.]*" yMax="[0-9.]*">print</word>' \
+    "$work/wheel.html" || fail "wheel: not drawn from the sheet's corner: $(grep '>print<' "$work/wheel.html")"
+asks_no_scaling 2
+key alt+e
+await_gone '^Degree Wheel$'
 
 # Letter: the overflow message, then the rows printed so far.
 timeout 10 lpadmin -d Letter
@@ -115,7 +150,7 @@ key alt+p
 focus_window "$overflow_title"
 key Return
 await_gone "$overflow_title"
-check_job 2 letter 612 792 480 240
+check_job 3 letter 612 792 480 240
 
 # A queue that rejects the job: the message, and nothing arrives.
 timeout 10 lpadmin -d Refusing
@@ -124,7 +159,7 @@ key alt+p
 focus_window "$refused_title"
 key Return
 await_gone "$refused_title"
-[[ $(job_files | wc -l) -eq 2 ]] || fail "refused: a job arrived anyway"
+[[ $(job_files | wc -l) -eq 3 ]] || fail "refused: a job arrived anyway"
 
 # No print server at all: the save dialog, which is cancelled.
 stop_print_server
@@ -139,4 +174,4 @@ focus_window "$tables_title"
 key alt+f
 await_gone "$tables_title"
 exit_program
-echo "PASS: A4 and Letter pages as computed, the refusal told, the save dialog without a server"
+echo "PASS: A4 and Letter pages as computed, the wheel from the sheet's corner unscaled, the refusal told, the save dialog without a server"

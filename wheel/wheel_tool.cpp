@@ -1,0 +1,89 @@
+#include "wheel/wheel_tool.h"
+
+#include <QAction>
+#include <QEvent>
+
+#include "platform/print_targets.h"
+#include "ports/port_timing_sheet.h"
+#include "ports/port_tool.h"
+#include "tables/ang_disp.h"
+#include "tables/tables_extras.h"
+#include "wheel/wheel_dialog.h"
+
+namespace crank {
+
+WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages)
+    : QObject(&screen), m_ownChooser(std::make_unique<PdfSaveDialog>()),
+      m_ownPrinters(std::make_unique<SystemPrinterSource>()), m_screen(screen), m_ports(ports),
+      m_messages(messages), m_pdfChooser(*m_ownChooser), m_printers(*m_ownPrinters)
+{
+    install(extras);
+}
+
+WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages,
+                     SaveFileChooser& pdfChooser, PrinterSource& printers)
+    : QObject(&screen), m_screen(screen), m_ports(ports), m_messages(messages),
+      m_pdfChooser(pdfChooser), m_printers(printers)
+{
+    install(extras);
+}
+
+WheelTool::~WheelTool() = default;
+
+void WheelTool::install(TablesExtras& extras)
+{
+    auto* command = new QAction(QString::fromLatin1(kCaption), this);
+    command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(command, &QAction::triggered, this, &WheelTool::openWheel);
+    extras.addCommand(command);
+    auto* onSheet = new QAction(QString::fromLatin1(kSheetCaption), this);
+    onSheet->setObjectName(QStringLiteral("wheelCom"));
+    connect(onSheet, &QAction::triggered, this, &WheelTool::openWheel);
+    m_ports.addSheetCommand(onSheet);
+    m_screen.installEventFilter(this);
+}
+
+WheelDialog* WheelTool::wheel() const
+{
+    return m_wheel;
+}
+
+void WheelTool::refresh()
+{
+    const EngineSnapshot& engine = m_screen.view().engine;
+    std::array<PortRowView, kMaxPorts> ports{};
+    if (PortTimingSheet* sheet = m_ports.sheet()) {
+        // A sheet closed since an earlier display still times that display's
+        // engine; it is timed for this one first, as opening it would.
+        sheet->setEngine(engine);
+        ports = sheet->view().rows;
+    }
+    m_wheel->setEngine(engine, ports);
+}
+
+void WheelTool::openWheel()
+{
+    if (!m_wheel) {
+        m_wheel = new WheelDialog(m_messages, m_pdfChooser, m_printers, &m_screen);
+        m_wheel->installEventFilter(this);
+    }
+    refresh();
+    m_wheel->show();
+    m_wheel->raise();
+    m_wheel->activateWindow();
+}
+
+bool WheelTool::eventFilter(QObject* watched, QEvent* event)
+{
+    // Hidden by a command, not minimised: the wheel belongs to the display on show.
+    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() && m_wheel) {
+        m_wheel->close();
+    }
+    // Back at the front after the port sheet was edited: its rows afresh.
+    if (m_wheel && watched == m_wheel.data() && event->type() == QEvent::WindowActivate) {
+        refresh();
+    }
+    return false;
+}
+
+} // namespace crank
