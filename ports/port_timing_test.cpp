@@ -92,6 +92,17 @@ TEST(PortSheetTest, TimesCrownAndSkirtEdgesFromTheCylinderTop)
 
 // Each row that cannot be timed says why, and so does a target no height reaches; the other rows
 // keep their figures.
+// A pasted name stays on one line everywhere it is shown; a row with none is called by its number.
+TEST(PortSheetTest, NamesKeepToOneLine)
+{
+    PortSheetInput input = kartPorts();
+    input.rows[0].name = " Boost\r\nport\t";
+    input.rows[1].name = " ";
+    const PortSheetView view = BuildPortSheetView(kKartShown, input, {});
+    EXPECT_EQ(view.rows[0].name, "Boost  port");
+    EXPECT_EQ(view.rows[1].name, "Port 2");
+}
+
 TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
 {
     PortSheetInput input = kartPorts();
