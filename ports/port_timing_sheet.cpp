@@ -444,8 +444,7 @@ void PortTimingSheet::saveAsCsv()
     RememberSaveFolder(path);
     const CsvDialect dialect = m_csvChooser->chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
                                                                : CsvDialect::CommaDecimalPoint;
-    const std::string csv = RecordsAsCsv(PortSheetRecords(m_view), dialect,
-                                         m_style.decimal.empty() ? '.' : m_style.decimal[0]);
+    const std::string csv = RecordsAsCsv(PortSheetRecords(m_view), dialect, m_style.decimal);
     const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
     if (!reason.isEmpty()) {
         m_messages.show(SaveFailedPrompt("The ports", path, reason), "File Not Saved");

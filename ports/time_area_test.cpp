@@ -155,7 +155,7 @@ TEST(TimeAreaTest, CopyGivesTheAreaEveryHalfDegree)
     // each.
     EXPECT_EQ(header[1 + 360], (Record{"180.0", "986.27", "380.57"}));
     EXPECT_EQ(header[721], (Record{"360.0", "0.00", "0.00"}));
-    const std::string csv = RecordsAsCsv(records, CsvDialect::SemicolonDecimalComma, '.');
+    const std::string csv = RecordsAsCsv(records, CsvDialect::SemicolonDecimalComma, ".");
     EXPECT_NE(csv.find("\r\n180,0;986,27;380,57\r\n"), std::string::npos);
 }
 

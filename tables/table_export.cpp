@@ -115,10 +115,11 @@ std::string TablesAsTsv(const DisplayView& content)
 
 std::string TablesAsCsv(const DisplayView& content, CsvDialect dialect)
 {
-    return RecordsAsCsv(tableRecords(content), dialect, '.');
+    return RecordsAsCsv(tableRecords(content), dialect, ".");
 }
 
-std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect, char recordsDecimal)
+std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect,
+                         std::string_view recordsDecimal)
 {
     const char decimal = dialect == CsvDialect::CommaDecimalPoint ? '.' : ',';
     const char separator = dialect == CsvDialect::CommaDecimalPoint ? ',' : ';';
@@ -126,8 +127,12 @@ std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect, char r
     // looks like a number.
     for (std::size_t i = 1; i < records.size(); ++i) {
         for (std::string& field : records[i]) {
+            // A decimal separator may take more than one byte.
             std::string plain = field;
-            std::ranges::replace(plain, recordsDecimal, '.');
+            if (const auto at = field.find(recordsDecimal);
+                !recordsDecimal.empty() && at != std::string::npos) {
+                plain = field.substr(0, at) + '.' + field.substr(at + recordsDecimal.size());
+            }
             if (isNumber(plain)) {
                 std::ranges::replace(plain, '.', decimal);
                 field = plain;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tables/display_view.h"
@@ -47,7 +48,9 @@ enum class CsvDialect { CommaDecimalPoint, SemicolonDecimalComma };
 std::string TablesAsCsv(const DisplayView& content,
                         CsvDialect dialect = CsvDialect::CommaDecimalPoint);
 
-// Any records so, their numbers written with recordsDecimal ('.' or ',').
-std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect, char recordsDecimal);
+// Any records so, their numbers written with recordsDecimal ("." or "," or
+// another locale's separator).
+std::string RecordsAsCsv(std::vector<Record> records, CsvDialect dialect,
+                         std::string_view recordsDecimal);
 
 } // namespace crank
