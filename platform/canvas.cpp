@@ -24,11 +24,16 @@ std::size_t prefixBytes(std::string_view text, std::size_t characters)
 
 } // namespace
 
-float FixedPitchWidth(std::string_view text, float points)
+std::size_t FixedPitchCharacters(std::string_view text)
 {
     // Every byte but a UTF-8 continuation byte starts a character.
-    const auto characters = std::ranges::count_if(text, startsCharacter);
-    return static_cast<float>(characters) * kFixedPitchAdvance * points * kTwipsPerPoint;
+    return static_cast<std::size_t>(std::ranges::count_if(text, startsCharacter));
+}
+
+float FixedPitchWidth(std::string_view text, float points)
+{
+    return static_cast<float>(FixedPitchCharacters(text)) * kFixedPitchAdvance * points *
+           kTwipsPerPoint;
 }
 
 std::vector<std::string> WrapFixedPitch(std::string_view text, float width, float points)

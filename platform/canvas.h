@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -56,6 +57,8 @@ inline constexpr float kTwipsPerPoint = 20.0f;
 // ascent and descent of Liberation Mono (1705 + 615 of a 2048-unit em).
 inline constexpr float kFixedPitchLineSpacing = 2320.0f / 2048.0f;
 
+// How many characters UTF-8 text holds: each advances the same.
+std::size_t FixedPitchCharacters(std::string_view text);
 // The width (twips) of UTF-8 text in a fixed-pitch face of `points` size.
 float FixedPitchWidth(std::string_view text, float points);
 

@@ -11,7 +11,6 @@ namespace {
 constexpr std::array<Rgb, kRoleCount> kColours = {
     {{200, 0, 0}, {0, 70, 200}, {0, 130, 0}, {120, 0, 160}}};
 const std::array<std::vector<float>, kRoleCount> kDashes = {{{}, {6, 3}, {1, 2}, {6, 2, 1, 2}}};
-const std::array<const char*, kRoleCount> kNames = {"Exhaust", "Transfer", "Boost", "Inlet"};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kShade{205, 205, 205};
 constexpr Rgb kGrid{170, 170, 170};
@@ -144,7 +143,7 @@ void drawLegend(Plot& plot, const AreaPlotView& view)
         const float middle = top + plot.textHeight() / 2;
         plot.canvas().drawPolyline({{left, middle}, {left + sample, middle}},
                                    plot.pen(kLineWidth * 2, kColours[role], kDashes[role]));
-        plot.text(left + sample + plot.u(), top, kNames[role]);
+        plot.text(left + sample + plot.u(), top, RoleTitle(view.curves[i].role));
     }
 }
 

@@ -114,10 +114,7 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
 std::vector<std::string> aligned(const std::vector<std::vector<std::string>>& lines)
 {
     std::vector<std::size_t> widths;
-    const auto length = [](const std::string& text) {
-        return static_cast<std::size_t>(
-            FixedPitchWidth(text, 1.0f) / kFixedPitchAdvance / kTwipsPerPoint + 0.5f);
-    };
+    const auto length = [](const std::string& text) { return FixedPitchCharacters(text); };
     for (const auto& cells : lines) {
         widths.resize(std::max(widths.size(), cells.size()));
         for (std::size_t c = 0; c < cells.size(); ++c) {

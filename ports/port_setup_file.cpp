@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "model/numeric_text.h"
 
@@ -99,11 +100,10 @@ public:
     }
     static LengthUnit unit(const QJsonObject& in, const char* name)
     {
-        return LengthUnit(choice(in, name, {"mm", "in"}));
+        return LengthUnit(choice(in, name, std::array{"mm", "in"}));
     }
-    template <std::size_t N>
-    static int choice(const QJsonObject& in, const char* name,
-                      const std::array<const char*, N>& names)
+    // Which of the names the field holds, by its place among them.
+    static int choice(const QJsonObject& in, const char* name, std::span<const char* const> names)
     {
         const std::string chosen = text(in, name);
         const auto found = std::ranges::find(names, chosen);
@@ -111,19 +111,6 @@ public:
             throw Refused{std::string("is damaged: \"") + name + "\" is \"" + chosen + "\"."};
         }
         return static_cast<int>(found - names.begin());
-    }
-    static int choice(const QJsonObject& in, const char* name,
-                      std::initializer_list<const char*> names)
-    {
-        const std::string chosen = text(in, name);
-        int index = 0;
-        for (const char* one : names) {
-            if (chosen == one) {
-                return index;
-            }
-            ++index;
-        }
-        throw Refused{std::string("is damaged: \"") + name + "\" is \"" + chosen + "\"."};
     }
     static int rowNumber(const QJsonObject& in, const char* name)
     {
@@ -171,7 +158,7 @@ PortSetup readSetup(const QJsonObject& root, const NumberStyle& style)
         PortShapeInput& shape = typed.shape;
         shape.count = read.number(row, "count");
         shape.width = read.length(row, "width");
-        shape.measure = WidthMeasure(Reader::choice(row, "measure", {"chord", "arc"}));
+        shape.measure = WidthMeasure(Reader::choice(row, "measure", std::array{"chord", "arc"}));
         shape.windowHeight = read.length(row, "windowHeight");
         shape.topRadius = read.length(row, "topRadius");
         shape.bottomRadius = read.length(row, "bottomRadius");
@@ -184,7 +171,7 @@ PortSetup readSetup(const QJsonObject& root, const NumberStyle& style)
     }
     const QJsonObject timing = Reader::object(root, "timingTarget");
     input.targetRow = Reader::rowNumber(timing, "row");
-    input.target = TimingTarget(Reader::choice(timing, "of", {"opening", "duration"}));
+    input.target = TimingTarget(Reader::choice(timing, "of", std::array{"opening", "duration"}));
     input.targetDegrees = read.number(timing, "degrees");
     const QJsonObject sta = Reader::object(root, "staTarget");
     input.staRow = Reader::rowNumber(sta, "row");

@@ -76,6 +76,26 @@ const char* RoleName(PortRole role)
     return "";
 }
 
+std::string RoleTitle(PortRole role)
+{
+    std::string title = RoleName(role);
+    title[0] = static_cast<char>(title[0] - 'a' + 'A');
+    return title;
+}
+
+const char* GroupName(TargetGroup group)
+{
+    switch (group) {
+    case TargetGroup::Exhaust:
+        return "Exhaust";
+    case TargetGroup::Transfers:
+        return "Transfers and boost";
+    case TargetGroup::Inlet:
+        return "Inlet";
+    }
+    return "";
+}
+
 TargetGroup GroupOf(PortRole role)
 {
     switch (role) {

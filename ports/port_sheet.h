@@ -31,7 +31,8 @@ struct TypedLength {
 enum class PortRole { Exhaust, Transfer, Boost, Inlet };
 inline constexpr int kRoleCount = 4;
 PortKind KindOf(PortRole role);
-const char* RoleName(PortRole role); // "exhaust", "transfer", "boost", "inlet"
+const char* RoleName(PortRole role);  // "exhaust", "transfer", "boost", "inlet"
+std::string RoleTitle(PortRole role); // as a heading: "Exhaust", ...
 
 // A port's windows; every length is optional until the row is shaped.
 enum class WidthMeasure { Chord, Arc }; // across the bore, or along its wall
@@ -65,6 +66,7 @@ inline constexpr std::array<std::array<double, 2>, kTargetGroups> kHandbookTarge
     {{0.00014, 0.00015}, {0.00008, 0.00010}, {0.00014, 0.00016}}};
 inline constexpr int kStaDecimals = 6; // s·cm²/cm³ as shown and typed: "0.000142"
 TargetGroup GroupOf(PortRole role);
+const char* GroupName(TargetGroup group); // "Exhaust", "Transfers and boost", "Inlet"
 
 struct PortSheetInput {
     LengthUnit unit = LengthUnit::Millimetre; // heights are shown in it

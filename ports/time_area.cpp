@@ -15,31 +15,9 @@ namespace crank {
 namespace {
 
 constexpr double kMm2PerCm2 = 100.0;
-// The way back searches the roof with coarser trapezoids: their error is far
-// below a hundredth of a millimetre of roof.
+// The way back searches the roof in coarser steps: their error is far below
+// a hundredth of a millimetre of roof.
 constexpr double kSearchStep = 1.0;
-
-const char* groupName(TargetGroup group)
-{
-    switch (group) {
-    case TargetGroup::Exhaust:
-        return "Exhaust";
-    case TargetGroup::Transfers:
-        return "Transfers and boost";
-    case TargetGroup::Inlet:
-        return "Inlet";
-    }
-    return "";
-}
-
-std::string capitalised(const char* word)
-{
-    std::string text = word;
-    if (!text.empty()) {
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    }
-    return text;
-}
 
 // The engine's part: bore, speed and swept volume.
 struct EngineFlow {
@@ -244,7 +222,7 @@ TargetView targetView(TargetGroup group, const StaRange& typed, const PortSheetV
                       const EngineFlow& flow, const SheetTexts& texts)
 {
     TargetView target;
-    const std::string name = groupName(group);
+    const std::string name = GroupName(group);
     const std::optional<double> low = ReadTyped(typed.low, texts.style());
     const std::optional<double> high = ReadTyped(typed.high, texts.style());
     if (!low || !high || !(*low > 0.0) || *low > *high) {
@@ -278,21 +256,33 @@ TargetView targetView(TargetGroup group, const StaRange& typed, const PortSheetV
     return target;
 }
 
-void blowdown(const EngineSnapshot& engine, TimeAreaView& view, const PortSheetView& sheet,
-              const EngineFlow& flow, const SheetTexts& texts)
-{
+// Where the first exhaust and the first transfer (or boost) port open, of
+// those with figures: degrees ATDC, 360 for none.
+struct FirstOpenings {
     double exhaust = 360.0;
     double transfer = 360.0;
+};
+
+FirstOpenings firstOpenings(const PortSheetView& sheet)
+{
+    FirstOpenings first;
     for (const PortRowView& row : sheet.rows) {
         if (!row.shape.figures) {
             continue;
         }
         if (row.role == PortRole::Exhaust) {
-            exhaust = std::min(exhaust, row.shape.span.from);
+            first.exhaust = std::min(first.exhaust, row.shape.span.from);
         } else if (GroupOf(row.role) == TargetGroup::Transfers) {
-            transfer = std::min(transfer, row.shape.span.from);
+            first.transfer = std::min(first.transfer, row.shape.span.from);
         }
     }
+    return first;
+}
+
+void blowdown(const EngineSnapshot& engine, TimeAreaView& view, const PortSheetView& sheet,
+              const EngineFlow& flow, const SheetTexts& texts)
+{
+    const auto [exhaust, transfer] = firstOpenings(sheet);
     if (exhaust == 360.0 || transfer == 360.0) {
         return; // nothing to say without both
     }
@@ -372,7 +362,7 @@ std::string wayBack(const EngineSnapshot& engine, const PortSheetInput& input,
         return row.name + " has no figures to start from.";
     }
     const TargetGroup group = GroupOf(row.role);
-    const std::string groupText = groupName(group);
+    const std::string groupText = GroupName(group);
     const double wanted = *target * kMm2PerCm2 / staPerAngleArea(flow);
     const double others = groupAngleArea(sheet, group) - row.shape.angleArea;
     const double needed = wanted - others;
@@ -479,15 +469,7 @@ AreaPlotView plotView(const EngineSnapshot& engine, const PortSheetView& sheet,
     if (plot.curves.empty()) {
         return plot;
     }
-    double exhaust = 360.0;
-    double transfer = 360.0;
-    for (const PortRowView& row : sheet.rows) {
-        if (row.shape.figures && row.role == PortRole::Exhaust) {
-            exhaust = std::min(exhaust, row.shape.span.from);
-        } else if (row.shape.figures && GroupOf(row.role) == TargetGroup::Transfers) {
-            transfer = std::min(transfer, row.shape.span.from);
-        }
-    }
+    const auto [exhaust, transfer] = firstOpenings(sheet);
     if (exhaust < 360.0) {
         plot.marks.push_back({static_cast<float>(exhaust), "EO " + texts.angle(exhaust)});
     }
@@ -545,15 +527,14 @@ void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
     for (int r = 0; r < kRoleCount; ++r) {
         const auto role = static_cast<PortRole>(r);
         FlowFigures figures = addUp(
-            capitalised(RoleName(role)), sheet, [role](PortRole p) { return p == role; }, flow,
-            texts);
+            RoleTitle(role), sheet, [role](PortRole p) { return p == role; }, flow, texts);
         if (figures.present) {
             view.figures.push_back(std::move(figures));
         }
     }
     const auto scavenging = [](PortRole p) { return GroupOf(p) == TargetGroup::Transfers; };
     const FlowFigures both =
-        addUp(groupName(TargetGroup::Transfers), sheet, scavenging, flow, texts);
+        addUp(GroupName(TargetGroup::Transfers), sheet, scavenging, flow, texts);
     const auto shapedRole = [&](PortRole role) {
         return std::ranges::any_of(sheet.rows, [role](const PortRowView& row) {
             return row.shape.figures && row.role == role;
@@ -630,10 +611,9 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
     records.push_back({});
     records.push_back(
         {"Target", "From (s·cm²/cm³)", "To (s·cm²/cm³)", "Met from (rpm)", "Met to (rpm)"});
-    const char* const groups[kTargetGroups] = {"Exhaust", "Transfers and boost", "Inlet"};
     for (std::size_t g = 0; g < view.targets.size(); ++g) {
         const TargetView& target = view.targets[g];
-        Record record = {groups[g]};
+        Record record = {GroupName(static_cast<TargetGroup>(g))};
         if (target.read) {
             record.push_back(texts.fixed(target.low, kStaDecimals));
             record.push_back(texts.fixed(target.high, kStaDecimals));
@@ -658,9 +638,7 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
         records.push_back({});
         Record header = {"Crank angle (deg ATDC)"};
         for (const AreaCurve& curve : view.plot.curves) {
-            std::string name = RoleName(curve.role);
-            name[0] = static_cast<char>(name[0] - 'a' + 'A');
-            header.push_back(name + " area (mm²)");
+            header.push_back(RoleTitle(curve.role) + " area (mm²)");
         }
         records.push_back(header);
         const std::size_t points = view.plot.curves.front().area.size();

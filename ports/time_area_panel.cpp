@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kStaMaxChars = 10;
 
-const char* const kGroupNames[kTargetGroups] = {"Exhaust", "Transfers and boost", "Inlet"};
-
 } // namespace
 
 TimeAreaPanel::TimeAreaPanel(const NumberStyle& style, std::function<LengthUnit()> unit,
@@ -163,7 +161,9 @@ QLayout* TimeAreaPanel::buildTargets()
         row.message = ResultLabel(this, QStringLiteral("targetMessageLab_") + n);
         connect(row.low, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         connect(row.high, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
-        grid->addWidget(new QLabel(QString::fromLatin1(kGroupNames[g]), this), g + 1, 0);
+        grid->addWidget(
+            new QLabel(QString::fromLatin1(GroupName(static_cast<TargetGroup>(g))), this), g + 1,
+            0);
         grid->addWidget(row.low, g + 1, 1);
         grid->addWidget(new QLabel(tr("to"), this), g + 1, 2);
         grid->addWidget(row.high, g + 1, 3);
