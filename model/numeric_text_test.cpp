@@ -80,19 +80,47 @@ TEST(NumberFormatTest, ThreePatterns)
     }
 }
 
-// The tools' boxes refuse only what cannot belong to a number, in the locale's style.
-TEST(TypedNumberTest, ClassifiesAndReadsInTheLocaleStyle)
+// The tools' boxes read "." and "," alike in every locale, and refuse only
+// what cannot belong to a number, saying why.
+TEST(TypedNumberTest, ReadsEitherSeparatorAndRefusesOnlyWhatCannotBelong)
 {
     const NumberStyle comma{","};
-    EXPECT_EQ(ClassifyTyped("27.4", comma, true), TypedNumber::Refused);
-    EXPECT_EQ(ClassifyTyped("5-", comma, true), TypedNumber::Refused);
-    EXPECT_EQ(ClassifyTyped("-5", comma, false), TypedNumber::Refused);
-    EXPECT_EQ(ClassifyTyped("1,2,3", comma, true), TypedNumber::Refused);
-    EXPECT_EQ(ClassifyTyped("-,", comma, true), TypedNumber::Partial);
-    EXPECT_EQ(ReadTyped(",5", comma), 0.5);
-    EXPECT_FALSE(ReadTyped("-,", comma).has_value());
+    const NumberStyle point{"."};
+    for (const NumberStyle& style : {comma, point}) {
+        SCOPED_TRACE(style.decimal);
+        EXPECT_EQ(ReadTyped("0,3", style), 0.3);
+        EXPECT_EQ(ReadTyped("0.3", style), 0.3);
+        EXPECT_EQ(ReadTyped(",5", style), 0.5);
+        EXPECT_EQ(ReadTyped("-27.", style), -27.0);
+        EXPECT_EQ(ClassifyTyped("-,", style, true), TypedNumber::Partial);
+        EXPECT_FALSE(ReadTyped("-.", style).has_value());
+        EXPECT_EQ(ClassifyTyped("1,2.3", style, true), TypedNumber::Refused);
+        EXPECT_EQ(ClassifyTyped("5-", style, true), TypedNumber::Refused);
+        EXPECT_EQ(ClassifyTyped("-5", style, false), TypedNumber::Refused);
+        EXPECT_EQ(ClassifyTyped("2e3", style, true), TypedNumber::Refused);
+    }
+    EXPECT_EQ(WhyRefused("0,3,", comma, true),
+              "A number has one decimal separator (\".\" or \",\").");
+    EXPECT_EQ(WhyRefused("28µ", point, true),
+              "\"µ\" cannot belong to a number: type digits and one \".\" or \",\".");
+    EXPECT_EQ(WhyRefused("-1", point, false),
+              "This box takes no minus: the value is never negative.");
+    EXPECT_EQ(WhyRefused("28,5", point, true), "");
+}
+
+TEST(TypedNumberTest, WritesInTheLocaleStyle)
+{
+    const NumberStyle comma{","};
     EXPECT_EQ(FormatDecimal(0.125, 2, comma), "0,13");
     EXPECT_EQ(FormatDecimal(-0.04, 1, {}), "0.0");
+    EXPECT_EQ(InStyle("0.000140", comma), "0,000140");
+    EXPECT_EQ(InStyle("22,6", {}), "22.6");
+    // Four significant digits, the carry into a new place included.
+    EXPECT_EQ(FormatSignificant(0.000018, 4, comma), "0,00001800");
+    EXPECT_EQ(FormatSignificant(0.00014249, 4, {}), "0.0001425");
+    EXPECT_EQ(FormatSignificant(0.000099996, 4, {}), "0.0001000");
+    EXPECT_EQ(FormatSignificant(1234.56, 4, {}), "1235");
+    EXPECT_EQ(FormatSignificant(0.0, 4, {}), "0");
 }
 
 } // namespace

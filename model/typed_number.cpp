@@ -1,5 +1,6 @@
 #include "model/typed_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -9,6 +10,63 @@ namespace {
 bool isDigit(char ch)
 {
     return ch >= '0' && ch <= '9';
+}
+
+// The length of the decimal separator at the start of text: "." or ",", or
+// the style's own (which may be more than one byte); 0 for none.
+std::size_t separatorAt(std::string_view text, const NumberStyle& style)
+{
+    if (text.starts_with('.') || text.starts_with(',')) {
+        return 1;
+    }
+    if (!style.decimal.empty() && text.starts_with(style.decimal)) {
+        return style.decimal.size();
+    }
+    return 0;
+}
+
+enum class Fault { None, Minus, NoMinus, SecondSeparator, Stray };
+
+struct Scan {
+    Fault fault = Fault::None;
+    bool digits = false;
+    std::string stray; // the first character that cannot belong, whole (UTF-8)
+};
+
+Scan scan(std::string_view text, const NumberStyle& style, bool allowMinus)
+{
+    Scan result;
+    bool separator = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view rest = text.substr(i);
+        if (isDigit(rest.front())) {
+            result.digits = true;
+            ++i;
+        } else if (const std::size_t length = separatorAt(rest, style); length > 0) {
+            if (separator) {
+                result.fault = Fault::SecondSeparator;
+                return result;
+            }
+            separator = true;
+            i += length;
+        } else if (rest.front() == '-') {
+            result.fault = !allowMinus ? Fault::NoMinus : i > 0 ? Fault::Minus : Fault::None;
+            if (result.fault != Fault::None) {
+                return result;
+            }
+            ++i;
+        } else {
+            // A UTF-8 character: its lead byte and the continuation bytes after it.
+            std::size_t end = 1;
+            while (end < rest.size() && (static_cast<unsigned char>(rest[end]) & 0xC0) == 0x80) {
+                ++end;
+            }
+            result.fault = Fault::Stray;
+            result.stray = std::string(rest.substr(0, end));
+            return result;
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -28,14 +86,31 @@ std::string FormatDecimal(double value, int decimals, const NumberStyle& style)
     return InStyle(std::string_view(text, written.ptr), style);
 }
 
-std::string InStyle(std::string_view pointText, const NumberStyle& style)
+std::string FormatSignificant(double value, int digits, const NumberStyle& style)
+{
+    if (value == 0.0 || !std::isfinite(value)) {
+        return FormatDecimal(0.0, 0, style);
+    }
+    // The place of the first significant digit, after rounding to `digits`
+    // of them: 0.00009996 to four is 0.0001000.
+    int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, digits - 1 - magnitude);
+    if (std::fabs(std::round(value * scale)) >= std::pow(10.0, digits)) {
+        ++magnitude;
+    }
+    return FormatDecimal(value, std::max(0, digits - 1 - magnitude), style);
+}
+
+std::string InStyle(std::string_view text, const NumberStyle& style)
 {
     std::string out;
-    for (const char ch : pointText) {
-        if (ch == '.') {
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t length = separatorAt(text.substr(i), style); length > 0) {
             out += style.decimal;
+            i += length;
         } else {
-            out += ch;
+            out += text[i];
+            ++i;
         }
     }
     return out;
@@ -46,27 +121,30 @@ TypedNumber ClassifyTyped(std::string_view text, const NumberStyle& style, bool 
     if (text.empty()) {
         return TypedNumber::Empty;
     }
-    std::string_view rest = text;
-    if (rest.front() == '-') {
-        if (!allowMinus) {
-            return TypedNumber::Refused;
-        }
-        rest.remove_prefix(1);
+    const Scan result = scan(text, style, allowMinus);
+    if (result.fault != Fault::None) {
+        return TypedNumber::Refused;
     }
-    bool digits = false;
-    bool separator = false;
-    while (!rest.empty()) {
-        if (isDigit(rest.front())) {
-            digits = true;
-            rest.remove_prefix(1);
-        } else if (!separator && !style.decimal.empty() && rest.starts_with(style.decimal)) {
-            separator = true;
-            rest.remove_prefix(style.decimal.size());
-        } else {
-            return TypedNumber::Refused;
-        }
+    return result.digits ? TypedNumber::Complete : TypedNumber::Partial;
+}
+
+std::string WhyRefused(std::string_view text, const NumberStyle& style, bool allowMinus)
+{
+    const Scan result = scan(text, style, allowMinus);
+    switch (result.fault) {
+    case Fault::None:
+        return {};
+    case Fault::Minus:
+        return "A minus goes first, before the digits.";
+    case Fault::NoMinus:
+        return "This box takes no minus: the value is never negative.";
+    case Fault::SecondSeparator:
+        return "A number has one decimal separator (\".\" or \",\").";
+    case Fault::Stray:
+        return "\"" + result.stray +
+               "\" cannot belong to a number: type digits and one \".\" or \",\".";
     }
-    return digits ? TypedNumber::Complete : TypedNumber::Partial;
+    return {};
 }
 
 std::optional<double> ReadTyped(std::string_view text, const NumberStyle& style)
@@ -74,16 +152,7 @@ std::optional<double> ReadTyped(std::string_view text, const NumberStyle& style)
     if (ClassifyTyped(text, style, true) != TypedNumber::Complete) {
         return std::nullopt;
     }
-    std::string pointText;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.substr(i).starts_with(style.decimal)) {
-            pointText += '.';
-            i += style.decimal.size();
-        } else {
-            pointText += text[i];
-            ++i;
-        }
-    }
+    const std::string pointText = InStyle(text, NumberStyle{"."});
     // from_chars ignores the C locale and takes no leading "+" or blanks.
     double value = 0.0;
     std::from_chars(pointText.data(), pointText.data() + pointText.size(), value);

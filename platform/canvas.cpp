@@ -76,4 +76,35 @@ std::vector<std::string> WrapFixedPitch(std::string_view text, float width, floa
     return lines;
 }
 
+Face FixedFace(float points, int weight)
+{
+    return {"Courier", points, weight};
+}
+
+float LineHeight(float points)
+{
+    return points * kTwipsPerPoint * kFixedPitchLineSpacing;
+}
+
+Pen ScaledPen(float width, Rgb colour, const std::vector<float>& dashesInWidths)
+{
+    Pen pen{width, colour, {}};
+    for (const float dash : dashesInWidths) {
+        pen.dashes.push_back(dash * width);
+    }
+    return pen;
+}
+
+void DrawCentredText(Canvas& canvas, TwipPoint middle, const std::string& text, const Face& face)
+{
+    const float width = FixedPitchWidth(text, face.size);
+    canvas.drawText({middle.x - width / 2, middle.y - LineHeight(face.size) / 2}, text, face);
+}
+
+void DrawTextFromLeft(Canvas& canvas, TwipPoint leftMiddle, const std::string& text,
+                      const Face& face)
+{
+    canvas.drawText({leftMiddle.x, leftMiddle.y - LineHeight(face.size) / 2}, text, face);
+}
+
 } // namespace crank

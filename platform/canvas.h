@@ -81,4 +81,22 @@ public:
     virtual void drawText(TwipPoint at, const std::string& text, const Face& face) = 0;
 };
 
+// The drawing vocabulary every page and picture shares.
+inline constexpr int kRegularWeight = 400;
+inline constexpr int kBoldWeight = 700;
+// The fixed-pitch face every page and picture writes in.
+Face FixedFace(float points, int weight = kRegularWeight);
+// From the top of a line of text in a fixed-pitch face of `points` to the
+// top of the next, twips.
+float LineHeight(float points);
+// A pen `width` twips wide; a dash pattern given in widths of the pen, so
+// that it keeps its look at every width.
+Pen ScaledPen(float width, Rgb colour, const std::vector<float>& dashesInWidths = {});
+
+// Text with the middle of its line at `middle`.
+void DrawCentredText(Canvas& canvas, TwipPoint middle, const std::string& text, const Face& face);
+// Text with its left end at x and the middle of its line at y.
+void DrawTextFromLeft(Canvas& canvas, TwipPoint leftMiddle, const std::string& text,
+                      const Face& face);
+
 } // namespace crank

@@ -51,7 +51,7 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
     QLocale::setDefault(before);
     typeInto("portNameTxt_1", "Exhaust");
     // Drop at 90 degrees with no offset: 123 - sqrt(100^2 - 23^2) = 25.681 mm.
-    typeInto("portHeightTxt_1", "2a5.,681");
+    typeInto("portHeightTxt_1", "2a5,.681");
     in<QComboBox>("portRoleBox_2")
         ->setCurrentIndex(3); // inlet, by the skirt, 60 mm below the crown
     typeInto("pistonTxt", "60");

@@ -68,9 +68,7 @@ int main(int argc, char** argv)
         return 2;
     }
     RecordingPagePrinter printer;
-    printer.lineHeight = [](float points) {
-        return points * kTwipsPerPoint * kFixedPitchLineSpacing;
-    };
+    printer.lineHeight = LineHeight;
     printer.height = pageHeight;
     RecordingMessageBox messages;
     SetPrinterFont(printer);
