@@ -72,6 +72,13 @@ void EngVals::buildDesign()
                  controls.get<QLineEdit>("GeomTxt_6")};
     m_offSetTxt = controls.get<QPlainTextEdit>("OffSetTxt");
     m_geomFram = controls.get<QGroupBox>(kFrame);
+    // The geometry boxes keep their filter, which empties a box at a
+    // character it does not take; the tip says which separator they take.
+    for (int i = 0; i < 3; ++i) {
+        m_geomTxt[static_cast<std::size_t>(i)]->setToolTip(
+            tr("Millimetres, with a decimal point (.): a comma or any other character "
+               "empties the box."));
+    }
     // Every box selects its whole text when it receives the focus.
     m_engNamTxt->installEventFilter(this);
     for (QLineEdit* box : m_geomTxt) {

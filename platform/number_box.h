@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QString>
 
 #include "model/typed_number.h"
 
@@ -12,11 +13,16 @@ namespace crank {
 NumberStyle LocaleNumberStyle(const QLocale& locale = QLocale());
 
 // Makes box a number box of the program's own tools (not of the four
-// screens): it takes the style's decimal separator and refuses only a
-// keystroke or a paste that cannot belong to a number (a letter, a second
-// separator, a "-" anywhere but first, or at all without allowMinus). It
-// never empties itself, so nothing typed is lost; a text on the way to a
-// number ("-", ",") stays for the owner to explain.
+// screens): it takes "." and "," alike as the decimal separator and refuses
+// only a keystroke or a paste that cannot belong to a number (a letter, a
+// second separator, a "-" anywhere but first, or at all without
+// allowMinus). A refused edit leaves the box as it was and says why in a tip
+// under the box, so nothing typed is lost and nothing is dropped unseen; a
+// text on the way to a number ("-", ",") stays for the owner to explain.
 void MakeNumberBox(QLineEdit& box, const NumberStyle& style, bool allowMinus);
+
+// Why the box refused its last edit, while that is the last thing that
+// happened to it; empty once an edit is taken.
+QString NumberBoxRefusal(const QLineEdit& box);
 
 } // namespace crank

@@ -27,6 +27,7 @@
 #include "ports/port_setup_file.h"
 #include "ports/time_area_panel.h"
 #include "ports/timing_diagram_widget.h"
+#include "tables/csv_file.h"
 #include "tables/file_name.h"
 #include "tables/table_export.h"
 
@@ -436,19 +437,12 @@ void PortTimingSheet::setFileChoosers(SaveFileChooser& csv, SaveFileChooser& set
 
 void PortTimingSheet::saveAsCsv()
 {
-    const QString path = m_csvChooser->chooseSavePath(SuggestedSavePath(
-        QString::fromStdString(EngineFileName(m_view.engineName, "ports", "ports", "csv"))));
-    if (path.isEmpty()) {
-        return;
-    }
-    RememberSaveFolder(path);
-    const CsvDialect dialect = m_csvChooser->chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
-                                                               : CsvDialect::CommaDecimalPoint;
-    const std::string csv = RecordsAsCsv(PortSheetRecords(m_view), dialect, m_style.decimal);
-    const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
-    if (!reason.isEmpty()) {
-        m_messages.show(SaveFailedPrompt("The ports", path, reason), "File Not Saved");
-    }
+    const std::vector<Record> records = PortSheetRecords(m_view);
+    SaveCsvFile([&](CsvDialect dialect) { return RecordsAsCsv(records, dialect, m_style.decimal); },
+                {SuggestedSavePath(QString::fromStdString(
+                     EngineFileName(m_view.engineName, "ports", "ports", "csv"))),
+                 "The ports", "File Not Saved"},
+                *m_csvChooser, m_messages);
 }
 
 void PortTimingSheet::saveSetup()

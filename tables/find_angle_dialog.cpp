@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "model/number_format.h"
-#include "model/numeric_text.h"
 #include "model/reverse_lookup.h"
+#include "model/typed_number.h"
+#include "platform/number_box.h"
 
 namespace crank {
 namespace {
@@ -16,21 +18,22 @@ namespace {
 // As many characters as the stroke box takes.
 constexpr int kDropMaxChars = 6;
 
-QString angleText(float degrees)
+QString shown(double value, const NumberStyle& style)
 {
-    return QString::fromStdString(FormatNumber(degrees, NumberPattern::Two));
+    return QString::fromStdString(FormatDecimal(value, 2, style));
 }
 
 } // namespace
 
 FindAngleDialog::FindAngleDialog(const EngineSnapshot& engine, QWidget* parent)
-    : QDialog(parent), m_engine(engine)
+    : QDialog(parent), m_engine(engine), m_style(LocaleNumberStyle())
 {
     setWindowTitle(QString::fromLatin1(kTitle));
 
     m_drop = new QLineEdit(this);
     m_drop->setObjectName(QStringLiteral("dropTxt"));
     m_drop->setMaxLength(kDropMaxChars);
+    MakeNumberBox(*m_drop, m_style, false);
     m_atdc = new QLabel(this);
     m_atdc->setObjectName(QStringLiteral("atdcLab"));
     m_btdc = new QLabel(this);
@@ -54,19 +57,8 @@ FindAngleDialog::FindAngleDialog(const EngineSnapshot& engine, QWidget* parent)
     form->addRow(m_message);
     form->addRow(buttons);
 
-    connect(m_drop, &QLineEdit::textChanged, this, &FindAngleDialog::dropChanged);
+    connect(m_drop, &QLineEdit::textChanged, this, &FindAngleDialog::recalculate);
     m_drop->setFocus();
-}
-
-void FindAngleDialog::dropChanged(const QString& text)
-{
-    // The value boxes' filter: digits and one point. A rejected keystroke
-    // empties the box, and the emptied box comes back through here.
-    if (!IsNumericText(text.toStdString(), false, true)) {
-        m_drop->clear();
-        return;
-    }
-    recalculate();
 }
 
 void FindAngleDialog::recalculate()
@@ -79,17 +71,22 @@ void FindAngleDialog::recalculate()
     if (text.empty()) {
         return;
     }
-    const float drop = static_cast<float>(ReadNumber(text));
+    // A lone separator is on its way to a number: nothing to look up yet.
+    const std::optional<double> typed = ReadTyped(text, m_style);
+    if (!typed) {
+        return;
+    }
+    const auto drop = static_cast<float>(*typed);
     const DropAngles found = FindCrankAngles(m_engine.geometry, m_engine.model, drop);
     switch (found.status) {
     case DropLookupStatus::Found:
-        m_atdc->setText(angleText(found.atdc));
-        m_btdc->setText(angleText(found.btdc));
+        m_atdc->setText(shown(double{found.atdc}, m_style));
+        m_btdc->setText(shown(double{found.btdc}, m_style));
         return;
     case DropLookupStatus::OutOfRange:
     case DropLookupStatus::NotANumber: {
-        const QString stroke =
-            QString::fromStdString(FormatNumber(m_engine.geometry.Stroke, NumberPattern::UpToTwo));
+        const QString stroke = QString::fromStdString(
+            InStyle(FormatNumber(m_engine.geometry.Stroke, NumberPattern::UpToTwo), m_style));
         m_message->setText(tr("The drop must be from 0 to the stroke, %1 mm.").arg(stroke));
         break;
     }

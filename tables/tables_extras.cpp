@@ -13,6 +13,7 @@
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
 #include "tables/ang_disp.h"
+#include "tables/csv_file.h"
 #include "tables/find_angle_dialog.h"
 #include "tables/qt_tables_printer.h"
 #include "tables/table_export.h"
@@ -184,18 +185,9 @@ void TablesExtras::copyTables()
 void TablesExtras::saveTablesAsCsv()
 {
     const DisplayView& content = m_screen.view();
-    const QString path = m_csvChooser.chooseSavePath(SuggestedPathFor(content, "csv"));
-    if (path.isEmpty()) {
-        return;
-    }
-    RememberSaveFolder(path);
-    const CsvDialect dialect = m_csvChooser.chosenType() == 1 ? CsvDialect::SemicolonDecimalComma
-                                                              : CsvDialect::CommaDecimalPoint;
-    const std::string csv = TablesAsCsv(content, dialect);
-    const QString reason = WriteWholeFile(path, QByteArray::fromStdString(csv));
-    if (!reason.isEmpty()) {
-        m_messages.show(SaveFailedPrompt("The tables", path, reason), kSaveFailedTitle);
-    }
+    SaveCsvFile([&content](CsvDialect dialect) { return TablesAsCsv(content, dialect); },
+                {SuggestedPathFor(content, "csv"), "The tables", kSaveFailedTitle}, m_csvChooser,
+                m_messages);
 }
 
 void TablesExtras::savePageAsPdf()

@@ -68,11 +68,14 @@ protected:
         }
         return shortcut;
     }
+    // The file as a spreadsheet reads it: a UTF-8 byte-order mark, then the text.
     QString savedCsv()
     {
         QFile written(csvChooser.answer);
         EXPECT_TRUE(written.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(written.readAll());
+        const QByteArray bytes = written.readAll();
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        return QString::fromUtf8(bytes.mid(3));
     }
 };
 
@@ -83,6 +86,9 @@ TEST_F(TablesExtrasTest, TheFinderReachesTheFullStrokeAtBdcOnBothSides)
     EXPECT_EQ(find("46.01", "messageLab"),
               QStringLiteral("The drop must be from 0 to the stroke, 46 mm."));
     EXPECT_EQ(find("46.01", "atdcLab"), QString());
+    // A decimal comma reads as the point does, whatever the locale.
+    EXPECT_EQ(find("45,9", "btdcLab"), find("45.9", "btdcLab"));
+    EXPECT_NE(find("45,9", "btdcLab"), QString());
 }
 
 // Ctrl+C copies the highlighted value when there is one, else the tables, and
