@@ -4,6 +4,7 @@
 #include "model/engine_state.h"
 #include "platform/fonts.h"
 #include "platform/qt_message_box.h"
+#include "platform/services.h"
 #include "tables/qt_tables_printer.h"
 
 int main(int argc, char** argv)
@@ -17,8 +18,9 @@ int main(int argc, char** argv)
 
     crank::EngineState state;
     crank::QtMessageBox messages;
+    const crank::StandardServices services(messages);
     crank::QtTablesPrinter printer(messages);
-    crank::Navigator navigator(state, messages, printer);
+    crank::Navigator navigator(state, services.services(), printer);
     navigator.start();
     return QApplication::exec();
 }

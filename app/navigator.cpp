@@ -43,9 +43,9 @@ private:
 
 } // namespace
 
-Navigator::Navigator(EngineState& state, MessageBox& messages, TablesPrinter& printer,
+Navigator::Navigator(EngineState& state, const Services& services, TablesPrinter& printer,
                      QObject* parent)
-    : QObject(parent), m_state(state), m_messages(messages), m_printer(printer)
+    : QObject(parent), m_state(state), m_services(services), m_printer(printer)
 {
 }
 
@@ -70,7 +70,7 @@ void Navigator::start()
 void Navigator::Form_Load()
 {
     // The data entry screen is created, hidden, when the front screen loads.
-    m_engVals = adopt(std::make_unique<EngVals>(m_state, m_messages, nullptr),
+    m_engVals = adopt(std::make_unique<EngVals>(m_state, m_services.messages, nullptr),
                       [this] { m_engVals->GeomCom_Click(0); });
     connect(m_engVals, &EngVals::frontScreenRequested, this, [this] { showScreen(*m_tabsMenu); });
     connect(m_engVals, &EngVals::tablesRequested, this, &Navigator::showTables);
@@ -87,9 +87,9 @@ Ang_Disp& Navigator::tablesScreen()
         connect(m_angDisp, &Ang_Disp::dataEntryRequested, this, [this] { showScreen(*m_engVals); });
         // Find, copy and save: shortcuts and a context menu, owned by the screen;
         // the port timing sheet and the degree wheel among them.
-        auto* extras = new TablesExtras(*m_angDisp, m_messages);
-        auto* ports = new PortTool(*m_angDisp, *extras, m_messages);
-        new WheelTool(*m_angDisp, *extras, *ports, m_messages);
+        auto* extras = new TablesExtras(*m_angDisp, m_services);
+        auto* ports = new PortTool(*m_angDisp, *extras, m_services);
+        new WheelTool(*m_angDisp, *extras, *ports, m_services);
     }
     return *m_angDisp;
 }

@@ -6,12 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include "platform/services.h"
+
 class QWidget;
 
 namespace crank {
 
 struct EngineState;
-class MessageBox;
 class TablesPrinter;
 class TabsMenu;
 class UserInfo;
@@ -30,7 +31,8 @@ struct DisplayView;
 class Navigator : public QObject {
     Q_OBJECT
 public:
-    Navigator(EngineState& state, MessageBox& messages, TablesPrinter& printer,
+    // The screens and tools reach the user through services, which outlive it.
+    Navigator(EngineState& state, const Services& services, TablesPrinter& printer,
               QObject* parent = nullptr);
     ~Navigator() override;
 
@@ -71,7 +73,7 @@ private:
     void adoptWidget(std::unique_ptr<QWidget> screen, std::function<void()> onClose);
 
     EngineState& m_state;
-    MessageBox& m_messages;
+    Services m_services;
     TablesPrinter& m_printer;
 
     // Owned screens, in order of creation; destroyed in reverse order.

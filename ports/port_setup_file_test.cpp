@@ -83,11 +83,6 @@ TEST(PortSetupFileTest, EveryCutOrChangedCopyIsRefusedOrWhole)
     EXPECT_EQ(ReadSetup("{\"kind\": \"tables\"}", kComma).problem, "is not a port setup.");
 }
 
-struct ScriptedOpener final : OpenFileChooser {
-    QString answer;
-    QString chooseOpenPath(const QString&) override { return answer; }
-};
-
 // On the sheet: a refused file changes nothing and says why; a setup made for another engine
 // says so, naming both, and its ports are timed on the engine on display.
 using PortSetupSheetTest = TablesScreenTest;
@@ -95,14 +90,12 @@ using PortSetupSheetTest = TablesScreenTest;
 TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
 {
     show(DisplayKart(state, 0, 1, {0, 0, 0, 0}));
-    NoPrinter none;
-    auto* tool = new PortTool(tables, *extras, messages, pdfChooser, none);
+    auto* tool = new PortTool(tables, *extras, services());
     tool->openSheet();
     PortTimingSheet& sheet = *tool->sheet();
-    ScriptedChooser csv;
-    ScriptedChooser setups;
-    ScriptedOpener opener;
-    sheet.setFileChoosers(csv, setups, opener);
+    ScriptedChooser& csv = doubles.portsCsvChooser;
+    ScriptedChooser& setups = doubles.setupSaver;
+    ScriptedOpener& opener = doubles.setupOpener;
     QTest::keyClicks(child<QLineEdit>(sheet, "portHeightTxt_1"), "26");
     QTest::keyClicks(child<QLineEdit>(sheet, "portHeightTxt_2"), "30");
     setups.answer = dir.filePath("kart.json");
@@ -145,8 +138,9 @@ TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
     EXPECT_TRUE(csv.suggested.last().endsWith("/Kart ports.csv"));
     QFile written(csv.answer);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(
-        written.readAll().contains("\r\nPort 2;transfer;crown;30,00;101,1;101,1;;;157,8;\r\n"));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(bytes.contains("\r\nPort 2;transfer;crown;30,00;101,1;101,1;;;157,8;\r\n"));
 }
 
 } // namespace

@@ -23,6 +23,7 @@
 #include "platform/page_output.h"
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
+#include "platform/services.h"
 #include "ports/port_page.h"
 #include "ports/port_setup_file.h"
 #include "ports/time_area_panel.h"
@@ -38,19 +39,11 @@ constexpr int kTargetMaxChars = 6;
 
 } // namespace
 
-PortTimingSheet::PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser,
-                                 PrinterSource& printers, QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
-      m_ownCsvChooser(std::make_unique<CsvSaveDialog>(QLocale::system(),
-                                                      QStringLiteral("Save the Ports as CSV"))),
-      m_ownSetupSaver(std::make_unique<SaveFileDialog>(
-          QStringLiteral("Save the Port Setup"),
-          QStringList{QStringLiteral("Port setups (*.json)")}, QStringLiteral("json"))),
-      m_ownSetupOpener(std::make_unique<OpenFileDialog>(
-          QStringLiteral("Open a Port Setup"),
-          QStringList{QStringLiteral("Port setups (*.json)"), QStringLiteral("All files (*)")})),
-      m_csvChooser(m_ownCsvChooser.get()), m_setupSaver(m_ownSetupSaver.get()),
-      m_setupOpener(m_ownSetupOpener.get()), m_style(LocaleNumberStyle())
+PortTimingSheet::PortTimingSheet(const Services& services, QWidget* parent)
+    : QDialog(parent), m_messages(services.messages), m_pdfChooser(services.pdfSaver),
+      m_printers(services.printers), m_csvChooser(services.portsCsvSaver),
+      m_setupSaver(services.setupSaver), m_setupOpener(services.setupOpener),
+      m_style(LocaleNumberStyle())
 {
     setWindowTitle(QString::fromLatin1(kTitle));
 
@@ -427,14 +420,6 @@ void PortTimingSheet::print()
 
 namespace crank {
 
-void PortTimingSheet::setFileChoosers(SaveFileChooser& csv, SaveFileChooser& setupSave,
-                                      OpenFileChooser& setupOpen)
-{
-    m_csvChooser = &csv;
-    m_setupSaver = &setupSave;
-    m_setupOpener = &setupOpen;
-}
-
 void PortTimingSheet::saveAsCsv()
 {
     const std::vector<Record> records = PortSheetRecords(m_view);
@@ -442,12 +427,12 @@ void PortTimingSheet::saveAsCsv()
                 {SuggestedSavePath(QString::fromStdString(
                      EngineFileName(m_view.engineName, "ports", "ports", "csv"))),
                  "The ports", "File Not Saved"},
-                *m_csvChooser, m_messages);
+                m_csvChooser, m_messages);
 }
 
 void PortTimingSheet::saveSetup()
 {
-    const QString path = m_setupSaver->chooseSavePath(SuggestedSavePath(QString::fromStdString(
+    const QString path = m_setupSaver.chooseSavePath(SuggestedSavePath(QString::fromStdString(
         EngineFileName(m_view.engineName, "port setup", "port-setup", "json"))));
     if (path.isEmpty()) {
         return;
@@ -461,7 +446,7 @@ void PortTimingSheet::saveSetup()
 
 void PortTimingSheet::openSetup()
 {
-    const QString path = m_setupOpener->chooseOpenPath(SaveFolder());
+    const QString path = m_setupOpener.chooseOpenPath(SaveFolder());
     if (path.isEmpty()) {
         return;
     }

@@ -24,6 +24,7 @@ class PortTimingDiagram;
 class TimeAreaPanel;
 class PrinterSource;
 class SaveFileChooser;
+struct Services;
 
 // The port timing sheet for the engine of the display on show: up to eight
 // ports, each with a name, the edge that opens it (crown or skirt) and its
@@ -39,9 +40,8 @@ public:
     static constexpr const char* kTitle = "Port Timing";
     static constexpr int kNameMaxChars = 25; // as the engine name
 
-    // The messages, the save dialog and the printers are the caller's.
-    PortTimingSheet(MessageBox& messages, SaveFileChooser& pdfChooser, PrinterSource& printers,
-                    QWidget* parent = nullptr);
+    // It reaches the user through the services, which outlive it.
+    explicit PortTimingSheet(const Services& services, QWidget* parent = nullptr);
     ~PortTimingSheet() override;
 
     // The engine to time; every row is timed afresh for it.
@@ -52,12 +52,6 @@ public:
     // A command of another tool, as a button before "Close"; it acts on
     // the sheet as shown (view()).
     void addCommand(QAction* command);
-
-    // The dialogs for the CSV file and the setup files, in place of the
-    // standard ones (which the sheet owns); the caller's, for as long as the
-    // sheet lives.
-    void setFileChoosers(SaveFileChooser& csv, SaveFileChooser& setupSave,
-                         OpenFileChooser& setupOpen);
 
     // "Copy", "Save as PDF...", "Print...", "Save as CSV...", "Open Setup..."
     // and "Save Setup...".
@@ -104,12 +98,9 @@ private:
     MessageBox& m_messages;
     SaveFileChooser& m_pdfChooser;
     PrinterSource& m_printers;
-    std::unique_ptr<SaveFileChooser> m_ownCsvChooser;
-    std::unique_ptr<SaveFileChooser> m_ownSetupSaver;
-    std::unique_ptr<OpenFileChooser> m_ownSetupOpener;
-    SaveFileChooser* m_csvChooser = nullptr;
-    SaveFileChooser* m_setupSaver = nullptr;
-    OpenFileChooser* m_setupOpener = nullptr;
+    SaveFileChooser& m_csvChooser;
+    SaveFileChooser& m_setupSaver;
+    OpenFileChooser& m_setupOpener;
     NumberStyle m_style;
     EngineSnapshot m_engine;
     PortSheetView m_view;

@@ -19,7 +19,7 @@ protected:
     PortTimingSheetTest()
     {
         show(DisplayKart(state, 0, 1, {0, 0, 0, 0}));
-        tool = new PortTool(tables, *extras, messages, pdfChooser, none); // owned by the screen
+        tool = new PortTool(tables, *extras, services()); // owned by the screen
     }
     void open()
     {

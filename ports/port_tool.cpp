@@ -3,25 +3,14 @@
 #include <QAction>
 #include <QEvent>
 
-#include "platform/print_targets.h"
 #include "ports/port_timing_sheet.h"
 #include "tables/ang_disp.h"
 #include "tables/tables_extras.h"
 
 namespace crank {
 
-PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages)
-    : QObject(&screen), m_ownChooser(std::make_unique<PdfSaveDialog>()),
-      m_ownPrinters(std::make_unique<SystemPrinterSource>()), m_screen(screen),
-      m_messages(messages), m_pdfChooser(*m_ownChooser), m_printers(*m_ownPrinters)
-{
-    install(extras);
-}
-
-PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages,
-                   SaveFileChooser& pdfChooser, PrinterSource& printers)
-    : QObject(&screen), m_screen(screen), m_messages(messages), m_pdfChooser(pdfChooser),
-      m_printers(printers)
+PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, const Services& services)
+    : QObject(&screen), m_screen(screen), m_services(services)
 {
     install(extras);
 }
@@ -55,7 +44,7 @@ void PortTool::openSheet()
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display.
     if (!m_sheet) {
-        m_sheet = new PortTimingSheet(m_messages, m_pdfChooser, m_printers, &m_screen);
+        m_sheet = new PortTimingSheet(m_services, &m_screen);
         for (QAction* command : m_sheetCommands) {
             m_sheet->addCommand(command);
         }

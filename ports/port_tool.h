@@ -3,17 +3,15 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <memory>
+
+#include "platform/services.h"
 
 class QAction;
 
 namespace crank {
 
 class Ang_Disp;
-class MessageBox;
 class PortTimingSheet;
-class PrinterSource;
-class SaveFileChooser;
 class TablesExtras;
 
 // The port timing sheet on the tables screen: "Port Timing..." (Ctrl+T), after
@@ -26,10 +24,8 @@ class PortTool : public QObject {
 public:
     static constexpr const char* kCaption = "Port Timing...";
 
-    // With the standard save dialog and the system's printers.
-    PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages);
-    PortTool(Ang_Disp& screen, TablesExtras& extras, MessageBox& messages,
-             SaveFileChooser& pdfChooser, PrinterSource& printers);
+    // The sheet reaches the user through the services.
+    PortTool(Ang_Disp& screen, TablesExtras& extras, const Services& services);
     ~PortTool() override;
 
     void openSheet();
@@ -45,12 +41,8 @@ protected:
 private:
     void install(TablesExtras& extras);
 
-    std::unique_ptr<SaveFileChooser> m_ownChooser;
-    std::unique_ptr<PrinterSource> m_ownPrinters;
     Ang_Disp& m_screen;
-    MessageBox& m_messages;
-    SaveFileChooser& m_pdfChooser;
-    PrinterSource& m_printers;
+    Services m_services;
     QPointer<PortTimingSheet> m_sheet;
     QList<QAction*> m_sheetCommands;
 };

@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
+#include "platform/services.h"
 #include "tables/ang_disp.h"
 #include "tables/csv_file.h"
 #include "tables/find_angle_dialog.h"
@@ -20,18 +21,9 @@
 
 namespace crank {
 
-TablesExtras::TablesExtras(Ang_Disp& screen, MessageBox& messages)
-    : QObject(&screen), m_ownCsvChooser(std::make_unique<CsvSaveDialog>()),
-      m_ownPdfChooser(std::make_unique<PdfSaveDialog>()), m_screen(screen), m_messages(messages),
-      m_csvChooser(*m_ownCsvChooser), m_pdfChooser(*m_ownPdfChooser)
-{
-    install();
-}
-
-TablesExtras::TablesExtras(Ang_Disp& screen, MessageBox& messages, SaveFileChooser& csvChooser,
-                           SaveFileChooser& pdfChooser)
-    : QObject(&screen), m_screen(screen), m_messages(messages), m_csvChooser(csvChooser),
-      m_pdfChooser(pdfChooser)
+TablesExtras::TablesExtras(Ang_Disp& screen, const Services& services)
+    : QObject(&screen), m_screen(screen), m_messages(services.messages),
+      m_csvChooser(services.tablesCsvSaver), m_pdfChooser(services.pdfSaver)
 {
     install();
 }

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 #include <array>
-#include <memory>
 
 class QAction;
 class QMenu;
@@ -18,6 +17,7 @@ class Ang_Disp;
 class FindAngleDialog;
 class MessageBox;
 class SaveFileChooser;
+struct Services;
 
 // Title of the message shown when the tables could not be saved.
 inline constexpr const char* kSaveFailedTitle = "Tables Not Saved";
@@ -45,10 +45,8 @@ public:
     static constexpr std::array<const char*, 4> kCaptions = {
         "Find Crank Angle...", "Copy Tables", "Save Tables as CSV...", "Save Page as PDF..."};
 
-    // With the standard save dialogs.
-    TablesExtras(Ang_Disp& screen, MessageBox& messages);
-    TablesExtras(Ang_Disp& screen, MessageBox& messages, SaveFileChooser& csvChooser,
-                 SaveFileChooser& pdfChooser);
+    // Saves through the services' dialogs and tells failures through their messages.
+    TablesExtras(Ang_Disp& screen, const Services& services);
     ~TablesExtras() override;
 
     // Opens the find dialog for the geometry on show, or raises it when open.
@@ -79,8 +77,6 @@ private:
     QString extrasTip() const;
     void showContextMenu(QWidget* source, const QPoint& pos);
 
-    std::unique_ptr<SaveFileChooser> m_ownCsvChooser;
-    std::unique_ptr<SaveFileChooser> m_ownPdfChooser;
     Ang_Disp& m_screen;
     MessageBox& m_messages;
     SaveFileChooser& m_csvChooser;

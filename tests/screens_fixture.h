@@ -14,6 +14,7 @@
 #include "app/navigator.h"
 #include "entry/eng_vals.h"
 #include "platform/print_targets.h"
+#include "platform/services.h"
 #include "tables/ang_disp.h"
 #include "tables/display_view.h"
 #include "tables/tables_extras.h"
@@ -36,6 +37,29 @@ struct ScriptedChooser final : SaveFileChooser {
 
 struct NoPrinter final : PrinterSource {
     QPrinterInfo defaultPrinter() const override { return {}; }
+};
+
+// An open dialog answered as the test says; an empty answer is a cancel.
+struct ScriptedOpener final : OpenFileChooser {
+    QString answer;
+    QString chooseOpenPath(const QString&) override { return answer; }
+};
+
+// Every service a screen or tool reaches the user through, recording or
+// answered as the test says; no printer is installed.
+struct TestServices {
+    RecordingMessageBox messages;
+    NoPrinter printers;
+    ScriptedChooser pdfChooser;
+    ScriptedChooser csvChooser;
+    ScriptedChooser portsCsvChooser;
+    ScriptedChooser setupSaver;
+    ScriptedOpener setupOpener;
+    Services services()
+    {
+        return {messages,        printers,   pdfChooser, csvChooser,
+                portsCsvChooser, setupSaver, setupOpener};
+    }
 };
 
 // Displays n tables of a 46 mm stroke, 100 mm rod engine into state, as the display command
@@ -71,19 +95,21 @@ protected:
     void show(const DisplayView& view)
     {
         tables.showView(view);
-        extras = new TablesExtras(tables, messages, csvChooser, pdfChooser); // owned
+        extras = new TablesExtras(tables, services()); // owned
         tables.show();
         tables.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&tables));
     }
 
     EngineState state;
-    RecordingMessageBox messages;
+    TestServices doubles;
+    RecordingMessageBox& messages = doubles.messages;
+    ScriptedChooser& csvChooser = doubles.csvChooser;
+    ScriptedChooser& pdfChooser = doubles.pdfChooser;
+    Services services() { return doubles.services(); }
     RecordingTablesPrinter printer;
     Ang_Disp tables{printer};
     QTemporaryDir dir;
-    ScriptedChooser csvChooser;
-    ScriptedChooser pdfChooser;
     TablesExtras* extras = nullptr;
 };
 
@@ -142,9 +168,10 @@ protected:
     }
 
     EngineState state;
-    RecordingMessageBox messages;
+    TestServices doubles;
+    RecordingMessageBox& messages = doubles.messages;
     RecordingTablesPrinter printer;
-    Navigator navigator{state, messages, printer};
+    Navigator navigator{state, doubles.services(), printer};
 };
 
 } // namespace crank

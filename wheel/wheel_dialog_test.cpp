@@ -18,8 +18,8 @@ protected:
     WheelDialogTest()
     {
         show(DisplayKart(state, 3, 1, {0, 0, 0, 0}));
-        ports = new PortTool(tables, *extras, messages, pdfChooser, none); // owned by the screen
-        tool = new WheelTool(tables, *extras, *ports, messages, pdfChooser, none);
+        ports = new PortTool(tables, *extras, services()); // owned by the screen
+        tool = new WheelTool(tables, *extras, *ports, services());
     }
 
     NoPrinter none;

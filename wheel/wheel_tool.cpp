@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 
-#include "platform/print_targets.h"
 #include "ports/port_timing_sheet.h"
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
@@ -12,18 +11,9 @@
 
 namespace crank {
 
-WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages)
-    : QObject(&screen), m_ownChooser(std::make_unique<PdfSaveDialog>()),
-      m_ownPrinters(std::make_unique<SystemPrinterSource>()), m_screen(screen), m_ports(ports),
-      m_messages(messages), m_pdfChooser(*m_ownChooser), m_printers(*m_ownPrinters)
-{
-    install(extras);
-}
-
-WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages,
-                     SaveFileChooser& pdfChooser, PrinterSource& printers)
-    : QObject(&screen), m_screen(screen), m_ports(ports), m_messages(messages),
-      m_pdfChooser(pdfChooser), m_printers(printers)
+WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports,
+                     const Services& services)
+    : QObject(&screen), m_screen(screen), m_ports(ports), m_services(services)
 {
     install(extras);
 }
@@ -64,7 +54,8 @@ void WheelTool::refresh()
 void WheelTool::openWheel()
 {
     if (!m_wheel) {
-        m_wheel = new WheelDialog(m_messages, m_pdfChooser, m_printers, &m_screen);
+        m_wheel = new WheelDialog(m_services.messages, m_services.pdfSaver, m_services.printers,
+                                  &m_screen);
         m_wheel->installEventFilter(this);
     }
     refresh();

@@ -2,15 +2,13 @@
 
 #include <QObject>
 #include <QPointer>
-#include <memory>
+
+#include "platform/services.h"
 
 namespace crank {
 
 class Ang_Disp;
-class MessageBox;
 class PortTool;
-class PrinterSource;
-class SaveFileChooser;
 class TablesExtras;
 class WheelDialog;
 
@@ -26,10 +24,8 @@ public:
     static constexpr const char* kCaption = "Degree Wheel...";
     static constexpr const char* kSheetCaption = "Degree &Wheel...";
 
-    // With the standard save dialog and the system's printers.
-    WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages);
-    WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, MessageBox& messages,
-              SaveFileChooser& pdfChooser, PrinterSource& printers);
+    // The wheel reaches the user through the services.
+    WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports, const Services& services);
     ~WheelTool() override;
 
     void openWheel();
@@ -43,13 +39,9 @@ private:
     void install(TablesExtras& extras);
     void refresh();
 
-    std::unique_ptr<SaveFileChooser> m_ownChooser;
-    std::unique_ptr<PrinterSource> m_ownPrinters;
     Ang_Disp& m_screen;
     PortTool& m_ports;
-    MessageBox& m_messages;
-    SaveFileChooser& m_pdfChooser;
-    PrinterSource& m_printers;
+    Services m_services;
     QPointer<WheelDialog> m_wheel;
 };
 

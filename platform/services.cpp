@@ -1,0 +1,36 @@
+#include "platform/services.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include "platform/print_targets.h"
+
+namespace crank {
+
+struct StandardServices::Parts {
+    SystemPrinterSource printers;
+    PdfSaveDialog pdf;
+    CsvSaveDialog tablesCsv{QLocale::system()};
+    CsvSaveDialog portsCsv{QLocale::system(), QStringLiteral("Save the Ports as CSV")};
+    SaveFileDialog setupSave{QStringLiteral("Save the Port Setup"),
+                             QStringList{QStringLiteral("Port setups (*.json)")},
+                             QStringLiteral("json")};
+    OpenFileDialog setupOpen{
+        QStringLiteral("Open a Port Setup"),
+        QStringList{QStringLiteral("Port setups (*.json)"), QStringLiteral("All files (*)")}};
+};
+
+StandardServices::StandardServices(MessageBox& messages)
+    : m_messages(messages), m_parts(std::make_unique<Parts>())
+{
+}
+
+StandardServices::~StandardServices() = default;
+
+Services StandardServices::services() const
+{
+    return {m_messages,        m_parts->printers,  m_parts->pdf,      m_parts->tablesCsv,
+            m_parts->portsCsv, m_parts->setupSave, m_parts->setupOpen};
+}
+
+} // namespace crank
