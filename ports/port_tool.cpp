@@ -1,7 +1,8 @@
 #include "ports/port_tool.h"
 
 #include <QAction>
-#include <QEvent>
+
+#include "platform/tool_window.h"
 
 #include "ports/port_timing_sheet.h"
 #include "tables/ang_disp.h"
@@ -23,7 +24,6 @@ void PortTool::install(TablesExtras& extras)
     command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(command, &QAction::triggered, this, &PortTool::openSheet);
     extras.addCommand(command);
-    m_screen.installEventFilter(this);
 }
 
 PortTimingSheet* PortTool::sheet() const
@@ -48,20 +48,10 @@ void PortTool::openSheet()
         for (QAction* command : m_sheetCommands) {
             m_sheet->addCommand(command);
         }
+        CloseWithScreen(m_screen, *m_sheet);
     }
     m_sheet->setEngine(m_screen.view().engine);
-    m_sheet->show();
-    m_sheet->raise();
-    m_sheet->activateWindow();
-}
-
-bool PortTool::eventFilter(QObject* watched, QEvent* event)
-{
-    // Hidden by a command, not minimised: the sheet belongs to the display on show.
-    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() && m_sheet) {
-        m_sheet->close();
-    }
-    return false;
+    ShowTool(*m_sheet);
 }
 
 } // namespace crank

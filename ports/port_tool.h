@@ -35,9 +35,6 @@ public:
     // sheet's first opening.
     void addSheetCommand(QAction* command);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void install(TablesExtras& extras);
 

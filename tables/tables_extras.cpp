@@ -13,6 +13,7 @@
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
 #include "platform/services.h"
+#include "platform/tool_window.h"
 #include "tables/ang_disp.h"
 #include "tables/csv_file.h"
 #include "tables/find_angle_dialog.h"
@@ -58,7 +59,6 @@ void TablesExtras::install()
                 [this, cell](const QPoint& pos) { showContextMenu(cell, pos); });
         cell->installEventFilter(this);
     }
-    m_screen.installEventFilter(this);
     SelectWholeValues(m_screen);
 
     // Nothing on the fixed design names these commands; the tables and the
@@ -104,15 +104,6 @@ FindAngleDialog* TablesExtras::findDialog() const
 
 bool TablesExtras::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_screen) {
-        // Hidden by a command, not minimised.
-        if (event->type() == QEvent::Hide && !event->spontaneous()) {
-            if (m_find) {
-                m_find->close();
-            }
-        }
-        return false;
-    }
     // A cell takes Ctrl+C for itself even with nothing selected; then let the
     // window's Copy Tables have it.
     auto* cell = qobject_cast<QLineEdit*>(watched);
@@ -162,10 +153,9 @@ void TablesExtras::findCrankAngle()
     if (!m_find) {
         m_find = new FindAngleDialog(m_screen.view().engine, &m_screen);
         m_find->setAttribute(Qt::WA_DeleteOnClose);
+        CloseWithScreen(m_screen, *m_find);
     }
-    m_find->show();
-    m_find->raise();
-    m_find->activateWindow();
+    ShowTool(*m_find);
 }
 
 void TablesExtras::copyTables()

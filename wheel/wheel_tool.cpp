@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 
+#include "platform/tool_window.h"
 #include "ports/port_timing_sheet.h"
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
@@ -30,7 +31,6 @@ void WheelTool::install(TablesExtras& extras)
     onSheet->setObjectName(QStringLiteral("wheelCom"));
     connect(onSheet, &QAction::triggered, this, &WheelTool::openWheel);
     m_ports.addSheetCommand(onSheet);
-    m_screen.installEventFilter(this);
 }
 
 WheelDialog* WheelTool::wheel() const
@@ -57,19 +57,14 @@ void WheelTool::openWheel()
         m_wheel = new WheelDialog(m_services.messages, m_services.pdfSaver, m_services.printers,
                                   &m_screen);
         m_wheel->installEventFilter(this);
+        CloseWithScreen(m_screen, *m_wheel);
     }
     refresh();
-    m_wheel->show();
-    m_wheel->raise();
-    m_wheel->activateWindow();
+    ShowTool(*m_wheel);
 }
 
 bool WheelTool::eventFilter(QObject* watched, QEvent* event)
 {
-    // Hidden by a command, not minimised: the wheel belongs to the display on show.
-    if (watched == &m_screen && event->type() == QEvent::Hide && !event->spontaneous() && m_wheel) {
-        m_wheel->close();
-    }
     // Back at the front after the port sheet was edited: its rows afresh.
     if (m_wheel && watched == m_wheel.data() && event->type() == QEvent::WindowActivate) {
         refresh();
