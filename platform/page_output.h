@@ -27,7 +27,13 @@ struct PageJob {
     // not from the printable area's: a page drawn at true size prints where
     // it was drawn.
     bool fromSheetCorner = false;
+    // How near (mm) anything drawn comes to the sheet's edges, for a page
+    // drawn from the sheet's corner; negative when nothing needs the check.
+    double inkMarginMm = -1.0;
 };
+
+// Title of the question asked when a printer would cut the page.
+inline constexpr const char* kPageWouldBeCutTitle = "Page Would Be Cut";
 
 // Asks where to save, starting at the job's suggested path, and saves the drawn page there as an
 // A4 PDF. A cancelled choice does nothing; a file that cannot be written is told through
@@ -36,7 +42,8 @@ void SavePageAsPdfFile(const PageDrawing& draw, const PageJob& job, SaveFileChoo
                        MessageBox& messages);
 
 // The page on the default printer, a refused job told through messages; with no printer
-// installed, the PDF save above.
+// installed, the PDF save above. A page drawn from the sheet's corner that comes nearer the
+// edge than the printer can print asks first whether to print it all the same.
 void PrintPage(const PageDrawing& draw, const PageJob& job, PrinterSource& printers,
                SaveFileChooser& chooser, MessageBox& messages);
 

@@ -2,11 +2,23 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPrinter>
 
 #include <algorithm>
 #include <utility>
 
 namespace crank {
+
+double PrinterSource::unprintableMarginMm(const QPrinterInfo& printer) const
+{
+    QPrinter device(printer, QPrinter::HighResolution);
+    const QPageSize paper = printer.defaultPageSize();
+    if (paper.isValid()) {
+        device.setPageSize(paper);
+    }
+    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
+    return std::max({margins.left(), margins.top(), margins.right(), margins.bottom()});
+}
 
 QPrinterInfo SystemPrinterSource::defaultPrinter() const
 {

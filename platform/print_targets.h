@@ -13,6 +13,9 @@ public:
     virtual ~PrinterSource() = default;
     // The default printer, or a null QPrinterInfo when none is installed.
     virtual QPrinterInfo defaultPrinter() const = 0;
+    // The widest of the margins (mm) that the printer cannot print in on
+    // its default paper: what its driver says of the printable area.
+    virtual double unprintableMarginMm(const QPrinterInfo& printer) const;
 };
 
 // Asks the user where to save a file.

@@ -69,8 +69,8 @@ QScrollArea* ScrollingPage(QWidget* content, QWidget* parent)
 
 void FitToScreen(QWidget& window)
 {
-    const QScreen* screen = window.screen() != nullptr ? window.screen()
-                                                       : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
     QSize size = window.sizeHint().expandedTo(window.minimumSizeHint());
     if (screen != nullptr) {
         // The frame's title bar and borders come on top of the window's size.

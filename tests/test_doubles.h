@@ -14,17 +14,32 @@
 
 namespace crank {
 
+// Records every message; a question takes the next of `answers`, or its
+// last choice (the one Escape takes) when none is left.
 class RecordingMessageBox final : public MessageBox {
 public:
     struct Shown {
         std::string prompt;
         std::string title;
+        std::vector<std::string> choices; // empty for a message with OK only
     };
     void show(const std::string& prompt, const std::string& title) override
     {
-        shown.push_back({prompt, title});
+        shown.push_back({prompt, title, {}});
+    }
+    int ask(const std::string& prompt, const std::string& title,
+            const std::vector<std::string>& choices) override
+    {
+        shown.push_back({prompt, title, choices});
+        if (answers.empty()) {
+            return static_cast<int>(choices.size()) - 1;
+        }
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
     std::vector<Shown> shown;
+    std::vector<int> answers;
 };
 
 // One printed text with its position (twips) and the font it was printed in.
