@@ -6,7 +6,7 @@
 #include "app/tabs_menu.h"
 #include "info/user_info.h"
 #include "tables/find_angle_dialog.h"
-#include "tests/screens_fixture.h"
+#include "tests/navigator_fixture.h"
 
 namespace crank {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "entry/validation.h"
 #include "model/numeric_text.h"
-#include "tests/screens_fixture.h"
+#include "tests/navigator_fixture.h"
 
 #ifndef CRANK_RANDOM_DEFAULT_STEPS
 #define CRANK_RANDOM_DEFAULT_STEPS 100000

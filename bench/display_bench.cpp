@@ -8,6 +8,7 @@
 
 #include "entry/eng_vals.h"
 #include "tables/ang_disp.h"
+#include "tables/tables_test_doubles.h"
 #include "tests/test_doubles.h"
 
 static void BM_DisplayThreeOffsetTables(benchmark::State& bench)

@@ -1,13 +1,16 @@
 #include "entry/eng_vals.h"
 
 #include <QGroupBox>
+#include <QLabel>
 
-#include "tests/screens_fixture.h"
+#include <QSignalSpy>
+
+#include "tests/entry_fixture.h"
 
 namespace crank {
 namespace {
 
-using EngValsTest = ScreensTest;
+using EngValsTest = EntryScreenTest;
 
 // Each box keeps its first characters: the name 25, the geometry 6, the count 1, an angle 3.
 TEST_F(EngValsTest, EveryBoxKeepsItsMaximumLength)
@@ -110,12 +113,13 @@ TEST_F(EngValsTest, FailedValidationKeepsTheScreenAndSelectsTheBox)
 {
     enterGeometry("46", "138.1", "0");
     requestTables("1", {"30"});
+    QSignalSpy requested(&entry(), &EngVals::tablesRequested);
     display();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt, "Connecting Rod/Stroke Ratio too large");
     EXPECT_EQ(messages.shown[0].title, "Value Out of Range");
     EXPECT_TRUE(entry().isVisible());
-    EXPECT_EQ(tables(), nullptr);
+    EXPECT_EQ(requested.count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     EXPECT_EQ(box(1)->selectedText(), QStringLiteral("138.1"));
 }

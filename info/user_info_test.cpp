@@ -3,8 +3,12 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include "platform/twips_qt.h"
+#include "platform/widget_test_support.h"
 
 namespace crank {
 namespace {
@@ -48,6 +52,26 @@ TEST(UserInfoTest, ReturnHidesTheScreenBeforeAskingForTheFront)
     QTest::mouseClick(info.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_FALSE(visibleWhenAsked);
     EXPECT_FALSE(info.isVisible());
+}
+
+// -floor(v * 2155 / 60): the panel is 8255 twips high behind a 6100 twip viewport. A dragged
+// thumb moves it only on release.
+TEST(UserInfoTest, ThePanelFollowsTheWheelAndPageKeysNotTheDraggedThumb)
+{
+    UserInfo info;
+    auto* bar = info.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    turnWheel(info.findChild<QLabel*>(QStringLiteral("InfoLab_3")), -240);
+    EXPECT_EQ(bar->value(), 6);
+    EXPECT_EQ(info.panelTopTwips(), -215);
+    // The viewport is taller than the panel's travel: one page reaches the end.
+    QTest::keyClick(&info, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), 60);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(1);
+    EXPECT_EQ(info.panelTopTwips(), -2155);
+    bar->setSliderDown(false);
+    EXPECT_EQ(info.panelTopTwips(), -35);
+    EXPECT_EQ(info.findChild<QWidget*>(QStringLiteral("finfo_1"))->y(), twipsToPixels(-35));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
-// The tables screen alone, and the program's screens as the navigator runs them, on the
-// offscreen platform with recording message box and printer.
+// The tables screen alone after a display, on the offscreen platform, with recording services.
 
 #include <QApplication>
 #include <QLabel>
@@ -11,13 +10,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/navigator.h"
-#include "entry/eng_vals.h"
 #include "platform/print_targets.h"
 #include "platform/services.h"
+#include "platform/widget_test_support.h"
 #include "tables/ang_disp.h"
 #include "tables/display_view.h"
 #include "tables/tables_extras.h"
+#include "tables/tables_test_doubles.h"
 #include "tests/test_doubles.h"
 
 namespace crank {
@@ -74,14 +73,6 @@ inline DisplayView DisplayKart(EngineState& state, float offset, int n, std::arr
     return ComputeDisplay(state, {name, "46", "100", QString::number(offset).toStdString()});
 }
 
-// A named control of a screen; a missing one fails the test.
-template <class T> T* child(const QWidget& screen, const QString& name)
-{
-    T* found = screen.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
 // A cell of the tables screen: ("DispB", 2, 48) is DispB2_48.
 inline QLineEdit* Cell(const QWidget& tables, const char* column, int table, int row)
 {
@@ -111,67 +102,6 @@ protected:
     Ang_Disp tables{printer};
     QTemporaryDir dir;
     TablesExtras* extras = nullptr;
-};
-
-// The screens as the navigator runs them: the data entry screen on show, reset by construct.
-class ScreensTest : public ::testing::Test {
-protected:
-    ScreensTest()
-    {
-        navigator.start();
-        navigator.Tables_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&entry()));
-    }
-
-    EngVals& entry() const { return navigator.engVals(); }
-    // Null until the first display.
-    Ang_Disp* tables() const { return navigator.tablesScreenIfCreated(); }
-
-    QLineEdit* box(int index) const
-    {
-        return child<QLineEdit>(entry(), QStringLiteral("GeomTxt_%1").arg(index));
-    }
-    QPushButton* command(int index) const
-    {
-        return child<QPushButton>(entry(), QStringLiteral("GeomCom_%1").arg(index));
-    }
-
-    // Puts the focus into the box and types over its whole text as a user.
-    void type(int index, const char* keys) const
-    {
-        QLineEdit* target = box(index);
-        target->setFocus(Qt::MouseFocusReason);
-        target->selectAll();
-        QTest::keyClicks(target, QString::fromLatin1(keys));
-    }
-    void enterGeometry(const char* stroke, const char* rod, const char* offset) const
-    {
-        type(0, stroke);
-        type(1, rod);
-        type(2, offset);
-    }
-    void requestTables(const char* count, std::initializer_list<const char*> angles) const
-    {
-        type(3, count);
-        int index = 4;
-        for (const char* angle : angles) {
-            type(index, angle);
-            ++index;
-        }
-    }
-    void display() const { QTest::mouseClick(command(1), Qt::LeftButton); }
-    // Back from the tables screen to data entry, the boxes as left.
-    void returnToEntry() const
-    {
-        QTest::mouseClick(child<QPushButton>(*tables(), QStringLiteral("AngDispCom_1")),
-                          Qt::LeftButton);
-    }
-
-    EngineState state;
-    TestServices doubles;
-    RecordingMessageBox& messages = doubles.messages;
-    RecordingTablesPrinter printer;
-    Navigator navigator{state, doubles.services(), printer};
 };
 
 } // namespace crank

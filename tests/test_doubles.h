@@ -1,7 +1,7 @@
 #pragma once
 
-// Recording stand-ins for the side-effect interfaces, one per interface: what would have been
-// shown in a message box, printed on a page, or handed to the print command.
+// Recording stand-ins for the platform's side-effect interfaces: what would have been shown in
+// a message box or printed on a page.
 
 #include <functional>
 #include <ostream>
@@ -10,7 +10,6 @@
 
 #include "platform/message_box.h"
 #include "platform/page_printer.h"
-#include "tables/tables_printer.h"
 
 namespace crank {
 
@@ -121,12 +120,6 @@ public:
 
 private:
     Printed m_f; // the font settings and the position
-};
-
-class RecordingTablesPrinter final : public TablesPrinter {
-public:
-    void printTables(const DisplayView& view) override { printed.push_back(view); }
-    std::vector<DisplayView> printed;
 };
 
 } // namespace crank

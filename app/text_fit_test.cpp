@@ -6,7 +6,7 @@
 #include <QStyleOptionGroupBox>
 
 #include "platform/line_shape.h"
-#include "tests/screens_fixture.h"
+#include "tests/navigator_fixture.h"
 
 namespace crank {
 namespace {

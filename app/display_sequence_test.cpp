@@ -1,5 +1,5 @@
 // The road from the typed values to the tables on screen.
-#include "tests/screens_fixture.h"
+#include "tests/navigator_fixture.h"
 
 namespace crank {
 namespace {
