@@ -134,7 +134,7 @@ TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
     const PortSheetView proud = BuildPortSheetView(kKartShown, input, {});
     EXPECT_EQ(proud.rows[1].message,
               "Type the piston length (crown to skirt edge) for a skirt-opened port.");
-    EXPECT_EQ(proud.targetResult,
+    EXPECT_EQ(proud.target.line,
               "No height gives that: a crown-opened port opens from 90.0 to 180.0 degrees ATDC.");
 }
 
