@@ -152,8 +152,10 @@ TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
     typeInto("targetLowTxt_1", "1");
     typeInto("staTargetTxt", "1");
     in<QTabWidget>("sheetTabs")->setCurrentIndex(1);
+    EXPECT_EQ(in<QComboBox>("staRowBox")->count(), kMaxPorts);
     EXPECT_TRUE(in<QLabel>("staLab_2")->isVisible());
-    EXPECT_TRUE(in<QLabel>("shapeNoteLab_2")->text().startsWith("Never fully open"));
+    const QLabel* note = in<QLabel>("shapeNoteLab_2");
+    EXPECT_TRUE(note->isVisible() && note->text().startsWith("Never fully open"));
     for (const int page : {0, 1}) {
         in<QTabWidget>("sheetTabs")->setCurrentIndex(page);
         for (const QLabel* label : sheet->findChildren<QLabel*>()) {

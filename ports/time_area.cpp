@@ -178,6 +178,9 @@ std::string targetLine(const TargetView& target, TargetGroup group, const PortSh
     if (!target.bore) {
         return range + "; type the bore to see where it is met.";
     }
+    if (!target.met) {
+        return range + "; its ports never open."; // only touched at a dead centre
+    }
     return range + ", met from " + texts.fixed(target.rpmFrom, 0) + " to " +
            texts.fixed(target.rpmTo, 0) + " rpm.";
 }

@@ -55,6 +55,7 @@ TEST(TimeAreaTest, BadShapesSayWhyOnTheirRowAndTheOthersKeepTheirFigures)
         {{"", {"90"}, WidthMeasure::Arc, {"12"}, {}, {}, {}},
          "An arc of 90.00 mm is more than half round the bore."},
         {{"", {"20"}, WidthMeasure::Chord, {}, {}, {}, {}}, "Type the window's width and height."},
+        {{"", {}, {}, {}, {}, {"3"}, {}}, "Type the window's width and height."},
     };
     for (const auto& c : cases) {
         PortSheetInput input = ports();
@@ -80,7 +81,6 @@ TEST(TimeAreaTest, AGroupHasFiguresOnlyWhenEveryShapedRowHasThem)
     EXPECT_EQ(transfers.state, GroupState::Stopped);
     EXPECT_EQ(transfers.rows, (std::vector<int>{1, 2}));
     EXPECT_EQ(transfers.stoppedBy, 1);
-    EXPECT_FALSE(transfers.met);
     EXPECT_EQ(transfers.line, "Transfers and boost: no figures while Transfers has none: The "
                               "count must be a whole number from 1 to 99.");
     ASSERT_EQ(view.figures.size(), 4u); // exhaust, transfer, boost, transfers and boost
@@ -108,8 +108,9 @@ TEST(TimeAreaTest, AFloorBelowBdcIsNeverFullyOpenYetHasItsFigures)
     EXPECT_NEAR(shape.uncovered, 28, 1e-5);
     EXPECT_EQ(shape.note, "Never fully open: its floor lies below the crown at BDC, which "
                           "uncovers 28.00 mm of 30.00 mm.");
+    // A degree at 10000 rpm lasts 1/60000 s.
+    EXPECT_EQ(shape.timeAreaText, FormatDecimal(shape.angleArea / 60000, 3, {}));
     EXPECT_FALSE(shape.staCmText.empty());
-    EXPECT_TRUE(view.rows[1].shape.fullyOpens);
     // At BDC the crown stands 28 mm below the roof: 40 x 28 less the top corners, and less the
     // first 2 mm of the bottom ones, 2·∫(4 - sqrt(16 - t²)) dt from 0 to 2 = 2·(8 - √12 - 8π/6).
     const AreaCurve& exhaust = view.timeArea.plot.curves.front();
@@ -122,9 +123,11 @@ TEST(TimeAreaTest, WithoutAnRpmThereIsAngleAreaButNoStaAndNoCrash)
 {
     PortSheetInput input = ports();
     input.rpm = "0";
+    input.bore = {"0"};
     input.staTarget = "0.00015";
     const PortSheetView view = sheetOf(input);
     EXPECT_EQ(view.timeArea.rpmMessage, "The rpm must be a number more than 0.");
+    EXPECT_EQ(view.timeArea.bore.message, "Must be more than 0.");
     EXPECT_FALSE(view.rows[0].shape.angleAreaText.empty());
     EXPECT_TRUE(view.rows[0].shape.staCmText.empty());
     EXPECT_EQ(view.timeArea.wayBack.status, WayBackStatus::NoFlow);
@@ -140,6 +143,8 @@ TEST(TimeAreaTest, TheSpeedsGivenMeetTheTargetRange)
         input.rpm = FormatDecimal(rpm, 6, {});
         EXPECT_NEAR(sheetOf(input).timeArea.figures.front().sta / 100, sta, 1e-11) << rpm;
     }
+    input.rows[0].height = {"54"}; // opens at BDC and shuts there: never open
+    EXPECT_FALSE(sheetOf(input).timeArea.targets[0].met);
 }
 
 // The height the way back shows, typed on the timing page with the window grown or shrunk by as
@@ -174,9 +179,9 @@ TEST(TimeAreaTest, TheWayBackHeightTypedGivesItsAnglesAndItsSta)
     input.staTarget = "0";
     EXPECT_EQ(sheetOf(input).timeArea.wayBack.status, WayBackStatus::NotANumber);
     input.staTarget = "0.01";
-    const WayBackView tooMuch = sheetOf(input).timeArea.wayBack;
-    EXPECT_EQ(tooMuch.status, WayBackStatus::AboveReach);
-    EXPECT_LT(tooMuch.reached, 0.01);
+    EXPECT_EQ(sheetOf(input).timeArea.wayBack.status, WayBackStatus::AboveReach);
+    input.staTarget = "0.00003"; // less than the window down to its corners gives
+    EXPECT_EQ(sheetOf(input).timeArea.wayBack.status, WayBackStatus::BelowReach);
 }
 
 // Moving any row may leave the exhaust opening at or after the first scavenge port; a roof can
@@ -271,6 +276,9 @@ TEST(TimeAreaTest, CopyCarriesTheTargetsTheWayBackAndTheAreaEveryHalfDegree)
     EXPECT_TRUE(has({"New height (mm):", FormatDecimal(way.height, 2, {})}));
     EXPECT_TRUE(has({"Opens ATDC:", FormatDecimal(way.opens, 1, {})}));
     EXPECT_TRUE(has({"Answer:", way.line}));
+    const TargetView& met = view.timeArea.targets[0];
+    EXPECT_TRUE(has({"Exhaust", "0.0001400", "0.0001500", FormatDecimal(met.rpmFrom, 0, {}),
+                     FormatDecimal(met.rpmTo, 0, {}), ""}));
     EXPECT_TRUE(has({"Warning:", "a lower roof cannot be ground; it takes filling or a new "
                                  "cylinder."}));
     const auto header = std::ranges::find(
@@ -308,6 +316,7 @@ TEST(TimeAreaTest, AnInchSheetGivesEveryLengthInInches)
     const auto shapes = std::ranges::find(records, std::string("Chord (in)"),
                                           [](const Record& r) { return r.size() > 4 ? r[4] : ""; });
     ASSERT_NE(shapes, records.end());
+    EXPECT_EQ((*(shapes + 1))[3], "chord");
     EXPECT_EQ((*(shapes + 1))[4], "1.575"); // 40 mm
 }
 
