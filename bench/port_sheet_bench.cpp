@@ -18,7 +18,6 @@ crank::PortSheetInput eightPorts(bool shaped)
     input.pistonLength = {"72"};
     input.bore = {"54"};
     input.rpm = {"12000"};
-    input.targets = crank::HandbookTargets({});
     for (int i = 0; i < crank::kMaxPorts; ++i) {
         const bool skirt = i >= 6;
         crank::PortRowInput& row = input.rows[static_cast<std::size_t>(i)];

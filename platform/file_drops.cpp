@@ -36,9 +36,8 @@ protected:
             return false;
         }
         auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = drop->mimeData() != nullptr
-                                 ? DroppedFile(*drop->mimeData(), m_suffixes)
-                                 : QString();
+        const QString path =
+            drop->mimeData() != nullptr ? DroppedFile(*drop->mimeData(), m_suffixes) : QString();
         if (path.isEmpty() || !watched->isWidgetType()) {
             return false;
         }

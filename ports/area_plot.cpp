@@ -4,13 +4,11 @@
 #include <array>
 #include <cmath>
 
+#include "ports/role_style.h"
+
 namespace crank {
 namespace {
 
-// Per role: exhaust, transfer, boost, inlet.
-constexpr std::array<Rgb, kRoleCount> kColours = {
-    {{200, 0, 0}, {0, 70, 200}, {0, 130, 0}, {120, 0, 160}}};
-const std::array<std::vector<float>, kRoleCount> kDashes = {{{}, {6, 3}, {1, 2}, {6, 2, 1, 2}}};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kShade{205, 205, 205};
 constexpr Rgb kGrid{170, 170, 170};
@@ -63,14 +61,15 @@ public:
 
     Pen pen(float widthUnits, Rgb colour, const std::vector<float>& dashesInWidths = {}) const
     {
-        Pen pen{widthUnits * m_u, colour, {}};
-        for (const float dash : dashesInWidths) {
-            pen.dashes.push_back(dash * pen.width);
-        }
-        return pen;
+        return ScaledPen(widthUnits * m_u, colour, dashesInWidths);
     }
-    Face face() const { return {"Courier", kLabelEm * m_u / kTwipsPerPoint, 400}; }
-    float textHeight() const { return face().size * kTwipsPerPoint * kFixedPitchLineSpacing; }
+    Pen rolePen(PortRole role) const
+    {
+        const RoleStyle& style = StyleOf(role);
+        return pen(kLineWidth * 2, style.colour, style.dashes);
+    }
+    Face face() const { return FixedFace(kLabelEm * m_u / kTwipsPerPoint); }
+    float textHeight() const { return LineHeight(face().size); }
     void text(float left, float top, const std::string& label)
     {
         m_canvas.drawText({left, top}, label, face());
@@ -78,9 +77,10 @@ public:
     // Centred on x, kept inside the axes.
     void centredText(float middle, float top, const std::string& label)
     {
-        const float width = FixedPitchWidth(label, face().size);
-        const float left = std::clamp(middle - width / 2, x(0), x(360) - width);
-        text(left, top, label);
+        const float half = FixedPitchWidth(label, face().size) / 2;
+        DrawCentredText(m_canvas,
+                        {std::clamp(middle, x(0) + half, x(360) - half), top + textHeight() / 2},
+                        label, face());
     }
     Canvas& canvas() { return m_canvas; }
 
@@ -137,12 +137,11 @@ void drawLegend(Plot& plot, const AreaPlotView& view)
 {
     const float sample = plot.u() * 8.0f;
     for (std::size_t i = 0; i < view.curves.size(); ++i) {
-        const auto role = static_cast<std::size_t>(view.curves[i].role);
         const float left = plot.x(0) + plot.u() * (i % 2 == 0 ? 0.0f : 42.0f);
         const float top = plot.legendTop() + static_cast<float>(i / 2) * plot.u() * 3.4f;
         const float middle = top + plot.textHeight() / 2;
         plot.canvas().drawPolyline({{left, middle}, {left + sample, middle}},
-                                   plot.pen(kLineWidth * 2, kColours[role], kDashes[role]));
+                                   plot.rolePen(view.curves[i].role));
         plot.text(left + sample + plot.u(), top, RoleTitle(view.curves[i].role));
     }
 }
@@ -169,9 +168,7 @@ void DrawAreaPlot(Canvas& canvas, const TwipRect& box, const AreaPlotView& view)
     }
     drawAxes(plot, step, steps);
     for (const AreaCurve& curve : view.curves) {
-        const auto role = static_cast<std::size_t>(curve.role);
-        canvas.drawPolyline(curvePoints(plot, curve, 0.0, 360.0),
-                            plot.pen(kLineWidth * 2, kColours[role], kDashes[role]));
+        canvas.drawPolyline(curvePoints(plot, curve, 0.0, 360.0), plot.rolePen(curve.role));
     }
     // The marks' labels stand above the axes, one line each so none overlap.
     for (std::size_t i = 0; i < view.marks.size(); ++i) {

@@ -1,10 +1,11 @@
 #include "ports/port_area.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
-#include "model/crank_slider.h"
+#include "model/reverse_lookup.h"
 
 namespace crank {
 namespace {
@@ -29,6 +30,44 @@ double cornersCut(double r, double y)
     const double kept = circleStrip(r, r) - circleStrip(r, r - y);
     return 2.0 * (r * y - kept);
 }
+
+// The piston's drop below TDC (mm) at a crank angle (degrees ATDC): the
+// crank-slider that CalcGeometry and CalcDisplacement work in single
+// precision, here in double, without their roundings of a few micrometres,
+// so that an angle-area is exact to far below the figures shown. The
+// crankpin at (r sin t, r cos t) and the pin on the line x = e (signed)
+// a rod's length apart; TDC lies at t = asin(e / (L + r)).
+class ExactDrop {
+public:
+    explicit ExactDrop(const EngineGeometry& geometry)
+        : m_rod(geometry.RodLength), m_offset(geometry.OffsetNonZero ? geometry.PinOffset : 0.0f)
+    {
+        // The crank radius whose pin travels the stroke between the dead
+        // centres: sqrt((L + r)² - e²) - sqrt((L - r)² - e²) = S.
+        const double S2 = double{geometry.Stroke} * geometry.Stroke;
+        const double L2 = m_rod * m_rod;
+        m_radius = std::sqrt((S2 - 4.0 * (L2 - m_offset * m_offset)) * S2 / 4.0 / (S2 - 4.0 * L2));
+        m_tilt = std::asin(m_offset / (m_rod + m_radius));
+        m_top = height(m_tilt);
+    }
+    double at(double degrees) const
+    {
+        return m_top - height(m_tilt + degrees * std::numbers::pi / 180.0);
+    }
+
+private:
+    double height(double t) const
+    {
+        const double across = m_offset - m_radius * std::sin(t);
+        return m_radius * std::cos(t) + std::sqrt(m_rod * m_rod - across * across);
+    }
+
+    double m_rod;
+    double m_offset;
+    double m_radius = 0.0;
+    double m_tilt = 0.0;
+    double m_top = 0.0;
+};
 
 } // namespace
 
@@ -59,12 +98,7 @@ double WindowArea(const WindowShape& window)
 
 double OpenAreaAt(const EngineSnapshot& engine, const PortOpening& port, double crankAngle)
 {
-    double angle = std::fmod(crankAngle, 360.0);
-    if (angle < 0.0) {
-        angle += 360.0;
-    }
-    return OpenAreaAtDisplacement(
-        port, CalcDisplacement(engine.geometry, engine.model, static_cast<float>(angle)));
+    return OpenAreaAtDisplacement(port, ExactDrop(engine.geometry).at(crankAngle));
 }
 
 double OpenAreaAtDisplacement(const PortOpening& port, double x)
@@ -79,28 +113,82 @@ double OpenAreaAtDisplacement(const PortOpening& port, double x)
     return port.windows * UncoveredArea(turned, drop - x);
 }
 
-double IntegrateOverAngle(const std::function<double(double)>& area, double from, double to,
-                          double step)
+double IntegratePiece(const std::function<double(double)>& f, double from, double to, double step)
 {
     if (!(to > from) || !(step > 0.0)) {
         return 0.0;
     }
-    // Simpson's rule over an even number of steps.
-    int n = std::max(2, static_cast<int>(std::ceil((to - from) / step)));
-    n += n % 2;
-    const double h = (to - from) / n;
-    double sum = area(from) + area(to);
-    for (int i = 1; i < n; ++i) {
-        sum += (i % 2 == 1 ? 4.0 : 2.0) * area(from + h * i);
+    // Gauss-Legendre, 8 points: the nodes and weights of one half of [-1, 1].
+    constexpr std::array<double, 4> kNodes = {0.1834346424956498, 0.5255324099163290,
+                                              0.7966664774136267, 0.9602898564975363};
+    constexpr std::array<double, 4> kWeights = {0.3626837833783620, 0.3137066458778873,
+                                                0.2223810344533745, 0.1012285362903763};
+    // angle = from + span·(3s² - 2s³): where a corner or the floor is reached the area
+    // grows as the 3/2 power of the crank angle, and in s it is smooth.
+    const double span = to - from;
+    const int parts = std::max(1, static_cast<int>(std::ceil(span / step)));
+    const double width = 1.0 / parts;
+    double sum = 0.0;
+    for (int p = 0; p < parts; ++p) {
+        const double middle = (p + 0.5) * width;
+        for (std::size_t k = 0; k < kNodes.size(); ++k) {
+            for (const double side : {-1.0, 1.0}) {
+                const double s = middle + side * kNodes[k] * width / 2.0;
+                const double angle = from + span * s * s * (3.0 - 2.0 * s);
+                sum += kWeights[k] * f(angle) * 6.0 * s * (1.0 - s);
+            }
+        }
     }
-    return sum * h / 3.0;
+    return sum * span * width / 2.0;
+}
+
+std::vector<double> ShapeChanges(const EngineSnapshot& engine, const PortOpening& port, double from,
+                                 double to)
+{
+    const bool crown = port.kind == PortKind::CrownOpened;
+    // Uncovered from the timed edge: a crown-opened port's top corners come
+    // first, a skirt-opened one's bottom corners.
+    const WindowShape& w = port.window;
+    const double first = crown ? w.topRadius : w.bottomRadius;
+    const double last = crown ? w.bottomRadius : w.topRadius;
+    std::vector<double> angles;
+    const double stroke = engine.geometry.Stroke;
+    for (const double depth : {first, w.height - last, w.height}) {
+        const double x = crown ? port.drop + depth : port.drop - depth;
+        if (!(depth > 0.0) || !(x > 0.0) || !(x < stroke)) {
+            continue;
+        }
+        const DropAngles found =
+            FindCrankAngles(engine.geometry, engine.model, static_cast<float>(x));
+        if (found.status != DropLookupStatus::Found) {
+            continue;
+        }
+        const double down = found.atdc;
+        const double up = 360.0 - double{found.btdc};
+        angles.insert(angles.end(), {down, up, down + 360.0, up - 360.0});
+    }
+    // The dead centres: the piston turns back there, and an edge passed
+    // just before is passed again just after.
+    const double bdc = engine.geometry.BdcAngle;
+    angles.insert(angles.end(), {bdc, 0.0, 360.0, 720.0});
+    std::erase_if(angles, [&](double a) { return !(a > from && a < to); });
+    std::ranges::sort(angles);
+    angles.insert(angles.begin(), from);
+    angles.push_back(to);
+    return angles;
 }
 
 double AngleArea(const EngineSnapshot& engine, const PortOpening& port, double from, double to,
                  double step)
 {
-    return IntegrateOverAngle([&](double angle) { return OpenAreaAt(engine, port, angle); }, from,
-                              to, step);
+    const std::vector<double> at = ShapeChanges(engine, port, from, to);
+    const ExactDrop drop(engine.geometry);
+    const auto area = [&](double angle) { return OpenAreaAtDisplacement(port, drop.at(angle)); };
+    double sum = 0.0;
+    for (std::size_t i = 1; i < at.size(); ++i) {
+        sum += IntegratePiece(area, at[i - 1], at[i], step);
+    }
+    return sum;
 }
 
 double TimeAreaOf(double angleArea, double rpm)

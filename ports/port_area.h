@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "model/engine_snapshot.h"
 #include "ports/port_timing.h"
@@ -36,24 +37,36 @@ double WindowArea(const WindowShape& window);
 // skirt-opened port's is its floor, and the skirt uncovers it from there up.
 struct PortOpening {
     PortKind kind = PortKind::CrownOpened;
-    float drop = 0.0f;
+    double drop = 0.0;
     WindowShape window;
     int windows = 1;
 };
 
-// The open area of the port at a crank angle (any angle; taken modulo 360),
-// and with the piston x mm below TDC.
+// The open area of the port at a crank angle (any angle: the crank turns on)
+// with the piston's drop worked out in double precision, and with the piston
+// x mm below TDC.
 double OpenAreaAt(const EngineSnapshot& engine, const PortOpening& port, double crankAngle);
 double OpenAreaAtDisplacement(const PortOpening& port, double x);
 
-// The open area integrated over crank angle from `from` to `to` degrees (to
-// may run past 360 into the next turn), in mm²·deg, by Simpson's rule in
-// steps of at most `step` degrees. The area is smooth but where an edge or a
-// corner is passed, so quarter degrees are exact to far below the figures
-// shown.
-inline constexpr double kAreaStep = 0.25;
-double IntegrateOverAngle(const std::function<double(double)>& area, double from, double to,
-                          double step = kAreaStep);
+// The integral of f over [from, to] where f is smooth inside but may grow as
+// the 3/2 power of the distance from either end, as the open area does
+// where a rounded corner or the floor is reached: by Gauss-Legendre after a
+// change of variable that flattens both ends, in parts of at most `step`.
+inline constexpr double kAreaStep = 10.0; // degrees
+double IntegratePiece(const std::function<double(double)>& f, double from, double to,
+                      double step = kAreaStep);
+
+// The crank angles within (from, to) (unwrapped: to may run past 360 into the
+// next turn) at which the port's open area changes its formula: where the
+// piston passes the end of the corners at the timed edge, the start of the
+// corners at the far edge and the far edge itself, on either stroke, and the
+// dead centres; then from and to themselves, all in order.
+std::vector<double> ShapeChanges(const EngineSnapshot& engine, const PortOpening& port, double from,
+                                 double to);
+
+// The open area integrated over crank angle from `from` to `to` degrees, in
+// mm²·deg: piece by piece between the shape's changes, so that every figure
+// shown is the exact one rounded.
 double AngleArea(const EngineSnapshot& engine, const PortOpening& port, double from, double to,
                  double step = kAreaStep);
 

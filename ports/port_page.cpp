@@ -4,6 +4,8 @@
 #include <array>
 
 #include "ports/area_plot.h"
+#include "ports/sheet_texts.h"
+#include "ports/time_area.h"
 #include "ports/timing_diagram.h"
 
 namespace crank {
@@ -18,8 +20,6 @@ constexpr float kDiagramMinimum = 2000.0f; // below this the diagram is left out
 constexpr float kTitlePoints = 12.0f;
 constexpr float kTextPoints = 10.0f;
 constexpr float kRowPoints = 8.0f;
-constexpr int kRegular = 400;
-constexpr int kBold = 700;
 constexpr int kColumns = 6;
 
 // Draws lines of text down the page from a current y.
@@ -30,10 +30,10 @@ public:
     float y() const { return m_y; }
     void skip(float twips) { m_y += twips; }
 
-    void line(float x, const std::string& text, float points, int weight = kRegular)
+    void line(float x, const std::string& text, float points, int weight = kRegularWeight)
     {
-        m_printer.drawText({x, m_y}, text, {"Courier", points, weight});
-        m_y += height(points);
+        m_printer.drawText({x, m_y}, text, FixedFace(points, weight));
+        m_y += LineHeight(points);
     }
     void wrapped(float x, const std::string& text, float points)
     {
@@ -41,7 +41,6 @@ public:
             line(x, part, points);
         }
     }
-    static float height(float points) { return points * kTwipsPerPoint * kFixedPitchLineSpacing; }
 
 private:
     PagePrinter& m_printer;
@@ -85,9 +84,9 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
 
     const float top = text.y();
     for (std::size_t c = 0; c < kColumns; ++c) {
-        printer.drawText({x[c], top}, view.captions[c], {"Courier", points, kBold});
+        printer.drawText({x[c], top}, view.captions[c], FixedFace(points, kBoldWeight));
     }
-    text.skip(PageText::height(points));
+    text.skip(LineHeight(points));
     for (const PortRowView& row : view.rows) {
         if (!row.used) {
             continue;
@@ -95,7 +94,7 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
         const std::array<std::string, kColumns> cells = cellsOf(row);
         const float rowTop = text.y();
         for (std::size_t c = 0; c < 3; ++c) {
-            printer.drawText({x[c], rowTop}, cells[c], {"Courier", points, kRegular});
+            printer.drawText({x[c], rowTop}, cells[c], FixedFace(points));
         }
         if (!row.timed) {
             // The message in place of the angles, wrapped under them.
@@ -103,18 +102,19 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
             continue;
         }
         for (std::size_t c = 3; c < kColumns; ++c) {
-            printer.drawText({x[c], rowTop}, cells[c], {"Courier", points, kRegular});
+            printer.drawText({x[c], rowTop}, cells[c], FixedFace(points));
         }
-        text.skip(PageText::height(points));
+        text.skip(LineHeight(points));
     }
 }
 
-// Lines of cells padded to their columns: the face's characters all
-// advance the same, so the columns line up.
-std::vector<std::string> aligned(const std::vector<std::vector<std::string>>& lines)
+// Lines of cells padded to their columns, in a size that keeps the widest
+// inside the page: the face's characters all advance the same, so the
+// columns line up.
+void printTable(const std::vector<std::vector<std::string>>& lines, PageText& text)
 {
     std::vector<std::size_t> widths;
-    const auto length = [](const std::string& text) { return FixedPitchCharacters(text); };
+    const auto length = [](const std::string& cell) { return FixedPitchCharacters(cell); };
     for (const auto& cells : lines) {
         widths.resize(std::max(widths.size(), cells.size()));
         for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -122,6 +122,7 @@ std::vector<std::string> aligned(const std::vector<std::vector<std::string>>& li
         }
     }
     std::vector<std::string> out;
+    float widest = 1.0f; // at one point
     for (const auto& cells : lines) {
         std::string line;
         for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -130,58 +131,85 @@ std::vector<std::string> aligned(const std::vector<std::vector<std::string>>& li
                 line += std::string(widths[c] - length(cells[c]) + 2, ' ');
             }
         }
+        widest = std::max(widest, FixedPitchWidth(line, 1.0f));
         out.push_back(line);
     }
-    return out;
+    const float points = std::min(kRowPoints, (kRight - kLeft) / widest);
+    for (const std::string& line : out) {
+        text.line(kLeft, line, points);
+    }
+}
+
+// Each shaped row's windows as typed, in the sheet's unit, and its figures,
+// one line each.
+void printShapes(const PortSheetView& view, PageText& text)
+{
+    const SheetTexts texts(view.unit, view.style);
+    text.wrapped(kLeft,
+                 std::string("Windows in ") + UnitName(view.unit) +
+                     " (the count as typed; a bridge splits each in two), area in mm², "
+                     "angle-area in mm²·deg, STA in s·cm²/cm³.",
+                 kRowPoints);
+    std::vector<std::vector<std::string>> rows = {{"Port", "Count", "Chord", "Arc", "Height",
+                                                   "Top r", "Bot r", "Bridge", "Area", "Angle-area",
+                                                   "STA"}};
+    std::vector<std::string> notes;
+    const auto length = [&](const LengthView& typed) {
+        return typed.number ? texts.length(typed.millimetres) : typed.shown;
+    };
+    for (const PortRowView& row : view.rows) {
+        const ShapeView& shape = row.shape;
+        if (!shape.shaped) {
+            continue;
+        }
+        const bool arc = shape.measure == WidthMeasure::Arc;
+        rows.push_back({row.name, shape.count > 0 ? std::to_string(shape.count) : "",
+                        shape.figures ? texts.length(shape.chord)
+                        : arc         ? ""
+                                      : length(shape.width),
+                        arc ? length(shape.width) : "", length(shape.windowHeight),
+                        length(shape.topRadius), length(shape.bottomRadius), length(shape.bridge),
+                        shape.fullAreaText, shape.angleAreaText, shape.staCmText});
+        const std::string& note = shape.figures ? shape.note : shape.message;
+        if (!note.empty()) {
+            notes.push_back(row.name + ": " + note);
+        }
+    }
+    printTable(rows, text);
+    for (const std::string& note : notes) {
+        text.wrapped(kLeft, note, kRowPoints);
+    }
 }
 
 void printTimeArea(const PortSheetView& view, PageText& text)
 {
     const TimeAreaView& flow = view.timeArea;
     text.skip(240.0f);
-    text.line(kLeft, "Time-area", kTextPoints, kBold);
+    text.line(kLeft, "Time-area", kTextPoints, kBoldWeight);
     text.wrapped(kLeft, flow.engineLine, kRowPoints);
-    std::vector<std::vector<std::string>> rows = {
-        {"Port", "Windows", "Area (mm²)", "Angle-area", "STA (s·cm²/cm³)"}};
-    std::vector<std::string> notes;
-    for (const PortRowView& row : view.rows) {
-        const ShapeView& shape = row.shape;
-        if (!shape.shaped) {
-            continue;
-        }
-        if (!shape.figures) {
-            notes.push_back(row.name + ": " + shape.message);
-            continue;
-        }
-        rows.push_back({row.name, std::to_string(shape.opening.windows), shape.fullAreaText,
-                        shape.angleAreaText, shape.staCmText});
-        if (!shape.note.empty()) {
-            notes.push_back(row.name + ": " + shape.note);
-        }
-    }
-    for (const std::string& line : aligned(rows)) {
-        text.line(kLeft, line, kRowPoints);
-    }
-    for (const std::string& note : notes) {
-        text.wrapped(kLeft, note, kRowPoints);
-    }
+    printShapes(view, text);
     text.skip(120.0f);
     std::vector<std::vector<std::string>> figures = {flow.captions};
     for (const FlowFigures& f : flow.figures) {
         figures.push_back(f.cells);
     }
-    for (const std::string& line : aligned(figures)) {
-        text.line(kLeft, line, kRowPoints);
-    }
+    printTable(figures, text);
     text.skip(120.0f);
     for (const TargetView& target : flow.targets) {
         text.wrapped(kLeft, target.line, kRowPoints);
     }
     text.wrapped(kLeft, kTargetsExplained, kRowPoints);
-    for (const std::string* line : {&flow.blowdown, &flow.wayBack}) {
-        if (!line->empty()) {
-            text.wrapped(kLeft, *line, kRowPoints);
-        }
+    if (!flow.blowdown.empty()) {
+        text.wrapped(kLeft, flow.blowdown, kRowPoints);
+    }
+    const WayBackView& way = flow.wayBack;
+    if (way.status != WayBackStatus::NotAsked) {
+        const SheetTexts texts(view.unit, view.style);
+        text.wrapped(kLeft,
+                     "Way back: " + view.rows[static_cast<std::size_t>(way.row)].name + " (" +
+                         GroupName(way.group) + "), goal " + texts.sta(way.target) +
+                         " s·cm²/cm³ at " + texts.fixed(way.rpm, 0) + " rpm. " + way.line,
+                     kRowPoints);
     }
 }
 
@@ -190,7 +218,7 @@ void printTimeArea(const PortSheetView& view, PageText& text)
 PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
 {
     PageText text(printer);
-    text.line(kLeft, "Port Timing", kTitlePoints, kBold);
+    text.line(kLeft, "Port Timing", kTitlePoints, kBoldWeight);
     text.skip(120.0f);
     for (const SummaryLine& line : view.summary) {
         text.wrapped(kLeft, line.label + " " + line.value, kTextPoints);

@@ -16,7 +16,7 @@ namespace {
 constexpr float kPageRight = 11906 - 1000;
 
 // The longest texts: eight 25-character names, five ports timed (one by the skirt), three messages;
-// with shapes, every port's windows, a bad one and a target for the exhaust roof.
+// with shapes, every port's windows (one bridged, one a boost, bad ones) and the way back.
 PortSheetView fullSheet(bool shaped = false)
 {
     const Engine engine(54.5f, 110, -1);
@@ -36,13 +36,14 @@ PortSheetView fullSheet(bool shaped = false)
     if (shaped) {
         input.bore = {"54.5"};
         input.rpm = "12500";
-        input.targets = HandbookTargets({});
         input.staTarget = "0.00015";
         for (PortRowInput& row : input.rows) {
             row.role = &row == &input.rows[4] ? PortRole::Inlet : PortRole::Transfer;
             row.shape = {"2", {"18"}, WidthMeasure::Arc, {"12"}, {"3"}, {"3"}, {}};
         }
         input.rows[0].role = PortRole::Exhaust;
+        input.rows[2].role = PortRole::Boost;
+        input.rows[2].shape.bridge = {"3"};
         input.rows[3].shape.bottomRadius = {"9.5"};
     }
     return BuildPortSheetView(engine.shown({std::string(25, 'W'), "54.5", "110", "-1"}), input, {});
@@ -56,7 +57,8 @@ double clockAngle(TwipPoint centre, TwipPoint point)
     return degrees < 0 ? degrees + 360 : degrees;
 }
 
-// Every text stands on the sheet, clear of the texts beside it, and the note is there whole.
+// Every text stands on the sheet, clear of the texts beside it, and the note is there whole; with
+// eight shaped rows the diagram and the plot still find room.
 TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
 {
     const PortSheetView view = fullSheet(true);
@@ -96,6 +98,49 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
     }
     EXPECT_EQ(printer.texts.front().text, "Port Timing");
     EXPECT_EQ(printer.texts[1].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
+    // The way back's goal, a bridged port counted as typed as in the copy, the diagram and the
+    // plot in the room left below.
+    const auto printed = [&](const std::string& start) {
+        return std::ranges::any_of(printer.texts,
+                                   [&](const DrawnText& t) { return t.text.starts_with(start); });
+    };
+    EXPECT_TRUE(printed("Way back: " + view.rows[0].name +
+                        " (Exhaust), goal 0.0001500 s·cm²/cm³ at 12500 rpm."));
+    EXPECT_TRUE(printed(view.rows[2].name + "  2  "));
+    EXPECT_TRUE(std::ranges::any_of(PortSheetRecords(view), [&](const Record& r) {
+        return r.size() > 8 && r[0] == view.rows[2].name && r[1] == "2" && r[8] == "3.00";
+    }));
+    EXPECT_TRUE(printed("TDC"));
+    EXPECT_EQ(std::ranges::count_if(printer.lines,
+                                    [](const DrawnLine& l) { return l.points.size() == 721; }),
+              3);
+}
+
+// Each role is drawn in one colour and dash pattern (in widths of the pen) on the diagram as on
+// the plot.
+TEST(PortPageTest, EachRoleLooksTheSameInBothPictures)
+{
+    const PortSheetView view = fullSheet(true);
+    RecordingPagePrinter printer;
+    PrintPortSheetPage(view, printer);
+    std::vector<std::pair<Rgb, std::vector<float>>> arcs; // then the curves
+    for (const DrawnLine& line : printer.lines) {
+        if (line.pen.colour != Rgb{} && line.points.size() > 2) {
+            arcs.push_back({line.pen.colour, {}});
+            for (const float dash : line.pen.dashes) {
+                arcs.back().second.push_back(std::round(dash / line.pen.width * 100) / 100);
+            }
+        }
+    }
+    const std::size_t curves = view.diagram.arcs.size();
+    ASSERT_EQ(arcs.size(), curves + view.timeArea.plot.curves.size());
+    for (std::size_t a = 0; a < curves; ++a) {
+        for (std::size_t c = 0; c < view.timeArea.plot.curves.size(); ++c) {
+            if (view.diagram.arcs[a].role == view.timeArea.plot.curves[c].role) {
+                EXPECT_EQ(arcs[a], arcs[curves + c]) << view.diagram.arcs[a].legend;
+            }
+        }
+    }
 }
 
 // Each port's arc lies round the crank centre from its opening through its duration; the lines and

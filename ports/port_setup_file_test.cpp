@@ -23,7 +23,6 @@ PortSetup sampleSetup()
     input.deck = {"0,6", LengthUnit::Millimetre};
     input.bore = {"2,125", LengthUnit::Inch};
     input.rpm = "11000";
-    input.targets = HandbookTargets(kComma);
     input.rows[0] = {"Exhaust \"main\"",
                      PortRole::Exhaust,
                      {"26,2"},
@@ -83,8 +82,9 @@ TEST(PortSetupFileTest, EveryCutOrChangedCopyIsRefusedOrWhole)
     EXPECT_EQ(ReadSetup("{\"kind\": \"tables\"}", kComma).problem, "is not a port setup.");
 }
 
-// On the sheet: a refused file changes nothing and says why; a setup made for another engine
-// says so, naming both, and its ports are timed on the engine on display.
+// On the sheet: what was not typed saves as the sheet made fresh; a refused file changes nothing
+// and says why; a setup made for another engine says so, naming both, and its ports are timed on
+// the engine on display.
 using PortSetupSheetTest = TablesScreenTest;
 
 TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
@@ -100,14 +100,19 @@ TEST_F(PortSetupSheetTest, TheSheetOpensWholeSetupsOnly)
     QTest::keyClicks(child<QLineEdit>(sheet, "portHeightTxt_2"), "30");
     setups.answer = dir.filePath("kart.json");
     sheet.saveSetup();
-    ASSERT_TRUE(QFile::exists(setups.answer));
-    sheet.copyRows();
-    const QString before = QGuiApplication::clipboard()->text();
-
     QFile file(setups.answer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
     file.close();
+    // What was not typed is the sheet's value as made fresh.
+    PortSetup typed = *ReadSetup(saved, {}).setup;
+    typed.input = PortSheetInput{};
+    typed.input.rows[0].height = {"26"};
+    typed.input.rows[1].height = {"30"};
+    EXPECT_EQ(saved, SetupAsJson(typed, {}));
+    sheet.copyRows();
+    const QString before = QGuiApplication::clipboard()->text();
+
     QByteArray other = saved;
     other.replace("\"stroke\": \"46\"", "\"stroke\": \"54.5\"");
     for (const QByteArray& bytes : {saved.left(saved.size() / 2), other}) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ports/sheet_texts.h"
+#include "ports/time_area.h"
 #include "tables/file_name.h"
 #include "tables/table_builder.h"
 
@@ -15,46 +16,6 @@ const char* const kHeightsExplained =
 const char* const kStrokeExplained =
     "The stroke is the piston's travel from TDC to BDC. With a pin offset the crank radius is "
     "solved so that this travel is the stroke typed, and BDC no longer lies at 180 degrees.";
-
-namespace {
-
-double toMillimetres(double value, LengthUnit unit)
-{
-    return unit == LengthUnit::Inch ? value * kMillimetresPerInch : value;
-}
-
-} // namespace
-
-const char* UnitName(LengthUnit unit)
-{
-    return unit == LengthUnit::Inch ? "in" : "mm";
-}
-
-std::string SheetTexts::length(double mm) const
-{
-    const bool inch = m_unit == LengthUnit::Inch;
-    return FormatDecimal(inch ? mm / kMillimetresPerInch : mm, inch ? 3 : 2, m_style);
-}
-
-LengthView ReadLength(const TypedLength& typed, LengthUnit unit, const NumberStyle& style)
-{
-    LengthView view;
-    view.shown = typed.text;
-    view.typed = !typed.text.empty();
-    const std::optional<double> value = ReadTyped(typed.text, style);
-    if (!value) {
-        if (view.typed) {
-            view.message = "Not a number.";
-        }
-        return view;
-    }
-    view.number = true;
-    view.millimetres = toMillimetres(*value, typed.unit);
-    if (typed.unit != unit) {
-        view.shown = SheetTexts(unit, style).length(view.millimetres);
-    }
-    return view;
-}
 
 PortKind KindOf(PortRole role)
 {
@@ -110,14 +71,25 @@ TargetGroup GroupOf(PortRole role)
     return TargetGroup::Exhaust;
 }
 
-std::array<StaRange, kTargetGroups> HandbookTargets(const NumberStyle& style)
+std::array<PortRowInput, kMaxPorts> FreshRows()
 {
-    std::array<StaRange, kTargetGroups> ranges;
-    for (std::size_t g = 0; g < ranges.size(); ++g) {
-        ranges[g] = {FormatDecimal(kHandbookTargets[g][0], kStaDecimals, style),
-                     FormatDecimal(kHandbookTargets[g][1], kStaDecimals, style)};
+    std::array<PortRowInput, kMaxPorts> rows;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        rows[i].role = PortRole::Transfer;
     }
-    return ranges;
+    return rows;
+}
+
+double DepthOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet)
+{
+    const double below = heightMm - sheet.deck.millimetres;
+    return kind == PortKind::CrownOpened ? below : below - sheet.pistonLength.millimetres;
+}
+
+float DropOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet)
+{
+    return EdgeDrop(kind, static_cast<float>(heightMm), static_cast<float>(sheet.deck.millimetres),
+                    static_cast<float>(sheet.pistonLength.millimetres));
 }
 
 namespace {
@@ -142,7 +114,7 @@ std::string asymmetryNote(const EngineGeometry& geometry, const SheetTexts& text
     }
     const bool withRotation = geometry.PinOffset > 0.0f;
     return "Pin offset " + std::string(withRotation ? "+" : "") +
-           texts.hundredths(double{geometry.PinOffset}) + " mm: the piston passes each edge " +
+           texts.lengthWithUnit(double{geometry.PinOffset}) + ": the piston passes each edge " +
            (withRotation ? "later" : "earlier") +
            " ATDC than BTDC, so opening and closing differ (BDC at " +
            texts.hundredths(double{geometry.BdcAngle}) + " degrees ATDC).";
@@ -219,9 +191,7 @@ PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, i
     if (!row.message.empty()) {
         return row;
     }
-    const float drop = EdgeDrop(row.kind, static_cast<float>(row.height.millimetres),
-                                static_cast<float>(sheet.deck.millimetres),
-                                static_cast<float>(sheet.pistonLength.millimetres));
+    const float drop = DropOfHeight(row.kind, row.height.millimetres, sheet);
     const PortTiming timing = TimePort(engine, row.kind, drop);
     row.message = timingProblem(timing.status, row.kind, drop, engine.geometry.Stroke, texts);
     if (!row.message.empty()) {
@@ -239,34 +209,31 @@ PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, i
     return row;
 }
 
-std::string targetResult(const EngineSnapshot& engine, const PortSheetInput& input,
-                         const PortSheetView& sheet, const SheetTexts& texts)
+// The height that meets the timing target, or why none, in words.
+std::string timingTargetLine(const EngineSnapshot& engine, const PortSheetInput& input,
+                             const PortSheetView& sheet, const SheetTexts& texts,
+                             TimingTargetView& target)
 {
-    if (input.targetDegrees.empty()) {
-        return {};
-    }
     const std::optional<double> degrees = ReadTyped(input.targetDegrees, sheet.style);
     if (!degrees) {
         return "The target is not a number.";
     }
-    const int index = std::clamp(input.targetRow, 0, kMaxPorts - 1);
-    const PortRowView& row = sheet.rows[static_cast<std::size_t>(index)];
+    const PortRowView& row = sheet.rows[static_cast<std::size_t>(target.row)];
     const std::string problem = setUpProblem(row.kind, sheet.deck, sheet.pistonLength);
     if (!problem.empty()) {
         return problem;
     }
-    const auto deck = static_cast<float>(sheet.deck.millimetres);
-    const auto piston = static_cast<float>(sheet.pistonLength.millimetres);
     // The drop of an edge at the cylinder top; no edge lies above it. A
     // height is its edge's drop less that.
-    const float atTop = EdgeDrop(row.kind, 0.0f, deck, piston);
+    const float atTop = DropOfHeight(row.kind, 0.0, sheet);
     const PortDrop found =
         FindPortDrop(engine, row.kind, input.target, static_cast<float>(*degrees), atTop);
     const bool crown = row.kind == PortKind::CrownOpened;
     switch (found.status) {
     case SearchStatus::Found:
-        return row.name + " needs a height of " +
-               texts.lengthWithUnit(double{found.drop} - double{atTop}) + ".";
+        target.found = true;
+        target.height = double{found.drop} - double{atTop};
+        return row.name + " needs a height of " + texts.lengthWithUnit(target.height) + ".";
     case SearchStatus::NoGeometry:
         return "Display the tables first.";
     case SearchStatus::NoRoom:
@@ -285,6 +252,20 @@ std::string targetResult(const EngineSnapshot& engine, const PortSheetInput& inp
            " degrees.";
 }
 
+TimingTargetView timingTarget(const EngineSnapshot& engine, const PortSheetInput& input,
+                              const PortSheetView& sheet, const SheetTexts& texts)
+{
+    TimingTargetView target;
+    target.asked = !input.targetDegrees.empty();
+    target.row = std::clamp(input.targetRow, 0, kMaxPorts - 1);
+    target.target = input.target;
+    target.degrees = input.targetDegrees;
+    if (target.asked) {
+        target.line = timingTargetLine(engine, input, sheet, texts, target);
+    }
+    return target;
+}
+
 DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet,
                         const SheetTexts& texts)
 {
@@ -299,6 +280,7 @@ DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet
         const bool crown = row.kind == PortKind::CrownOpened;
         DiagramArc arc;
         arc.number = i + 1;
+        arc.role = row.role;
         arc.from = crown ? row.opens : static_cast<float>(360.0 - double{row.opens});
         arc.sweep = row.duration;
         arc.legend = std::to_string(i + 1) + " " + row.name + ": " + row.opensText + " to " +
@@ -344,7 +326,7 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
     for (int i = 0; i < kMaxPorts; ++i) {
         sheet.rows[static_cast<std::size_t>(i)] = rowView(engine, input, i, sheet, texts);
     }
-    sheet.targetResult = targetResult(engine, input, sheet, texts);
+    sheet.target = timingTarget(engine, input, sheet, texts);
     sheet.diagram = diagramView(engine, sheet, texts);
     BuildTimeArea(engine, input, texts, sheet);
     return sheet;
@@ -386,6 +368,17 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
         record.push_back(row.timed ? row.durationText : "");
         record.push_back(row.message);
         records.push_back(record);
+    }
+    const TimingTargetView& target = view.target;
+    if (target.asked) {
+        records.push_back({});
+        records.push_back({"Target row:", view.rows[static_cast<std::size_t>(target.row)].name});
+        records.push_back(
+            {"Target of:", target.target == TimingTarget::Opening ? "opening angle" : "duration"});
+        records.push_back({"Target (deg):", InStyle(target.degrees, view.style)});
+        records.push_back(
+            {"Height found (" + unit + "):", target.found ? texts.length(target.height) : ""});
+        records.push_back({"Answer:", target.line});
     }
     if (view.timeArea.any) {
         const std::vector<Record> flow = TimeAreaRecords(view);

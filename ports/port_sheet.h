@@ -61,18 +61,19 @@ struct StaRange {
     std::string low;
     std::string high;
 };
-// Rules of thumb published in two-stroke tuning handbooks, s·cm²/cm³.
-inline constexpr std::array<std::array<double, 2>, kTargetGroups> kHandbookTargets = {
-    {{0.00014, 0.00015}, {0.00008, 0.00010}, {0.00014, 0.00016}}};
-inline constexpr int kStaDecimals = 6; // s·cm²/cm³ as shown and typed: "0.000142"
+inline constexpr int kStaDigits = 4; // significant digits of every STA shown: "0.0001420"
 TargetGroup GroupOf(PortRole role);
 const char* GroupName(TargetGroup group); // "Exhaust", "Transfers and boost", "Inlet"
 
+// The rows of a fresh sheet: an exhaust, then transfers.
+std::array<PortRowInput, kMaxPorts> FreshRows();
+
+// What the sheet holds; a value made fresh is what a fresh sheet starts with.
 struct PortSheetInput {
     LengthUnit unit = LengthUnit::Millimetre; // heights are shown in it
     TypedLength deck;                         // crown below the cylinder top at TDC
     TypedLength pistonLength;                 // crown to skirt edge
-    std::array<PortRowInput, kMaxPorts> rows;
+    std::array<PortRowInput, kMaxPorts> rows = FreshRows();
     // The target: which row (0-based), of what, and the degrees as typed.
     int targetRow = 0;
     TimingTarget target = TimingTarget::Opening;
@@ -81,13 +82,13 @@ struct PortSheetInput {
     // the row whose roof is to be moved to meet a specific time-area (s·cm²/cm³).
     TypedLength bore;
     std::string rpm;
-    std::array<StaRange, kTargetGroups> targets;
+    // At first the rules of thumb published in two-stroke tuning handbooks,
+    // written with a point (the sheet shows them in the locale's style).
+    std::array<StaRange, kTargetGroups> targets = {
+        {{"0.000140", "0.000150"}, {"0.000080", "0.000100"}, {"0.000140", "0.000160"}}};
     int staRow = 0;
     std::string staTarget;
 };
-
-// The handbook ranges in the style's numbers: what a fresh sheet holds.
-std::array<StaRange, kTargetGroups> HandbookTargets(const NumberStyle& style);
 
 // One length box as read, and the text it shows in the sheet's unit: the
 // text as typed in the unit it was typed in, else the value converted.
@@ -103,6 +104,7 @@ struct LengthView {
 struct ShapeView {
     bool shaped = false; // a shape box holds text
     LengthView width;    // as typed: a chord or an arc
+    WidthMeasure measure = WidthMeasure::Chord;
     LengthView windowHeight;
     LengthView topRadius;
     LengthView bottomRadius;
@@ -111,9 +113,15 @@ struct ShapeView {
     bool figures = false;
     PortOpening opening; // as integrated: every window, the chord, the timed edge
     OpenSpan span;
-    std::string note;         // "never fully open", when so
-    int count = 1;            // equal windows, as typed
-    double chord = 0.0;       // mm, across each window, bridge included
+    // A crown-opened port whose floor lies below the crown at BDC, or an
+    // inlet whose roof lies above the skirt at TDC, is never fully open: the
+    // piston uncovers `uncovered` mm of its height at most. The figures stand
+    // all the same, with the note beside them.
+    bool fullyOpens = true;
+    double uncovered = 0.0;
+    std::string note;         // "Never fully open: ...", or empty
+    int count = 1;            // equal ports, as typed (0: unread); a bridge splits each in two
+    double chord = 0.0;       // mm, across each port, bridge included
     double fullArea = 0.0;    // mm², every window
     double angleArea = 0.0;   // mm²·deg
     bool timeFigures = false; // with the rpm and the bore: time-area and STA
@@ -122,8 +130,8 @@ struct ShapeView {
     std::string fullAreaText;
     std::string angleAreaText;
     std::string timeAreaText;
-    std::string staText;   // s·mm²/cm³
-    std::string staCmText; // s·cm²/cm³
+    std::string staText;   // s·mm²/cm³, four significant digits
+    std::string staCmText; // s·cm²/cm³, likewise
 };
 
 struct PortRowView {
@@ -146,15 +154,25 @@ struct PortRowView {
     ShapeView shape;
 };
 
+// Whether the shaped rows of a role or a group give its figures: they are
+// added up only when every one of them has its own.
+enum class GroupState {
+    NoRows,  // no row of it is shaped
+    Stopped, // a shaped row of it has no figures (stoppedBy)
+    Whole,   // every shaped row of it has figures
+};
+
 // Figures of the ports of one role, or of a target group, added up.
 struct FlowFigures {
-    std::string name; // "Exhaust", "Transfers and boost", ...
-    bool present = false;
+    std::string name;      // "Exhaust", "Transfers and boost", ...
+    std::vector<int> rows; // its shaped rows, 0-based
+    GroupState state = GroupState::NoRows;
+    int stoppedBy = -1; // the first shaped row of it without figures
     double fullArea = 0.0;
     double angleArea = 0.0;
     double timeArea = 0.0;
     double sta = 0.0;               // s·mm²/cm³
-    std::vector<std::string> cells; // name and the figures as shown
+    std::vector<std::string> cells; // name and the figures as shown, or "none"
 };
 
 // The open area against crank angle, TDC to TDC, for the plot.
@@ -182,11 +200,65 @@ struct TargetView {
     bool read = false; // both ends read, more than 0, least first
     double low = 0.0;  // s·cm²/cm³
     double high = 0.0;
-    std::string message;  // beside the range when it does not read
-    bool met = false;     // the group has figures and the bore is known
+    std::string message;   // beside the range when it does not read
+    std::vector<int> rows; // the group's shaped rows, 0-based
+    GroupState state = GroupState::NoRows;
+    int stoppedBy = -1;
+    bool bore = false;    // the bore is known
+    bool met = false;     // the range reads, the group is whole and the bore known
     double rpmFrom = 0.0; // the speed at which it reaches the top of the range
     double rpmTo = 0.0;   // and the bottom
-    std::string line;     // "Exhaust: 0.000140 to 0.000150 s·cm²/cm³, met from 9120 to 9771 rpm"
+    std::string line; // "Exhaust: 0.0001400 to 0.0001500 s·cm²/cm³, met from 9120 to 9771 rpm."
+};
+
+// The way back: the goal is a specific time-area for the group of one row,
+// at the rpm typed, by moving that row's timed edge (a crown-opened port's
+// roof, an inlet's floor) with its other edge left where it is.
+enum class WayBackStatus {
+    NotAsked,    // no goal typed
+    NotANumber,  // the goal is not a number more than 0
+    NoFlow,      // the bore or the rpm is missing
+    NoFigures,   // the row has no figures to start from
+    Stopped,     // another shaped row of the group has none (stoppedBy)
+    OthersReach, // the group's other rows reach the goal without this one
+    NoRoom,      // the edge cannot move without closing the window
+    AboveReach,  // more than the edge can give anywhere (reached: the most)
+    BelowReach,  // less than the edge can give anywhere (reached: the least)
+    Unmoved,     // the goal is met with the height as it is, as shown
+    Found,
+};
+struct WayBackView {
+    WayBackStatus status = WayBackStatus::NotAsked;
+    int row = 0; // 0-based
+    TargetGroup group = TargetGroup::Exhaust;
+    double target = 0.0; // s·cm²/cm³
+    double rpm = 0.0;
+    int stoppedBy = -1;
+    PortKind kind = PortKind::CrownOpened;
+    // The answer, with the height rounded as the sheet shows lengths and
+    // timed as the timing page times that height typed.
+    double change = 0.0;       // mm down the bore: negative raises the edge
+    double height = 0.0;       // mm, the edge's new height
+    double windowHeight = 0.0; // mm, the window's, which grows or shrinks with it
+    float opens = 0.0f;        // degrees, as the row's
+    float closes = 0.0f;
+    float duration = 0.0f;
+    double reached = 0.0; // s·cm²/cm³ of the group with it, or its most or least
+    // Warnings with a found height.
+    bool noBlowdown = false;  // an exhaust then opens at or after the first transfer or boost
+    bool cannotGrind = false; // a lower roof or a higher inlet floor: filling, not grinding
+    std::string line;         // all of it in words
+};
+
+// The timing target: the height that gives a row's opening angle or duration.
+struct TimingTargetView {
+    bool asked = false; // degrees typed
+    int row = 0;        // 0-based
+    TimingTarget target = TimingTarget::Opening;
+    std::string degrees; // as typed
+    bool found = false;
+    double height = 0.0; // mm, when found
+    std::string line;    // the height, or why none
 };
 
 struct TimeAreaView {
@@ -205,13 +277,14 @@ struct TimeAreaView {
     double blowdownAngleArea = 0.0;
     double blowdownSta = 0.0; // s·mm²/cm³, with the rpm and the bore
     std::string blowdown;     // the figures in words, or why there are none
-    std::string wayBack;      // the roof that meets the target, or why none
+    WayBackView wayBack;
     AreaPlotView plot;
 };
 
 // One port's open arc on the timing diagram.
 struct DiagramArc {
-    int number = 0;     // the row's number, 1 to 8
+    int number = 0; // the row's number, 1 to 8
+    PortRole role = PortRole::Exhaust;
     float from = 0.0f;  // degrees clockwise from TDC where the port opens
     float sweep = 0.0f; // degrees open
     std::string legend; // "1 Exhaust: 83.1 ATDC to 83.2 BTDC, 193.6 deg"
@@ -235,11 +308,17 @@ struct PortSheetView {
     std::string pistonLine; // "Piston length (crown to skirt edge): 64.00 mm"; empty when not typed
     std::vector<std::string> captions; // of the row columns: Port ... Duration (deg)
     std::array<PortRowView, kMaxPorts> rows;
-    std::string
-        targetResult; // the height that meets the target, or why none; empty with none typed
+    TimingTargetView target;
     DiagramView diagram;
     TimeAreaView timeArea;
 };
+
+// How far below TDC the piston passes an edge typed heightMm down the
+// cylinder, with the sheet's deck and piston length: in the model's single
+// precision, as every row and every answer of the sheet is timed, and in
+// double, as its open area is integrated.
+float DropOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
+double DepthOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
 
 // The whole sheet for the engine on display.
 PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
@@ -247,16 +326,15 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
 
 // What "Copy" puts on the clipboard: the engine, its geometry, the deck, the
 // piston length and the unit, then a row per used port with its angles as
-// plain numbers under captions that carry their side ("Opens ATDC").
+// plain numbers under captions that carry their side ("Opens ATDC"), the
+// timing target, then the time-area's part (TimeAreaRecords).
 std::vector<Record> PortSheetRecords(const PortSheetView& view);
 
 // The name a save dialog proposes: "<engine> port timing.pdf".
 std::string PortSheetFileName(const PortSheetView& view);
 
-// How the sheet explains its heights, what stroke means, and where the
-// target ranges come from.
+// How the sheet explains its heights and what stroke means.
 extern const char* const kHeightsExplained;
 extern const char* const kStrokeExplained;
-extern const char* const kTargetsExplained;
 
 } // namespace crank

@@ -158,7 +158,8 @@ QLayout* PortTimingSheet::buildRows()
         for (int r = 0; r < kRoleCount; ++r) {
             row.role->addItem(QString::fromLatin1(RoleName(static_cast<PortRole>(r))));
         }
-        row.role->setCurrentIndex(i == 0 ? 0 : 1); // an exhaust, then transfers
+        row.role->setCurrentIndex(
+            static_cast<int>(PortSheetInput{}.rows[static_cast<std::size_t>(i)].role));
         m_tabOrder.append(row.role);
         makeLengthBox(row.height, QStringLiteral("portHeightTxt_%1").arg(n), true);
         row.opens = ResultLabel(this, QStringLiteral("opensLab_%1").arg(n));
@@ -333,7 +334,7 @@ void PortTimingSheet::render()
             angle->setVisible(shown.message.empty());
         }
     }
-    m_targetResult->setText(QtText(m_view.targetResult));
+    m_targetResult->setText(QtText(m_view.target.line));
     m_diagram->setDiagram(m_view.diagram);
     m_panel->render(m_view);
     fitWrappedTexts();

@@ -136,20 +136,26 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
 }
 
 // The longest messages stand whole in their labels, wrapped where they wrap, clear of the others,
-// on either page of the sheet.
+// on either page of the sheet; a window never fully open keeps its figures with the note beside.
 TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
 {
     open();
     typeInto("pistonTxt", "-");
     for (int row = 1; row <= kMaxPorts; ++row) {
         in<QComboBox>(QString("portRoleBox_%1").arg(row))->setCurrentIndex(row % 2 * 3);
-        typeInto(QString("portHeightTxt_%1").arg(row), row < 5 ? "999" : "-999");
+        // Row 2: an exhaust 30 mm down, its 20 mm window 4 mm below the crown at BDC.
+        typeInto(QString("portHeightTxt_%1").arg(row), row == 2 ? "30" : row < 5 ? "999" : "-999");
         typeInto(QString("widthTxt_%1").arg(row), "40");
         typeInto(QString("windowHeightTxt_%1").arg(row), row < 3 ? "20" : "-");
     }
     typeInto("targetTxt", "-");
     typeInto("targetLowTxt_1", "1");
     typeInto("staTargetTxt", "1");
+    in<QTabWidget>("sheetTabs")->setCurrentIndex(1);
+    EXPECT_EQ(in<QComboBox>("staRowBox")->count(), kMaxPorts);
+    EXPECT_TRUE(in<QLabel>("staLab_2")->isVisible());
+    const QLabel* note = in<QLabel>("shapeNoteLab_2");
+    EXPECT_TRUE(note->isVisible() && note->text().startsWith("Never fully open"));
     for (const int page : {0, 1}) {
         in<QTabWidget>("sheetTabs")->setCurrentIndex(page);
         for (const QLabel* label : sheet->findChildren<QLabel*>()) {

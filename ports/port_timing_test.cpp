@@ -111,12 +111,14 @@ TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
     input.rows[4] = {"", PortRole::Exhaust, {"-"}, {}};
     input.rows[5] = {"", PortRole::Inlet, {"60"}, {}};
     input.rows[6] = {"", PortRole::Inlet, {"110"}, {}};
+    input.rows[7] = {"", PortRole::Exhaust, {"0"}, {}}; // at the top, above the crown at TDC
     const PortSheetView view = BuildPortSheetView(kKartShown, input, {});
     EXPECT_EQ(view.rows[2].message,
               "Beyond the stroke: the drop is 46.50 mm, the stroke 46.00 mm.");
     EXPECT_EQ(view.rows[3].message,
               "A height is measured down from the cylinder top, so it cannot be negative.");
     EXPECT_EQ(view.rows[4].message, "The height is not a number.");
+    EXPECT_EQ(view.rows[7].message, "Above the crown at TDC: the drop is -0.50 mm.");
     EXPECT_EQ(view.rows[5].message, "The skirt never clears this port: at TDC its edge is 0.50 mm "
                                     "below the port's lower edge.");
     EXPECT_EQ(view.rows[6].message, "The skirt never closes this port: at BDC its edge is still "
@@ -134,7 +136,7 @@ TEST(PortSheetTest, RowsThatCannotBeTimedSayWhy)
     const PortSheetView proud = BuildPortSheetView(kKartShown, input, {});
     EXPECT_EQ(proud.rows[1].message,
               "Type the piston length (crown to skirt edge) for a skirt-opened port.");
-    EXPECT_EQ(proud.targetResult,
+    EXPECT_EQ(proud.target.line,
               "No height gives that: a crown-opened port opens from 90.0 to 180.0 degrees ATDC.");
 }
 

@@ -13,19 +13,23 @@ namespace crank {
 const char* UnitName(LengthUnit unit); // "mm" or "in"
 
 // Every number of the sheet in one unit and one style: lengths to 0.01 mm
-// or 0.001 inch, angles to 0.1 degree.
+// or 0.001 inch, angles to 0.1 degree, STA to four significant digits.
 class SheetTexts {
 public:
     SheetTexts(LengthUnit unit, const NumberStyle& style) : m_unit(unit), m_style(style) {}
 
     std::string length(double mm) const;
     std::string lengthWithUnit(double mm) const { return length(mm) + " " + UnitName(m_unit); }
+    // mm as a length box in the sheet's unit reads the text length(mm).
+    double asShown(double mm) const;
     std::string angle(double degrees) const { return fixed(degrees, 1); }
     std::string hundredths(double value) const { return fixed(value, 2); }
+    std::string sta(double value) const { return FormatSignificant(value, kStaDigits, m_style); }
     std::string fixed(double value, int decimals) const
     {
         return FormatDecimal(value, decimals, m_style);
     }
+    LengthUnit unit() const { return m_unit; }
     const NumberStyle& style() const { return m_style; }
 
 private:
@@ -35,13 +39,5 @@ private:
 
 // A length box as read, shown in the sheet's unit.
 LengthView ReadLength(const TypedLength& typed, LengthUnit unit, const NumberStyle& style);
-
-// The time-area half of the sheet, from its rows as timed.
-void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
-                   const SheetTexts& texts, PortSheetView& sheet);
-
-// The time-area's part of the copy: the engine's flow, each shaped row, the
-// figures, the targets, the blowdown and the area at every half degree.
-std::vector<Record> TimeAreaRecords(const PortSheetView& sheet);
 
 } // namespace crank

@@ -1,38 +1,14 @@
+#include "ports/time_area.h"
+
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
-#include "model/crank_slider.h"
-#include "ports/sheet_texts.h"
-
-// Time-area: how much each port flows. A port's open area integrated over
-// crank angle is its angle-area (mm²·deg); at n rpm a degree lasts 1/(6n) s,
-// which gives its time-area (mm²·s); over the swept volume that is its
-// specific time-area, STA (s·mm²/cm³, or a hundredth of it in s·cm²/cm³).
+// The rows' windows and their figures, the figures of each role and group,
+// and the target ranges with the speeds that meet them.
 
 namespace crank {
 namespace {
-
-constexpr double kMm2PerCm2 = 100.0;
-// The way back searches the roof in coarser steps: their error is far below
-// a hundredth of a millimetre of roof.
-constexpr double kSearchStep = 1.0;
-
-// The engine's part: bore, speed and swept volume.
-struct EngineFlow {
-    bool bore = false;
-    bool rpm = false;
-    double rpmValue = 0.0;
-    double volume = 0.0; // cm³
-    double boreMm = 0.0;
-};
-
-// An angle-area times this is an STA in s·mm²/cm³.
-double staPerAngleArea(const EngineFlow& flow)
-{
-    return StaOf(TimeAreaOf(1.0, flow.rpmValue), flow.volume);
-}
 
 std::string readCount(const std::string& typed, const NumberStyle& style, int& count)
 {
@@ -42,6 +18,7 @@ std::string readCount(const std::string& typed, const NumberStyle& style, int& c
     }
     const std::optional<double> value = ReadTyped(typed, style);
     if (!value || *value < 1.0 || *value > 99.0 || std::floor(*value) != *value) {
+        count = 0;
         return "The count must be a whole number from 1 to 99.";
     }
     count = static_cast<int>(*value);
@@ -112,34 +89,35 @@ std::string shapeProblem(const PortShapeInput& typed, ShapeView& shape, const En
     return {};
 }
 
-// Says so when the piston never uncovers the whole window.
-std::string partOpenNote(const PortRowView& row, const EngineSnapshot& engine,
-                         const SheetTexts& texts)
+// How much of the window the piston uncovers at most: a crown-opened port's
+// down to the crown at BDC, an inlet's up to the skirt at TDC.
+void partOpen(ShapeView& shape, const PortRowView& row, double stroke, const SheetTexts& texts)
 {
-    const double height = row.shape.opening.window.height;
-    const double drop = row.drop;
-    const double stroke = engine.geometry.Stroke;
-    if (row.kind == PortKind::CrownOpened && drop + height > stroke) {
-        return "Never fully open: its floor lies below the crown at BDC, which uncovers " +
-               texts.lengthWithUnit(stroke - drop) + " of " + texts.lengthWithUnit(height) + ".";
+    const bool crown = row.kind == PortKind::CrownOpened;
+    const double height = shape.opening.window.height;
+    const double drop = shape.opening.drop;
+    shape.uncovered = std::min(height, crown ? stroke - drop : drop);
+    shape.fullyOpens = !(shape.uncovered < height);
+    if (!shape.fullyOpens) {
+        shape.note =
+            std::string("Never fully open: its ") +
+            (crown ? "floor lies below the crown at BDC" : "roof lies above the skirt at TDC") +
+            ", which uncovers " + texts.lengthWithUnit(shape.uncovered) + " of " +
+            texts.lengthWithUnit(height) + ".";
     }
-    if (row.kind == PortKind::SkirtOpened && drop < height) {
-        return "Never fully open: its roof lies above the skirt at TDC, which uncovers " +
-               texts.lengthWithUnit(drop) + " of " + texts.lengthWithUnit(height) + ".";
-    }
-    return {};
 }
 
-void shapeRow(const EngineSnapshot& engine, const PortShapeInput& typed, PortRowView& row,
-              const EngineFlow& flow, const SheetTexts& texts, LengthUnit unit)
+void shapeRow(const EngineSnapshot& engine, const PortShapeInput& typed, const PortSheetView& sheet,
+              PortRowView& row, const EngineFlow& flow, const SheetTexts& texts)
 {
     ShapeView& shape = row.shape;
     const NumberStyle& style = texts.style();
-    shape.width = ReadLength(typed.width, unit, style);
-    shape.windowHeight = ReadLength(typed.windowHeight, unit, style);
-    shape.topRadius = ReadLength(typed.topRadius, unit, style);
-    shape.bottomRadius = ReadLength(typed.bottomRadius, unit, style);
-    shape.bridge = ReadLength(typed.bridge, unit, style);
+    shape.width = ReadLength(typed.width, texts.unit(), style);
+    shape.windowHeight = ReadLength(typed.windowHeight, texts.unit(), style);
+    shape.topRadius = ReadLength(typed.topRadius, texts.unit(), style);
+    shape.bottomRadius = ReadLength(typed.bottomRadius, texts.unit(), style);
+    shape.bridge = ReadLength(typed.bridge, texts.unit(), style);
+    shape.measure = typed.measure;
     shape.shaped = !typed.count.empty() || shape.width.typed || shape.windowHeight.typed ||
                    shape.topRadius.typed || shape.bottomRadius.typed || shape.bridge.typed;
     if (!shape.shaped) {
@@ -159,12 +137,12 @@ void shapeRow(const EngineSnapshot& engine, const PortShapeInput& typed, PortRow
     }
     shape.figures = true;
     shape.opening.kind = row.kind;
-    shape.opening.drop = row.drop;
+    shape.opening.drop = DepthOfHeight(row.kind, row.height.millimetres, sheet);
     PortTiming timing;
     timing.opens = row.opens;
     timing.closes = row.closes;
     shape.span = OpenSpanOf(row.kind, timing);
-    shape.note = partOpenNote(row, engine, texts);
+    partOpen(shape, row, engine.geometry.Stroke, texts);
     shape.fullArea = shape.opening.windows * WindowArea(shape.opening.window);
     shape.angleArea = AngleArea(engine, shape.opening, shape.span.from, shape.span.to);
     shape.fullAreaText = texts.hundredths(shape.fullArea);
@@ -175,331 +153,81 @@ void shapeRow(const EngineSnapshot& engine, const PortShapeInput& typed, PortRow
     }
     if (flow.rpm && flow.bore) {
         shape.timeFigures = true;
-        shape.sta = shape.angleArea * staPerAngleArea(flow);
-        shape.staText = texts.fixed(shape.sta, kStaDecimals - 2);
-        shape.staCmText = texts.fixed(shape.sta / kMm2PerCm2, kStaDecimals);
+        shape.sta = shape.angleArea * flow.staPerAngleArea();
+        shape.staText = texts.sta(shape.sta);
+        shape.staCmText = texts.sta(shape.sta / kMm2PerCm2);
     }
 }
 
-FlowFigures addUp(const std::string& name, const PortSheetView& sheet,
-                  const std::function<bool(PortRole)>& member, const EngineFlow& flow,
-                  const SheetTexts& texts)
+std::string targetLine(const TargetView& target, TargetGroup group, const PortSheetView& sheet,
+                       const SheetTexts& texts)
 {
-    FlowFigures figures;
-    figures.name = name;
-    for (const PortRowView& row : sheet.rows) {
-        if (row.shape.figures && member(row.role)) {
-            figures.present = true;
-            figures.fullArea += row.shape.fullArea;
-            figures.angleArea += row.shape.angleArea;
-        }
+    const std::string name = GroupName(group);
+    if (target.state == GroupState::Stopped) {
+        const ShapeView& stopping = sheet.rows[static_cast<std::size_t>(target.stoppedBy)].shape;
+        return name + ": " + StoppedText(sheet, target.stoppedBy) + ": " + stopping.message;
     }
-    figures.cells = {name, texts.hundredths(figures.fullArea), texts.fixed(figures.angleArea, 0)};
-    if (flow.rpm) {
-        figures.timeArea = TimeAreaOf(figures.angleArea, flow.rpmValue);
-        figures.cells.push_back(texts.fixed(figures.timeArea, 3));
+    if (!target.read) {
+        return name + ": no target range.";
     }
-    if (flow.rpm && flow.bore) {
-        figures.sta = figures.angleArea * staPerAngleArea(flow);
-        figures.cells.push_back(texts.fixed(figures.sta, kStaDecimals - 2));
-        figures.cells.push_back(texts.fixed(figures.sta / kMm2PerCm2, kStaDecimals));
+    const std::string range =
+        name + ": " + texts.sta(target.low) + " to " + texts.sta(target.high) + " s·cm²/cm³";
+    if (target.state == GroupState::NoRows) {
+        return range + "; no port of it is shaped.";
     }
-    return figures;
-}
-
-double groupAngleArea(const PortSheetView& sheet, TargetGroup group)
-{
-    double sum = 0.0;
-    for (const PortRowView& row : sheet.rows) {
-        if (row.shape.figures && GroupOf(row.role) == group) {
-            sum += row.shape.angleArea;
-        }
+    if (!target.bore) {
+        return range + "; type the bore to see where it is met.";
     }
-    return sum;
+    if (!target.met) {
+        return range + "; its ports never open."; // only touched at a dead centre
+    }
+    return range + ", met from " + texts.fixed(target.rpmFrom, 0) + " to " +
+           texts.fixed(target.rpmTo, 0) + " rpm.";
 }
 
 TargetView targetView(TargetGroup group, const StaRange& typed, const PortSheetView& sheet,
                       const EngineFlow& flow, const SheetTexts& texts)
 {
     TargetView target;
-    const std::string name = GroupName(group);
     const std::optional<double> low = ReadTyped(typed.low, texts.style());
     const std::optional<double> high = ReadTyped(typed.high, texts.style());
-    if (!low || !high || !(*low > 0.0) || *low > *high) {
+    target.read = low && high && *low > 0.0 && !(*low > *high);
+    if (target.read) {
+        target.low = *low;
+        target.high = *high;
+    } else {
         target.message = "Type a range of two numbers more than 0, the smaller first.";
-        target.line = name + ": no target range.";
-        return target;
     }
-    target.read = true;
-    target.low = *low;
-    target.high = *high;
-    target.line = name + ": " + texts.fixed(*low, kStaDecimals) + " to " +
-                  texts.fixed(*high, kStaDecimals) + " s·cm²/cm³";
-    const double angleArea = groupAngleArea(sheet, group);
-    if (!(angleArea > 0.0)) {
-        target.line += "; no port of it has figures.";
-        return target;
+    const FlowFigures members = GroupFigures(sheet, group, flow, texts);
+    target.rows = members.rows;
+    target.state = members.state;
+    target.stoppedBy = members.stoppedBy;
+    target.bore = flow.bore;
+    target.met =
+        target.read && target.state == GroupState::Whole && flow.bore && members.angleArea > 0.0;
+    if (target.met) {
+        // STA falls as 1/rpm: the speed at which the ports give s·cm²/cm³.
+        const auto rpmFor = [&](double sta) {
+            return members.angleArea / (6.0 * flow.volume * sta * kMm2PerCm2);
+        };
+        target.rpmFrom = rpmFor(target.high);
+        target.rpmTo = rpmFor(target.low);
     }
-    if (!flow.bore) {
-        target.line += "; type the bore to see where it is met.";
-        return target;
-    }
-    // STA falls as 1/rpm: the speed at which the ports give s·cm²/cm³.
-    const auto rpmFor = [&](double sta) {
-        return angleArea / (6.0 * flow.volume * sta * kMm2PerCm2);
-    };
-    target.met = true;
-    target.rpmFrom = rpmFor(*high);
-    target.rpmTo = rpmFor(*low);
-    target.line += ", met from " + texts.fixed(target.rpmFrom, 0) + " to " +
-                   texts.fixed(target.rpmTo, 0) + " rpm.";
+    target.line = targetLine(target, group, sheet, texts);
     return target;
 }
 
-// Where the first exhaust and the first transfer (or boost) port open, of
-// those with figures: degrees ATDC, 360 for none.
-struct FirstOpenings {
-    double exhaust = 360.0;
-    double transfer = 360.0;
-};
-
-FirstOpenings firstOpenings(const PortSheetView& sheet)
+EngineFlow engineFlow(const EngineSnapshot& engine, const PortSheetInput& input,
+                      const SheetTexts& texts, TimeAreaView& view)
 {
-    FirstOpenings first;
-    for (const PortRowView& row : sheet.rows) {
-        if (!row.shape.figures) {
-            continue;
-        }
-        if (row.role == PortRole::Exhaust) {
-            first.exhaust = std::min(first.exhaust, row.shape.span.from);
-        } else if (GroupOf(row.role) == TargetGroup::Transfers) {
-            first.transfer = std::min(first.transfer, row.shape.span.from);
-        }
-    }
-    return first;
-}
-
-void blowdown(const EngineSnapshot& engine, TimeAreaView& view, const PortSheetView& sheet,
-              const EngineFlow& flow, const SheetTexts& texts)
-{
-    const auto [exhaust, transfer] = firstOpenings(sheet);
-    if (exhaust == 360.0 || transfer == 360.0) {
-        return; // nothing to say without both
-    }
-    if (transfer <= exhaust) {
-        view.blowdown = "No blowdown: a transfer opens at " + texts.angle(transfer) +
-                        " ATDC, before the exhaust at " + texts.angle(exhaust) + " ATDC.";
-        return;
-    }
-    view.blowdownFigures = true;
-    view.blowdownAngle = transfer - exhaust;
-    for (const PortRowView& row : sheet.rows) {
-        if (row.shape.figures && row.role == PortRole::Exhaust) {
-            view.blowdownAngleArea += AngleArea(engine, row.shape.opening, exhaust, transfer);
-        }
-    }
-    view.blowdown = "Blowdown: " + texts.angle(view.blowdownAngle) +
-                    " deg from exhaust to transfer opening, " +
-                    texts.fixed(view.blowdownAngleArea, 0) + " mm²·deg";
-    if (flow.rpm && flow.bore) {
-        view.blowdownSta = view.blowdownAngleArea * staPerAngleArea(flow);
-        // A small share of the exhaust's: two more places.
-        view.blowdown += ", STA " + texts.fixed(view.blowdownSta, kStaDecimals) + " s·mm²/cm³ (" +
-                         texts.fixed(view.blowdownSta / kMm2PerCm2, kStaDecimals + 2) +
-                         " s·cm²/cm³)";
-    }
-    view.blowdown += ".";
-    view.plot.blowdown = true;
-    view.plot.blowdownFrom = static_cast<float>(exhaust);
-    view.plot.blowdownTo = static_cast<float>(transfer);
-}
-
-// The row's port with its timed edge moved to `drop` and the other edge
-// (the floor of a crown-opened port, the roof of an inlet) left in place.
-struct MovedEdge {
-    bool timed = false;
-    PortOpening port;
-    PortTiming timing;
-    OpenSpan span;
-};
-
-MovedEdge moveEdge(const EngineSnapshot& engine, const PortRowView& row, float drop)
-{
-    MovedEdge moved;
-    moved.port = row.shape.opening;
-    moved.port.drop = drop;
-    const double change = double{drop} - double{row.drop};
-    // Down the crown's way the window shrinks; down the skirt's way it grows.
-    moved.port.window.height += row.kind == PortKind::CrownOpened ? -change : change;
-    moved.timing = TimePort(engine, row.kind, drop);
-    moved.timed = moved.timing.status == TimingStatus::Timed;
-    moved.span = OpenSpanOf(row.kind, moved.timing);
-    return moved;
-}
-
-double movedAngleArea(const EngineSnapshot& engine, const PortRowView& row, float drop, double step)
-{
-    const MovedEdge moved = moveEdge(engine, row, drop);
-    return moved.timed ? AngleArea(engine, moved.port, moved.span.from, moved.span.to, step) : 0.0;
-}
-
-std::string wayBack(const EngineSnapshot& engine, const PortSheetInput& input,
-                    const PortSheetView& sheet, const EngineFlow& flow, const SheetTexts& texts)
-{
-    if (input.staTarget.empty()) {
-        return {};
-    }
-    const std::optional<double> target = ReadTyped(input.staTarget, texts.style());
-    if (!target || !(*target > 0.0)) {
-        return "The target STA must be a number more than 0.";
-    }
-    if (!flow.rpm || !flow.bore) {
-        return "Type the bore and the rpm first.";
-    }
-    const int index = std::clamp(input.staRow, 0, kMaxPorts - 1);
-    const PortRowView& row = sheet.rows[static_cast<std::size_t>(index)];
-    if (!row.shape.figures) {
-        return row.name + " has no figures to start from.";
-    }
-    const TargetGroup group = GroupOf(row.role);
-    const std::string groupText = GroupName(group);
-    const double wanted = *target * kMm2PerCm2 / staPerAngleArea(flow);
-    const double others = groupAngleArea(sheet, group) - row.shape.angleArea;
-    const double needed = wanted - others;
-    const bool crown = row.kind == PortKind::CrownOpened;
-    const std::string edge = std::string(RoleName(row.role)) + (crown ? " roof" : " floor");
-    if (!(needed > 0.0)) {
-        return "Even without " + row.name + ", the other ports reach it.";
-    }
-    // The edge moves between the crown's height at TDC (the skirt's at BDC
-    // for an inlet) and the point where the window is down to its corners.
-    const WindowShape& window = row.shape.opening.window;
-    const double corners = window.topRadius + window.bottomRadius;
-    const double other = crown ? row.drop + window.height : row.drop - window.height;
-    const double stroke = engine.geometry.Stroke;
-    float lo = static_cast<float>(crown ? 0.0 : std::max(0.0, other + corners));
-    float hi = static_cast<float>(crown ? std::min(stroke, other - corners) : stroke);
-    if (!(lo < hi)) {
-        return "The " + edge + " has no room to move.";
-    }
-    const double atLo = movedAngleArea(engine, row, lo, kSearchStep);
-    const double atHi = movedAngleArea(engine, row, hi, kSearchStep);
-    const double most = std::max(atLo, atHi);
-    const double least = std::min(atLo, atHi);
-    const auto staOf = [&](double rowAngleArea) {
-        return texts.fixed((rowAngleArea + others) * staPerAngleArea(flow) / kMm2PerCm2,
-                           kStaDecimals);
-    };
-    if (needed > most) {
-        return "No " + edge + " reaches it: at most the " + groupText + " give " + staOf(most) +
-               " s·cm²/cm³.";
-    }
-    if (needed < least) {
-        return "No " + edge + " reaches it: at least the " + groupText + " give " + staOf(least) +
-               " s·cm²/cm³.";
-    }
-    // The angle-area grows as a crown-opened port's roof rises (its drop
-    // falls) and as an inlet's floor drops.
-    for (int i = 0; i < 40 && hi - lo > 2e-4f; ++i) {
-        const float mid = static_cast<float>((double{lo} + double{hi}) / 2.0);
-        const bool tooMuch = movedAngleArea(engine, row, mid, kSearchStep) > needed;
-        if (tooMuch == crown) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
-    }
-    const float found = static_cast<float>((double{lo} + double{hi}) / 2.0);
-    const MovedEdge moved = moveEdge(engine, row, found);
-    const double change = double{found} - double{row.drop}; // down the bore
-    const double height = row.height.millimetres + change;
-    if (std::abs(change) < 0.005) {
-        return "The " + edge + " already meets it where it is.";
-    }
-    // Up the bore is a raise, for a roof as for a floor.
-    return std::string(change < 0.0 ? "Raise" : "Lower") + " the " + edge + " by " +
-           texts.lengthWithUnit(std::abs(change)) + ", to " + texts.lengthWithUnit(height) +
-           "; it then opens at " + texts.angle(double{moved.timing.opens}) +
-           (crown ? " ATDC" : " BTDC") + " and is open " +
-           texts.angle(double{moved.timing.duration}) + " degrees.";
-}
-
-// Whether a crank angle of the first turn lies in a span, which may run
-// into the next.
-bool within(double angle, const OpenSpan& span)
-{
-    return (angle >= span.from && angle <= span.to) ||
-           (angle + 360.0 >= span.from && angle + 360.0 <= span.to);
-}
-
-AreaPlotView plotView(const EngineSnapshot& engine, const PortSheetView& sheet,
-                      const SheetTexts& texts)
-{
-    AreaPlotView plot;
-    constexpr int kPoints = static_cast<int>(360.0 / kCurveStep) + 1;
-    std::vector<double> x; // the piston's drop at each point, for every row
-    for (const PortRowView& row : sheet.rows) {
-        if (row.shape.figures && x.empty()) {
-            for (int k = 0; k < kPoints; ++k) {
-                x.push_back(CalcDisplacement(engine.geometry, engine.model,
-                                             static_cast<float>(k * kCurveStep)));
-            }
-        }
-    }
-    for (int r = 0; r < kRoleCount; ++r) {
-        const auto role = static_cast<PortRole>(r);
-        AreaCurve curve{role, {}};
-        for (const PortRowView& row : sheet.rows) {
-            if (!row.shape.figures || row.role != role) {
-                continue;
-            }
-            curve.area.resize(kPoints, 0.0);
-            for (int k = 0; k < kPoints; ++k) {
-                if (within(k * kCurveStep, row.shape.span)) {
-                    curve.area[static_cast<std::size_t>(k)] +=
-                        OpenAreaAtDisplacement(row.shape.opening, x[static_cast<std::size_t>(k)]);
-                }
-            }
-        }
-        if (!curve.area.empty()) {
-            plot.largest = std::max(plot.largest, *std::ranges::max_element(curve.area));
-            plot.curves.push_back(std::move(curve));
-        }
-    }
-    if (plot.curves.empty()) {
-        return plot;
-    }
-    const auto [exhaust, transfer] = firstOpenings(sheet);
-    if (exhaust < 360.0) {
-        plot.marks.push_back({static_cast<float>(exhaust), "EO " + texts.angle(exhaust)});
-    }
-    if (transfer < 360.0) {
-        plot.marks.push_back({static_cast<float>(transfer), "TO " + texts.angle(transfer)});
-    }
-    const double bdc = engine.geometry.BdcAngle;
-    plot.marks.push_back({engine.geometry.BdcAngle, "BDC " + texts.angle(bdc)});
-    return plot;
-}
-
-} // namespace
-
-const char* const kTargetsExplained =
-    "The target ranges are rules of thumb from two-stroke tuning handbooks, found on engines "
-    "that ran well; they are a place to start, not a law. Change them to suit.";
-
-void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
-                   const SheetTexts& texts, PortSheetView& sheet)
-{
-    TimeAreaView& view = sheet.timeArea;
-    const NumberStyle& style = texts.style();
     EngineFlow flow;
-    view.bore = ReadLength(input.bore, input.unit, style);
+    view.bore = ReadLength(input.bore, input.unit, texts.style());
     if (view.bore.number && !(view.bore.millimetres > 0.0)) {
         view.bore.message = "Must be more than 0.";
     }
     flow.bore = view.bore.number && view.bore.millimetres > 0.0;
     flow.boreMm = view.bore.millimetres;
-    const std::optional<double> rpm = ReadTyped(input.rpm, style);
+    const std::optional<double> rpm = ReadTyped(input.rpm, texts.style());
     if (!input.rpm.empty() && !(rpm && *rpm > 0.0)) {
         view.rpmMessage = "The rpm must be a number more than 0.";
     }
@@ -508,17 +236,85 @@ void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
     view.rpmRead = flow.rpm;
     view.rpm = flow.rpmValue;
     if (flow.bore) {
-        const double stroke = engine.geometry.Stroke;
-        flow.volume = SweptVolume(flow.boreMm, stroke);
+        flow.volume = SweptVolume(flow.boreMm, engine.geometry.Stroke);
         view.sweptVolume = flow.volume;
     }
     view.engineLine = "Bore " + (flow.bore ? texts.lengthWithUnit(flow.boreMm) : "not typed") +
                       ", swept volume " +
                       (flow.bore ? texts.fixed(flow.volume, 1) + " cm³" : "unknown") + ", " +
                       (flow.rpm ? texts.fixed(flow.rpmValue, 0) + " rpm" : "no rpm") + ".";
+    return flow;
+}
 
+} // namespace
+
+const char* const kTargetsExplained =
+    "The target ranges are rules of thumb from two-stroke tuning handbooks, found on engines "
+    "that ran well; they are a place to start, not a law. Change them to suit.";
+
+std::string StoppedText(const PortSheetView& sheet, int row)
+{
+    return "no figures while " + sheet.rows[static_cast<std::size_t>(row)].name + " has none";
+}
+
+FlowFigures AddUp(const std::string& name, const PortSheetView& sheet,
+                  const std::function<bool(PortRole)>& member, const EngineFlow& flow,
+                  const SheetTexts& texts)
+{
+    FlowFigures figures;
+    figures.name = name;
+    for (int i = 0; i < kMaxPorts; ++i) {
+        const PortRowView& row = sheet.rows[static_cast<std::size_t>(i)];
+        if (!row.shape.shaped || !member(row.role)) {
+            continue;
+        }
+        figures.rows.push_back(i);
+        if (!row.shape.figures) {
+            figures.stoppedBy = figures.stoppedBy < 0 ? i : figures.stoppedBy;
+            continue;
+        }
+        figures.fullArea += row.shape.fullArea;
+        figures.angleArea += row.shape.angleArea;
+    }
+    figures.state = figures.rows.empty()    ? GroupState::NoRows
+                    : figures.stoppedBy < 0 ? GroupState::Whole
+                                            : GroupState::Stopped;
+    if (figures.state != GroupState::Whole) {
+        // Some of its figures would be no figure of it.
+        figures.fullArea = 0.0;
+        figures.angleArea = 0.0;
+        // The group's target line names the row that stops it.
+        figures.cells = {name, "none"};
+        return figures;
+    }
+    figures.cells = {name, texts.hundredths(figures.fullArea), texts.fixed(figures.angleArea, 0)};
+    if (flow.rpm) {
+        figures.timeArea = TimeAreaOf(figures.angleArea, flow.rpmValue);
+        figures.cells.push_back(texts.fixed(figures.timeArea, 3));
+    }
+    if (flow.rpm && flow.bore) {
+        figures.sta = figures.angleArea * flow.staPerAngleArea();
+        figures.cells.push_back(texts.sta(figures.sta));
+        figures.cells.push_back(texts.sta(figures.sta / kMm2PerCm2));
+    }
+    return figures;
+}
+
+FlowFigures GroupFigures(const PortSheetView& sheet, TargetGroup group, const EngineFlow& flow,
+                         const SheetTexts& texts)
+{
+    return AddUp(
+        GroupName(group), sheet, [group](PortRole role) { return GroupOf(role) == group; }, flow,
+        texts);
+}
+
+void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
+                   const SheetTexts& texts, PortSheetView& sheet)
+{
+    TimeAreaView& view = sheet.timeArea;
+    const EngineFlow flow = engineFlow(engine, input, texts, view);
     for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
-        shapeRow(engine, input.rows[i].shape, sheet.rows[i], flow, texts, input.unit);
+        shapeRow(engine, input.rows[i].shape, sheet, sheet.rows[i], flow, texts);
         view.any = view.any || sheet.rows[i].shape.shaped;
     }
     view.captions = {
@@ -526,131 +322,28 @@ void BuildTimeArea(const EngineSnapshot& engine, const PortSheetInput& input,
         "STA (s·mm²/cm³)", "STA (s·cm²/cm³)"};
     for (int r = 0; r < kRoleCount; ++r) {
         const auto role = static_cast<PortRole>(r);
-        FlowFigures figures = addUp(
+        FlowFigures figures = AddUp(
             RoleTitle(role), sheet, [role](PortRole p) { return p == role; }, flow, texts);
-        if (figures.present) {
+        if (figures.state != GroupState::NoRows) {
             view.figures.push_back(std::move(figures));
         }
     }
-    const auto scavenging = [](PortRole p) { return GroupOf(p) == TargetGroup::Transfers; };
-    const FlowFigures both =
-        addUp(GroupName(TargetGroup::Transfers), sheet, scavenging, flow, texts);
-    const auto shapedRole = [&](PortRole role) {
-        return std::ranges::any_of(sheet.rows, [role](const PortRowView& row) {
-            return row.shape.figures && row.role == role;
-        });
+    // Transfers and boost ports scavenge together: their sum as well.
+    const auto shaped = [&](PortRole role) {
+        return std::ranges::any_of(view.figures,
+                                   [&](const FlowFigures& f) { return f.name == RoleTitle(role); });
     };
-    if (shapedRole(PortRole::Transfer) && shapedRole(PortRole::Boost)) {
-        view.figures.push_back(both);
+    if (shaped(PortRole::Transfer) && shaped(PortRole::Boost)) {
+        view.figures.push_back(GroupFigures(sheet, TargetGroup::Transfers, flow, texts));
     }
     for (int g = 0; g < kTargetGroups; ++g) {
         view.targets[static_cast<std::size_t>(g)] =
             targetView(static_cast<TargetGroup>(g), input.targets[static_cast<std::size_t>(g)],
                        sheet, flow, texts);
     }
-    view.plot = plotView(engine, sheet, texts);
-    blowdown(engine, view, sheet, flow, texts);
-    view.wayBack = wayBack(engine, input, sheet, flow, texts);
-}
-
-} // namespace crank
-
-namespace crank {
-namespace {
-
-std::string lengthCell(const LengthView& length, const SheetTexts& texts)
-{
-    return length.number ? texts.length(length.millimetres) : length.shown;
-}
-
-} // namespace
-
-std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
-{
-    const TimeAreaView& view = sheet.timeArea;
-    const SheetTexts texts(sheet.unit, sheet.style);
-    const std::string unit = UnitName(sheet.unit);
-    std::vector<Record> records;
-    records.push_back({});
-    records.push_back({"Bore (" + unit + "):", lengthCell(view.bore, texts)});
-    records.push_back({"Engine speed (rpm):", view.rpmRead ? texts.fixed(view.rpm, 0) : ""});
-    records.push_back(
-        {"Swept volume (cm³):", view.sweptVolume > 0.0 ? texts.fixed(view.sweptVolume, 3) : ""});
-    records.push_back({});
-    records.push_back({"Port", "Count", "Width (" + unit + ")", "Chord (mm)",
-                       "Window height (" + unit + ")", "Top radius (" + unit + ")",
-                       "Bottom radius (" + unit + ")", "Bridge (" + unit + ")", "Area (mm²)",
-                       "Angle-area (mm²·deg)", "Time-area (mm²·s)", "STA (s·mm²/cm³)",
-                       "STA (s·cm²/cm³)", "Note"});
-    for (const PortRowView& row : sheet.rows) {
-        const ShapeView& shape = row.shape;
-        if (!shape.shaped) {
-            continue;
-        }
-        Record record = {row.name,
-                         std::to_string(shape.count),
-                         lengthCell(shape.width, texts),
-                         shape.figures ? texts.hundredths(shape.chord) : "",
-                         lengthCell(shape.windowHeight, texts),
-                         lengthCell(shape.topRadius, texts),
-                         lengthCell(shape.bottomRadius, texts),
-                         lengthCell(shape.bridge, texts),
-                         shape.fullAreaText,
-                         shape.angleAreaText,
-                         shape.timeAreaText,
-                         shape.staText,
-                         shape.staCmText,
-                         shape.message.empty() ? shape.note : shape.message};
-        records.push_back(record);
-    }
-    records.push_back({});
-    records.push_back(view.captions);
-    for (const FlowFigures& figures : view.figures) {
-        records.push_back(figures.cells);
-    }
-    records.push_back({});
-    records.push_back(
-        {"Target", "From (s·cm²/cm³)", "To (s·cm²/cm³)", "Met from (rpm)", "Met to (rpm)"});
-    for (std::size_t g = 0; g < view.targets.size(); ++g) {
-        const TargetView& target = view.targets[g];
-        Record record = {GroupName(static_cast<TargetGroup>(g))};
-        if (target.read) {
-            record.push_back(texts.fixed(target.low, kStaDecimals));
-            record.push_back(texts.fixed(target.high, kStaDecimals));
-        }
-        if (target.met) {
-            record.push_back(texts.fixed(target.rpmFrom, 0));
-            record.push_back(texts.fixed(target.rpmTo, 0));
-        }
-        records.push_back(record);
-    }
-    if (view.blowdownFigures) {
-        records.push_back({});
-        records.push_back({"Blowdown (deg):", texts.angle(view.blowdownAngle)});
-        records.push_back(
-            {"Blowdown angle-area (mm²·deg):", texts.fixed(view.blowdownAngleArea, 0)});
-        if (view.blowdownSta > 0.0) {
-            records.push_back({"Blowdown STA (s·cm²/cm³):",
-                               texts.fixed(view.blowdownSta / 100.0, kStaDecimals + 2)});
-        }
-    }
-    if (!view.plot.curves.empty()) {
-        records.push_back({});
-        Record header = {"Crank angle (deg ATDC)"};
-        for (const AreaCurve& curve : view.plot.curves) {
-            header.push_back(RoleTitle(curve.role) + " area (mm²)");
-        }
-        records.push_back(header);
-        const std::size_t points = view.plot.curves.front().area.size();
-        for (std::size_t k = 0; k < points; ++k) {
-            Record record = {texts.angle(static_cast<double>(k) * kCurveStep)};
-            for (const AreaCurve& curve : view.plot.curves) {
-                record.push_back(texts.hundredths(curve.area[k]));
-            }
-            records.push_back(record);
-        }
-    }
-    return records;
+    view.plot = BuildAreaPlot(engine, sheet, texts);
+    BuildBlowdown(engine, flow, texts, sheet);
+    view.wayBack = BuildWayBack(engine, input, sheet, flow, texts);
 }
 
 } // namespace crank

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/number_box.h"
+#include "ports/time_area.h"
 #include "ports/timing_diagram_widget.h"
 
 namespace crank {
@@ -114,6 +115,7 @@ QLayout* TimeAreaPanel::buildShapes()
         row.area = ResultLabel(this, QStringLiteral("areaLab_%1").arg(n));
         row.sta = ResultLabel(this, QStringLiteral("staLab_%1").arg(n));
         row.message = ResultLabel(this, QStringLiteral("shapeMessageLab_%1").arg(n), true);
+        row.note = ResultLabel(this, QStringLiteral("shapeNoteLab_%1").arg(n), true);
         int column = 0;
         for (QWidget* w : std::initializer_list<QWidget*>{
                  row.name, row.count, row.width.box, row.measure, row.height.box, row.top.box,
@@ -121,11 +123,12 @@ QLayout* TimeAreaPanel::buildShapes()
             grid->addWidget(w, n, column++);
         }
         grid->addWidget(row.message, n, 8, 1, 2); // in the figures' place
+        grid->addWidget(row.note, n, 10);         // beside them
     }
-    for (int c = 1; c <= 7; ++c) {
+    for (int c = 1; c <= 9; ++c) {
         grid->setColumnStretch(c, 0);
     }
-    grid->setColumnStretch(9, 1);
+    grid->setColumnStretch(10, 1);
     return grid;
 }
 
@@ -146,7 +149,7 @@ QLayout* TimeAreaPanel::buildTargets()
     auto* grid = new QGridLayout;
     auto* caption = new QLabel(tr("Target STA ranges (s·cm²/cm³):"), this);
     grid->addWidget(caption, 0, 0, 1, 5);
-    const std::array<StaRange, kTargetGroups> defaults = HandbookTargets(m_style);
+    const std::array<StaRange, kTargetGroups> defaults = PortSheetInput{}.targets;
     for (int g = 0; g < kTargetGroups; ++g) {
         TargetRow& row = m_targets[static_cast<std::size_t>(g)];
         const QString n = QString::number(g + 1);
@@ -156,8 +159,8 @@ QLayout* TimeAreaPanel::buildTargets()
             box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) +
                                  12);
         }
-        row.low->setText(QtText(defaults[static_cast<std::size_t>(g)].low));
-        row.high->setText(QtText(defaults[static_cast<std::size_t>(g)].high));
+        row.low->setText(QtText(InStyle(defaults[static_cast<std::size_t>(g)].low, m_style)));
+        row.high->setText(QtText(InStyle(defaults[static_cast<std::size_t>(g)].high, m_style)));
         row.message = ResultLabel(this, QStringLiteral("targetMessageLab_") + n);
         connect(row.low, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
         connect(row.high, &QLineEdit::textChanged, this, &TimeAreaPanel::edited);
@@ -286,11 +289,13 @@ void TimeAreaPanel::render(const PortSheetView& view)
         row.name->setText(QStringLiteral("%1 %2").arg(i + 1).arg(QtText(port.name)));
         row.area->setText(QtText(shape.fullAreaText));
         row.sta->setText(QtText(shape.staCmText));
-        const std::string said = shape.message.empty() ? shape.note : shape.message;
-        row.message->setText(QtText(said));
-        row.message->setVisible(!said.empty());
-        row.area->setVisible(said.empty());
-        row.sta->setVisible(said.empty());
+        // A message stands in the figures' place; a note beside them.
+        row.message->setText(QtText(shape.message));
+        row.message->setVisible(!shape.message.empty());
+        row.area->setVisible(shape.message.empty());
+        row.sta->setVisible(shape.message.empty());
+        row.note->setText(QtText(shape.note));
+        row.note->setVisible(!shape.note.empty());
         m_staRow->setItemText(static_cast<int>(i),
                               QStringLiteral("%1 %2").arg(i + 1).arg(QtText(port.name)));
     }
@@ -314,7 +319,7 @@ void TimeAreaPanel::render(const PortSheetView& view)
     }
     m_targetLines->setText(lines.join(QLatin1Char('\n')));
     m_blowdown->setText(QtText(flow.blowdown));
-    m_wayBack->setText(QtText(flow.wayBack));
+    m_wayBack->setText(QtText(flow.wayBack.line));
     m_plot->setPlot(flow.plot);
 }
 

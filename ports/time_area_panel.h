@@ -54,6 +54,7 @@ private:
         QLabel* area = nullptr;
         QLabel* sta = nullptr;
         QLabel* message = nullptr;
+        QLabel* note = nullptr;
     };
     struct TargetRow {
         QLineEdit* low = nullptr;

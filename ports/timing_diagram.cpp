@@ -5,21 +5,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "ports/role_style.h"
+
 namespace crank {
 namespace {
 
-// Colours dark enough for a grey printer; each port also has its own dash
-// pattern (in line widths), so the arcs tell apart in black and white.
-constexpr std::array<Rgb, kMaxPorts> kColours = {{{200, 0, 0},
-                                                  {0, 70, 200},
-                                                  {0, 130, 0},
-                                                  {220, 110, 0},
-                                                  {120, 0, 160},
-                                                  {0, 130, 140},
-                                                  {120, 70, 20},
-                                                  {200, 0, 140}}};
-const std::array<std::vector<float>, kMaxPorts> kDashes = {
-    {{}, {4, 2}, {1, 1.5f}, {4, 2, 1, 2}, {8, 2}, {4, 2, 1, 2, 1, 2}, {8, 2, 3, 2}, {2, 1, 2, 4}}};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
@@ -68,11 +58,7 @@ public:
 
     Pen pen(float widthUnits, Rgb colour, const std::vector<float>& dashesInWidths = {}) const
     {
-        Pen pen{widthUnits * m_u, colour, {}};
-        for (const float dash : dashesInWidths) {
-            pen.dashes.push_back(dash * pen.width);
-        }
-        return pen;
+        return ScaledPen(widthUnits * m_u, colour, dashesInWidths);
     }
 
     void line(TwipPoint from, TwipPoint to, const Pen& pen)
@@ -83,22 +69,12 @@ public:
     // Text in a face of `points`, its middle at `middle`.
     void centred(TwipPoint middle, const std::string& text, float points)
     {
-        const float width = FixedPitchWidth(text, points);
-        const float height = points * kTwipsPerPoint * kFixedPitchLineSpacing;
-        m_canvas.drawText({middle.x - width / 2, middle.y - height / 2}, text, face(points));
-    }
-    // Text in a face of `points`, its left end at x and its middle at y.
-    void fromLeft(float x, float y, const std::string& text, float points)
-    {
-        const float height = points * kTwipsPerPoint * kFixedPitchLineSpacing;
-        m_canvas.drawText({x, y - height / 2}, text, face(points));
+        DrawCentredText(m_canvas, middle, text, FixedFace(points));
     }
 
     TwipPoint centre() const { return m_centre; }
 
 private:
-    static Face face(float points) { return {"Courier", points, 400}; }
-
     Canvas& m_canvas;
     float m_u;
     float m_left;
@@ -153,9 +129,10 @@ void DrawTimingDiagram(Canvas& canvas, const TwipRect& box, const DiagramView& d
         const DiagramArc& arc = diagram.arcs[i];
         const double rho = (kRadius - kRingStep * static_cast<float>(i)) * u;
         const double from = double{arc.from};
-        const Pen pen = d.pen(1.0f, kColours[i], kDashes[i]);
+        const RoleStyle& style = StyleOf(arc.role);
+        const Pen pen = d.pen(1.0f, style.colour, style.dashes);
         canvas.drawPolyline(d.arc(rho, from, double{arc.sweep}), pen);
-        const Pen tick = d.pen(0.4f, kColours[i]);
+        const Pen tick = d.pen(0.4f, style.colour);
         for (const double end : {from, from + double{arc.sweep}}) {
             d.line(d.at(end, rho - 1.2 * u), d.at(end, rho + 1.2 * u), tick);
         }
@@ -171,7 +148,8 @@ void DrawTimingDiagram(Canvas& canvas, const TwipRect& box, const DiagramView& d
 
         // Legend: a sample of the line, then number, name and angles.
         d.line({d.left() + 2 * u, legendY}, {d.left() + 14 * u, legendY}, pen);
-        d.fromLeft(d.left() + kLegendText * u, legendY, arc.legend, legendPoints);
+        DrawTextFromLeft(canvas, {d.left() + kLegendText * u, legendY}, arc.legend,
+                         FixedFace(legendPoints));
         legendY += kLegendStep * u;
     }
 }
