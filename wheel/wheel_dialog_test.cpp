@@ -39,9 +39,9 @@ TEST_F(WheelDialogTest, ChecksAStopAndSavesOnlyAWheelThatFits)
     QTest::keyClicks(child<QLineEdit>(*wheel, "stopDropTxt"), "10");
     EXPECT_TRUE(child<QLabel>(*wheel, "stopResultLab")->text().contains("0.124 degree after true"));
 
-    child<QLineEdit>(*wheel, "diameterTxt")->setText("210");
+    child<QLineEdit>(*wheel, "diameterTxt")->setText("198");
     EXPECT_FALSE(child<QPushButton>(*wheel, "savePdfCom")->isEnabled());
-    child<QLineEdit>(*wheel, "diameterTxt")->setText("200");
+    child<QLineEdit>(*wheel, "diameterTxt")->setText("197");
     pdfChooser.answer = dir.filePath("wheel.pdf");
     QTest::mouseClick(child<QPushButton>(*wheel, "savePdfCom"), Qt::LeftButton);
     EXPECT_TRUE(pdfChooser.suggested.last().endsWith("/Kart degree wheel.pdf"));
@@ -49,7 +49,7 @@ TEST_F(WheelDialogTest, ChecksAStopAndSavesOnlyAWheelThatFits)
                     .words.contains("print at 100% (no fit to page): the bar must measure 100 mm"));
 
     QTest::mouseClick(child<QPushButton>(*wheel, "copyCom"), Qt::LeftButton);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("\nTDC\t0.00\t0.00\t\n"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("\nTDC\t0.00\t\t0.00\t\n"));
     QTest::mouseClick(child<QPushButton>(tables, "AngDispCom_1"), Qt::LeftButton);
     EXPECT_FALSE(wheel->isVisible());
 }
