@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/number_box.h"
 #include "platform/page_output.h"
@@ -97,6 +99,13 @@ void WheelDialog::build()
     whole->addWidget(m_preview, 1);
     m_built = true;
     showInput();
+    // It opens as tall as every setting and check needs where the screen
+    // has the room; a scroll area's hint alone stops at a few lines.
+    const int unseen =
+        settings->sizeHint().height() + 2 * m_scroll->frameWidth() - m_scroll->sizeHint().height();
+    resize((sizeHint() + QSize(0, std::max(0, unseen)))
+               .boundedTo(screen()->availableGeometry().size())
+               .expandedTo(minimumSizeHint()));
     m_diameter->setFocus();
 }
 
