@@ -41,7 +41,7 @@ template <class Check> void expectSlip(const Check& check, CheckWarning warning,
 
 // 46/100/+3 with a stop 10 mm down: contacts at 50.502 BTDC and 50.749 ATDC, so a wheel zeroed
 // at their midpoint reads 50.63 at both and true TDC lies 0.124 before its zero. Offset -3 is
-// the mirror image. -50.63 is the reading 309.37, and so is 50.63 BTDC on a 0-180-0 wheel.
+// the mirror image. 50.63 BTDC on a 0-180-0 wheel is the reading 309.37.
 TEST(WheelCheckTest, PistonStopFindsTrueTdcRatherThanTheMidpoint)
 {
     const Engine kart(46, 100, 3);
@@ -54,7 +54,6 @@ TEST(WheelCheckTest, PistonStopFindsTrueTdcRatherThanTheMidpoint)
     } cases[] = {
         {"drop typed", typed(kart, kFullTurn, {"309.37"}, {"50.63"}, "10").stop, 10, 0.124,
          359.876},
-        {"negative", typed(kart, kFullTurn, {"-50.63"}, {"50.63"}, "10").stop, 10, 0.124, 359.876},
         {"0-180-0, solved drop", typed(kart, kBothWays, {"50.63", kBtdc}, {"50,63", kAtdc}).stop,
          10, 0.124, 359.876},
         {"offset -3", typed(Engine(46, 100, -3), kFullTurn, {"309.37"}, {"50.63"}, "10").stop, 10,
@@ -179,6 +178,9 @@ TEST(WheelCheckTest, TheAnswersSayWhatToDo)
                                    "0-180-0, choose that marking and the side of each reading."));
     // True TDC read 0.0002 degree short of a whole turn shows as 0 to three decimals.
     EXPECT_EQ(FormatReading(359.9998, 3, kFullTurn, {}), "0.000");
+    EXPECT_THAT(
+        StopCheckWords(typed(Engine(50, 100, 0), kFullTurn, {"272"}, {"92"}).stop, kFullTurn, {}),
+        testing::HasSubstr("The midpoint of the two readings is true TDC. True TDC"));
     EXPECT_EQ(
         PortCheckWords(typed(Engine(57, 110, 1), kFullTurn, {"90"}, {"272"}).port, kFullTurn, {}),
         "The edge lies 31.76 mm below the crown at TDC: the port opens 89.12 ATDC and closes "

@@ -243,7 +243,7 @@ TEST(WheelPageTest, EventsAreMarkedAtTheirTrueAnglesAndListed)
     textCentre(printer, "Transfer B closes: 115.5 BTDC");
 }
 
-// A degree on the rim is pi D / 360 long: 1.309 mm on a 150 mm pulley.
+// A degree on the rim is pi D / 360 long: 1.309 mm on a 150 mm pulley, in its first line.
 TEST(WheelPageTest, StripMarksTrueDegreesOfTheRim)
 {
     const RecordingPagePrinter printer = page("150", WheelSheet::Strip);
@@ -253,6 +253,11 @@ TEST(WheelPageTest, StripMarksTrueDegreesOfTheRim)
         return mm(std::ranges::min(printer.lines, {}, near).points.front()).x;
     };
     EXPECT_NEAR((tick("20") - tick("10")) / 10, 1.309, 0.0005);
+    const auto inTens = [&](const DrawnLine& l) {
+        const Mm at = mm(l.points.front());
+        return at.x > tick("10") + 0.01 && at.x < tick("20") - 0.01 && at.y > 34 && at.y < 60;
+    };
+    EXPECT_EQ(std::ranges::count_if(printer.lines, inTens), 9); // no half degrees under 190 mm
 }
 
 // Everything drawn (lines with half their width round their points, texts with their line's
@@ -285,6 +290,7 @@ void expectOnSheet(const RecordingPagePrinter& printer, double viewMargin)
     });
     ASSERT_NE(bar, printer.lines.end());
     EXPECT_NEAR(apart(mm(bar->points[0]), mm(bar->points[1])), 100.0, 0.05);
+    EXPECT_NEAR(textCentre(printer, "100 mm").y, mm(bar->points[0]).y, 0.5); // named beside it
 }
 
 // No text covers another, the hole or the centre cross (the two lines through the centre);
@@ -304,6 +310,7 @@ void expectTextsClear(const RecordingPagePrinter& printer, const WheelView& view
         }
     }
     ASSERT_EQ(cross.size(), 2u);
+    EXPECT_GT(cross[0][2] - cross[0][0], 2 * hole.radius); // the cross shows round the hole
     const auto& texts = printer.texts;
     expectTextsApart(texts);
     for (const DrawnText& text : texts) {
