@@ -15,8 +15,7 @@ namespace crank {
 namespace {
 
 constexpr double kTwipsInMm = 1440.0 / 25.4;
-
-using Mm = MmPoint;
+using Mm = MmPoint; // mm on the sheet, from its top-left corner
 
 Mm mm(TwipPoint p)
 {
@@ -239,7 +238,6 @@ TEST(WheelPageTest, EventsAreMarkedAtTheirTrueAnglesAndListed)
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_NEAR(marked[i], expected[i], 0.001) << i;
     }
-    textCentre(printer, "TDC: 0");
     textCentre(printer, "Transfer B closes: 115.5 BTDC");
 }
 
