@@ -6,6 +6,7 @@
 #include "model/reverse_lookup.h"
 #include "tables/file_name.h"
 #include "tables/table_builder.h"
+#include "wheel/wheel_page.h"
 
 namespace crank {
 namespace {
@@ -75,6 +76,7 @@ WheelView BuildWheelView(const EngineSnapshot& engine,
     view.style = style;
     view.sheet = input.sheet;
     view.turning = input.turning;
+    view.marking = input.marking;
     view.engineName = engine.typed.name;
     view.title = (input.sheet == WheelSheet::Wheel ? "Degree wheel: " : "Timing strip: ") +
                  engine.typed.name;
@@ -89,8 +91,10 @@ WheelView BuildWheelView(const EngineSnapshot& engine,
                     InStyle(engine.typed.offset, style) + " mm, BDC at " +
                     FormatDecimal(double{g.BdcAngle}, 2, style) + " ATDC";
 
-    const Size diameter = readSize(input.diameter, kLeastWheel, kLargestWheel, style,
-                                   ": the largest wheel that fits A4 is 200 mm");
+    const Size diameter = readSize(
+        input.diameter, kLeastWheel, kLargestWheel, style,
+        ": the largest wheel that keeps " + FormatDecimal(kSheetMargin, 0, style) +
+            " mm clear of the edges of A4 is " + FormatDecimal(kLargestWheel, 0, style) + " mm");
     view.diameterMessage = diameter.message;
     view.diameter = diameter.mm.value_or(0.0);
     view.halfDegrees = view.diameter >= kHalfDegreeWheel;
@@ -112,13 +116,15 @@ WheelView BuildWheelView(const EngineSnapshot& engine,
                                                          : rim.mm.has_value());
     const std::string sides =
         "engine turns " + turningWords(input.turning) + " seen from the wheel's side";
-    view.sizeLine = input.sheet == WheelSheet::Wheel
-                        ? "Wheel " + FormatDecimal(view.diameter, 1, style) + " mm, " + sides
-                        : "Rim " + FormatDecimal(view.rim, 1, style) +
-                              " mm: " + FormatDecimal(view.mmPerDegree, 3, style) +
-                              " mm per degree, " +
-                              FormatDecimal(view.mmPerDegree * 360.0, 1, style) + " mm around";
+    const std::string marked = " marked " + MarkingName(input.marking);
+    view.sizeLine =
+        input.sheet == WheelSheet::Wheel
+            ? "Wheel " + FormatDecimal(view.diameter, 1, style) + " mm" + marked + ", " + sides
+            : "Rim " + FormatDecimal(view.rim, 1, style) + " mm" + marked + ": " +
+                  FormatDecimal(view.mmPerDegree, 3, style) + " mm per degree, " +
+                  FormatDecimal(view.mmPerDegree * 360.0, 1, style) + " mm around";
     if (!engineReady) {
+        view.sheetMargin = SheetMargin(view);
         return view;
     }
 
@@ -157,6 +163,7 @@ WheelView BuildWheelView(const EngineSnapshot& engine,
         }
     }
     view.marks = std::move(marks.marks);
+    view.sheetMargin = SheetMargin(view);
     return view;
 }
 
@@ -169,16 +176,25 @@ std::vector<Record> WheelRecords(const WheelView& view)
     records.push_back({"Geometry:", view.geometry});
     if (view.sheet == WheelSheet::Wheel) {
         records.push_back({"Wheel diameter (mm):", number(view.diameter, 1)});
-        records.push_back({"Engine turns, seen from the wheel:",
-                           view.turning == Turning::Clockwise ? "clockwise" : "anticlockwise"});
+        records.push_back({"Engine turns, seen from the wheel:", turningWords(view.turning)});
     } else {
         records.push_back({"Rim diameter (mm):", number(view.rim, 1)});
         records.push_back({"mm per degree:", number(view.mmPerDegree, 4)});
     }
+    records.push_back({"Wheel marked:", MarkingName(view.marking)});
     records.push_back({});
-    records.push_back({"Event", "Reading (deg)", "Angle (deg)", "Side"});
+    const bool bothWays = view.marking == WheelMarking::BothWays;
+    records.push_back(bothWays
+                          ? Record{"Event", "Reading (deg)", "Reading side", "Angle (deg)", "Side"}
+                          : Record{"Event", "Reading (deg)", "Angle (deg)", "Side"});
     for (const WheelMark& mark : view.marks) {
-        records.push_back({mark.name, number(mark.reading, 2), number(mark.degrees, 2), mark.side});
+        const ShownReading shown = ShowReading(mark.reading, 2, view.marking);
+        Record row{mark.name, number(shown.degrees, 2)};
+        if (bothWays) {
+            row.push_back(shown.side);
+        }
+        row.insert(row.end(), {number(mark.degrees, 2), mark.side});
+        records.push_back(row);
     }
     return records;
 }

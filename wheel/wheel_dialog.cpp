@@ -9,14 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <optional>
 
 #include "platform/number_box.h"
 #include "platform/page_output.h"
 #include "platform/save_location.h"
-#include "wheel/wheel_check.h"
+#include "wheel/check_words.h"
 #include "wheel/wheel_page.h"
 #include "wheel/wheel_preview.h"
 
@@ -28,30 +31,12 @@ QString text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// Two reading boxes read together: both values, or why not; nothing at all
-// while both are empty.
-struct Readings {
-    std::optional<double> first;
-    std::optional<double> second;
-    std::string problem;
-};
-
-Readings readPair(const QLineEdit& a, const QLineEdit& b, const NumberStyle& style)
+// A port the crown opens opens ATDC and closes BTDC; one the skirt opens the other way round.
+void sidesForKind(WheelInput& input)
 {
-    Readings readings;
-    const std::string first = a.text().toStdString();
-    const std::string second = b.text().toStdString();
-    if (first.empty() && second.empty()) {
-        return readings;
-    }
-    readings.first = ReadTyped(first, style);
-    readings.second = ReadTyped(second, style);
-    if (first.empty() || second.empty()) {
-        readings.problem = "Type both readings.";
-    } else if (!readings.first || !readings.second) {
-        readings.problem = "A reading is not a number.";
-    }
-    return readings;
+    const bool crown = input.portKind == PortKind::CrownOpened;
+    input.portOpens.side = crown ? TdcSide::Atdc : TdcSide::Btdc;
+    input.portCloses.side = crown ? TdcSide::Btdc : TdcSide::Atdc;
 }
 
 } // namespace
@@ -61,13 +46,32 @@ WheelDialog::WheelDialog(MessageBox& messages, SaveFileChooser& pdfChooser, Prin
     : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
       m_style(LocaleNumberStyle())
 {
+    build();
+}
+
+WheelDialog::~WheelDialog() = default;
+
+void WheelDialog::build()
+{
     setWindowTitle(QString::fromLatin1(kTitle));
+    // The settings and the checks scroll on a short screen; the buttons stay in view.
+    auto* settings = new QWidget;
+    auto* column = new QVBoxLayout(settings);
     m_engineMessage = messageLabel(QStringLiteral("engineMessageLab"));
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_engineMessage);
-    left->addWidget(buildWheelBox());
-    left->addWidget(buildChecks());
-    left->addStretch();
+    column->addWidget(m_engineMessage);
+    column->addWidget(buildWheelBox());
+    column->addWidget(buildChecks());
+    column->addStretch();
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("settingsScroll"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(settings);
+    // As wide as the settings with room kept for the scroll bar, so that
+    // nothing moves sideways when it comes or goes.
+    m_scroll->setFixedWidth(settings->sizeHint().width() +
+                            m_scroll->verticalScrollBar()->sizeHint().width() +
+                            2 * m_scroll->frameWidth());
 
     auto* buttons = new QHBoxLayout;
     const auto add = [&](const QString& caption, const QString& name) {
@@ -85,6 +89,8 @@ WheelDialog::WheelDialog(MessageBox& messages, SaveFileChooser& pdfChooser, Prin
     connect(m_save, &QPushButton::clicked, this, &WheelDialog::saveAsPdf);
     connect(m_print, &QPushButton::clicked, this, &WheelDialog::print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_scroll, 1);
     left->addLayout(buttons);
 
     m_preview = new WheelPreview(this);
@@ -92,19 +98,53 @@ WheelDialog::WheelDialog(MessageBox& messages, SaveFileChooser& pdfChooser, Prin
     whole->addLayout(left);
     whole->addWidget(m_preview, 1);
     m_built = true;
-    recalculate();
+    showInput();
+    // It opens as tall as every setting and check needs where the screen
+    // has the room; a scroll area's hint alone stops at a few lines.
+    const int unseen =
+        settings->sizeHint().height() + 2 * m_scroll->frameWidth() - m_scroll->sizeHint().height();
+    resize((sizeHint() + QSize(0, std::max(0, unseen)))
+               .boundedTo(screen()->availableGeometry().size())
+               .expandedTo(minimumSizeHint()));
     m_diameter->setFocus();
 }
 
-WheelDialog::~WheelDialog() = default;
-
-QLineEdit* WheelDialog::numberBox(const QString& name, bool allowMinus, int maxChars)
+QLineEdit* WheelDialog::numberBox(const QString& name, bool allowMinus, int maxChars,
+                                  std::string& (*field)(WheelInput&))
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setMaxLength(maxChars);
     MakeNumberBox(*box, m_style, allowMinus);
-    connect(box, &QLineEdit::textChanged, this, &WheelDialog::recalculate);
+    connect(box, &QLineEdit::textEdited, this, [this, field](const QString& typed) {
+        field(m_input) = typed.toStdString();
+        render();
+    });
+    m_texts.push_back({box, field});
+    return box;
+}
+
+// A choice whose items stand in the order of the enum's values.
+template <class Choice>
+QComboBox* WheelDialog::choiceBox(const QString& name, const QStringList& items,
+                                  Choice& (*field)(WheelInput&))
+{
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->addItems(items);
+    connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
+        field(m_input) = static_cast<Choice>(index);
+        render();
+    });
+    m_choices.push_back(
+        {box, [field](WheelInput& input) { return static_cast<int>(field(input)); }});
+    return box;
+}
+
+QComboBox* WheelDialog::sideBox(const QString& name, TdcSide& (*field)(WheelInput&))
+{
+    QComboBox* box = choiceBox(name, {tr("BTDC"), tr("ATDC")}, field);
+    m_sides.push_back(box);
     return box;
 }
 
@@ -113,9 +153,6 @@ QLabel* WheelDialog::messageLabel(const QString& name)
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setWordWrap(true);
-    // Its height is worked out for this width at the least, before the
-    // window has its own.
-    label->setMinimumWidth(fontMetrics().averageCharWidth() * 66);
     return label;
 }
 
@@ -133,43 +170,47 @@ void WheelDialog::addRow(QFormLayout& form, const QString& caption, QWidget* fie
     form.addRow(label, line);
 }
 
+// Created in the order the keyboard visits them. Each message in a row of
+// its own under its box, there only when it speaks.
 QWidget* WheelDialog::buildWheelBox()
 {
     auto* box = new QGroupBox(tr("Wheel and strip"), this);
     auto* form = new QFormLayout(box);
-    const auto combo = [this](const QString& name, const QStringList& items) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(name);
-        c->addItems(items);
-        connect(c, &QComboBox::currentIndexChanged, this, &WheelDialog::recalculate);
-        return c;
-    };
-    m_sheet = combo(QStringLiteral("sheetBox"), {tr("degree wheel"), tr("timing strip")});
-    m_diameter = numberBox(QStringLiteral("diameterTxt"), false, 6);
-    m_diameter->setText(QStringLiteral("180"));
+    QComboBox* sheet = choiceBox(
+        QStringLiteral("sheetBox"), {tr("degree wheel"), tr("timing strip")},
+        +[](WheelInput& in) -> WheelSheet& { return in.sheet; });
+    QComboBox* marking = choiceBox(
+        QStringLiteral("markingBox"), {tr("0-180-0 (both ways from TDC)"), tr("0-360")},
+        +[](WheelInput& in) -> WheelMarking& { return in.marking; });
+    m_diameter = numberBox(QStringLiteral("diameterTxt"), false, 6,
+                           [](WheelInput& in) -> std::string& { return in.diameter; });
     m_diameterMessage = messageLabel(QStringLiteral("diameterMessageLab"));
-    m_hole = numberBox(QStringLiteral("holeTxt"), false, 6);
-    m_hole->setText(QStringLiteral("10"));
+    QLineEdit* hole = numberBox(QStringLiteral("holeTxt"), false, 6,
+                                [](WheelInput& in) -> std::string& { return in.hole; });
     m_holeMessage = messageLabel(QStringLiteral("holeMessageLab"));
-    m_turning = combo(QStringLiteral("turningBox"), {tr("clockwise"), tr("anticlockwise")});
-    m_ignition = numberBox(QStringLiteral("ignitionTxt"), false, 6);
-    m_ignitionUnit = combo(QStringLiteral("ignitionUnitBox"), {tr("mm BTDC"), tr("degrees BTDC")});
-    m_ignitionUnit->setCurrentIndex(1);
+    QComboBox* turning = choiceBox(
+        QStringLiteral("turningBox"), {tr("clockwise"), tr("anticlockwise")},
+        +[](WheelInput& in) -> Turning& { return in.turning; });
+    QLineEdit* ignition = numberBox(QStringLiteral("ignitionTxt"), false, 6,
+                                    [](WheelInput& in) -> std::string& { return in.ignition; });
+    QComboBox* unit = choiceBox(
+        QStringLiteral("ignitionUnitBox"), {tr("mm BTDC"), tr("degrees BTDC")},
+        +[](WheelInput& in) -> IgnitionUnit& { return in.ignitionUnit; });
     m_ignitionMessage = messageLabel(QStringLiteral("ignitionMessageLab"));
-    m_rim = numberBox(QStringLiteral("rimTxt"), false, 6);
-    m_rim->setText(QStringLiteral("150"));
+    QLineEdit* rim = numberBox(QStringLiteral("rimTxt"), false, 6,
+                               [](WheelInput& in) -> std::string& { return in.rim; });
     m_rimMessage = messageLabel(QStringLiteral("rimMessageLab"));
 
-    // Each message in a row of its own under its box, there only when it speaks.
-    addRow(*form, tr("Pa&ge:"), m_sheet, {});
+    addRow(*form, tr("Pa&ge:"), sheet, {});
+    addRow(*form, tr("Wheel &marked:"), marking, {});
     addRow(*form, tr("Wheel &diameter (mm):"), m_diameter, {});
     form->addRow(m_diameterMessage);
-    addRow(*form, tr("&Hole (mm):"), m_hole, {});
+    addRow(*form, tr("&Hole (mm):"), hole, {});
     form->addRow(m_holeMessage);
-    addRow(*form, tr("Engine &turns, seen from the wheel:"), m_turning, {});
-    addRow(*form, tr("&Ignition:"), m_ignition, {m_ignitionUnit});
+    addRow(*form, tr("Engine &turns, seen from the wheel:"), turning, {});
+    addRow(*form, tr("&Ignition:"), ignition, {unit});
     form->addRow(m_ignitionMessage);
-    addRow(*form, tr("Strip's &rim diameter (mm):"), m_rim, {});
+    addRow(*form, tr("Strip's &rim diameter (mm):"), rim, {});
     form->addRow(m_rimMessage);
     return box;
 }
@@ -178,27 +219,71 @@ QWidget* WheelDialog::buildChecks()
 {
     auto* box = new QGroupBox(tr("Checks of a wheel on the engine (readings in degrees)"), this);
     auto* form = new QFormLayout(box);
-    m_stopBefore = numberBox(QStringLiteral("stopBeforeTxt"), true, 8);
-    m_stopAfter = numberBox(QStringLiteral("stopAfterTxt"), true, 8);
-    m_stopDrop = numberBox(QStringLiteral("stopDropTxt"), false, 7);
+    QLineEdit* before =
+        numberBox(QStringLiteral("stopBeforeTxt"), true, 8,
+                  [](WheelInput& in) -> std::string& { return in.stopBefore.degrees; });
+    QComboBox* beforeSide = sideBox(QStringLiteral("stopBeforeSideBox"),
+                                    [](WheelInput& in) -> TdcSide& { return in.stopBefore.side; });
+    QLineEdit* after =
+        numberBox(QStringLiteral("stopAfterTxt"), true, 8,
+                  [](WheelInput& in) -> std::string& { return in.stopAfter.degrees; });
+    QComboBox* afterSide = sideBox(QStringLiteral("stopAfterSideBox"),
+                                   [](WheelInput& in) -> TdcSide& { return in.stopAfter.side; });
+    QLineEdit* drop = numberBox(QStringLiteral("stopDropTxt"), false, 7,
+                                [](WheelInput& in) -> std::string& { return in.stopDrop; });
     m_stopResult = messageLabel(QStringLiteral("stopResultLab"));
-    m_portKind = new QComboBox(this);
-    m_portKind->setObjectName(QStringLiteral("portKindBox"));
-    m_portKind->addItems({tr("crown-opened (exhaust, transfer)"), tr("skirt-opened (inlet)")});
-    connect(m_portKind, &QComboBox::currentIndexChanged, this, &WheelDialog::recalculate);
-    m_portOpens = numberBox(QStringLiteral("portOpensTxt"), true, 8);
-    m_portCloses = numberBox(QStringLiteral("portClosesTxt"), true, 8);
+    QComboBox* kind = choiceBox(
+        QStringLiteral("portKindBox"),
+        {tr("crown-opened (exhaust, transfer)"), tr("skirt-opened (inlet)")},
+        +[](WheelInput& in) -> PortKind& { return in.portKind; });
+    // The sides follow the kind: a skirt-opened port opens BTDC.
+    connect(kind, &QComboBox::currentIndexChanged, this, [this] {
+        sidesForKind(m_input);
+        showInput();
+    });
+    QLineEdit* opens =
+        numberBox(QStringLiteral("portOpensTxt"), true, 8,
+                  [](WheelInput& in) -> std::string& { return in.portOpens.degrees; });
+    QComboBox* opensSide = sideBox(QStringLiteral("portOpensSideBox"),
+                                   [](WheelInput& in) -> TdcSide& { return in.portOpens.side; });
+    QLineEdit* closes =
+        numberBox(QStringLiteral("portClosesTxt"), true, 8,
+                  [](WheelInput& in) -> std::string& { return in.portCloses.degrees; });
+    QComboBox* closesSide = sideBox(QStringLiteral("portClosesSideBox"),
+                                    [](WheelInput& in) -> TdcSide& { return in.portCloses.side; });
     m_portResult = messageLabel(QStringLiteral("portResultLab"));
 
-    addRow(*form, tr("Piston stop touched &before TDC at:"), m_stopBefore, {});
-    addRow(*form, tr("and &after TDC at:"), m_stopAfter, {});
-    addRow(*form, tr("Stop's dro&p below TDC, if known (mm):"), m_stopDrop, {});
+    addRow(*form, tr("Piston stop touched &before TDC at:"), before, {beforeSide});
+    addRow(*form, tr("and &after TDC at:"), after, {afterSide});
+    addRow(*form, tr("Stop's dro&p below TDC, if known (mm):"), drop, {});
     form->addRow(m_stopResult);
-    addRow(*form, tr("Port &kind:"), m_portKind, {});
-    addRow(*form, tr("Port &opens at:"), m_portOpens, {});
-    addRow(*form, tr("and c&loses at:"), m_portCloses, {});
+    addRow(*form, tr("Port &kind:"), kind, {});
+    addRow(*form, tr("Port &opens at:"), opens, {opensSide});
+    addRow(*form, tr("and c&loses at:"), closes, {closesSide});
     form->addRow(m_portResult);
     return box;
+}
+
+void WheelDialog::setInput(const WheelInput& input)
+{
+    m_input = input;
+    showInput();
+}
+
+void WheelDialog::showInput()
+{
+    for (const TextField& text : m_texts) {
+        const QString shown = QString::fromStdString(InStyle(text.field(m_input), m_style));
+        if (text.box->text() != shown) {
+            const QSignalBlocker quiet(text.box);
+            text.box->setText(shown);
+        }
+    }
+    for (const ChoiceField& choice : m_choices) {
+        const QSignalBlocker quiet(choice.box);
+        choice.box->setCurrentIndex(choice.index(m_input));
+    }
+    render();
 }
 
 void WheelDialog::setEngine(const EngineSnapshot& engine,
@@ -206,25 +291,16 @@ void WheelDialog::setEngine(const EngineSnapshot& engine,
 {
     m_engine = engine;
     m_ports = ports;
-    recalculate();
+    render();
 }
 
-void WheelDialog::recalculate()
+void WheelDialog::render()
 {
     if (!m_built) {
         return;
     }
-    WheelInput input;
-    input.sheet = m_sheet->currentIndex() == 1 ? WheelSheet::Strip : WheelSheet::Wheel;
-    input.diameter = m_diameter->text().toStdString();
-    input.hole = m_hole->text().toStdString();
-    input.turning = m_turning->currentIndex() == 1 ? Turning::Anticlockwise : Turning::Clockwise;
-    input.ignition = m_ignition->text().toStdString();
-    input.ignitionUnit = m_ignitionUnit->currentIndex() == 0 ? IgnitionUnit::MillimetresBtdc
-                                                             : IgnitionUnit::DegreesBtdc;
-    input.rim = m_rim->text().toStdString();
-    m_view = BuildWheelView(m_engine, m_ports, input, m_style);
-
+    m_view = BuildWheelView(m_engine, m_ports, m_input, m_style);
+    const WheelChecks checks = CheckWheel(m_engine, m_input, m_style);
     const auto say = [](QLabel* label, const std::string& message) {
         label->setText(text(message));
         label->setVisible(!message.empty());
@@ -234,60 +310,15 @@ void WheelDialog::recalculate()
     say(m_holeMessage, m_view.holeMessage);
     say(m_ignitionMessage, m_view.ignitionMessage);
     say(m_rimMessage, m_view.rimMessage);
+    say(m_stopResult, StopCheckWords(checks.stop, m_input.marking, m_style));
+    say(m_portResult, PortCheckWords(checks.port, m_input.marking, m_style));
+    for (QComboBox* side : m_sides) {
+        side->setVisible(m_input.marking == WheelMarking::BothWays);
+    }
     m_preview->setView(m_view);
     m_copy->setEnabled(!m_view.marks.empty());
     m_save->setEnabled(m_view.ready);
     m_print->setEnabled(m_view.ready);
-
-    const Readings stop = readPair(*m_stopBefore, *m_stopAfter, m_style);
-    std::string stopText = stop.problem;
-    const std::string dropText = m_stopDrop->text().toStdString();
-    const std::optional<double> drop = ReadTyped(dropText, m_style);
-    if (stopText.empty() && stop.first && stop.second) {
-        if (!dropText.empty() && !drop) {
-            stopText = "The drop is not a number.";
-        } else {
-            const StopCheck check =
-                FindTdcWithStop(m_engine, *stop.first, *stop.second, drop, m_style);
-            stopText = check.found
-                           ? check.result + (check.warning.empty() ? "" : " ") + check.warning
-                           : check.message;
-        }
-    }
-    say(m_stopResult, stopText);
-
-    const Readings port = readPair(*m_portOpens, *m_portCloses, m_style);
-    std::string portText = port.problem;
-    if (portText.empty() && port.first && port.second) {
-        const PortKind kind =
-            m_portKind->currentIndex() == 1 ? PortKind::SkirtOpened : PortKind::CrownOpened;
-        const PortCheck check =
-            CheckWheelWithPort(m_engine, kind, *port.first, *port.second, m_style);
-        portText = check.found ? check.result : check.message;
-    }
-    say(m_portResult, portText);
-    fitWrappedTexts();
-}
-
-void WheelDialog::fitWrappedTexts()
-{
-    // A window's layout does not give a wrapped text the height its width
-    // needs by itself; each asks for it, and the window grows to hold them.
-    layout()->activate();
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->wordWrap()) {
-            label->setMinimumHeight(
-                label->text().isEmpty()
-                    ? 0
-                    : label->heightForWidth(std::max(label->width(), label->minimumWidth())));
-        }
-    }
-}
-
-void WheelDialog::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    fitWrappedTexts();
 }
 
 void WheelDialog::copyEvents()

@@ -38,13 +38,15 @@ void WheelPreview::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().window());
-    // The whole sheet inside the widget, in its own proportions.
+    // The whole sheet inside the widget, in its own proportions, in the
+    // middle of the room the window gives it.
     const double scale = std::min(width() / double{kPageWidthMm}, height() / double{kPageHeightMm});
-    const QRectF sheet(0, 0, kPageWidthMm * scale, kPageHeightMm * scale);
+    const QRectF sheet((width() - kPageWidthMm * scale) / 2.0, 0, kPageWidthMm * scale,
+                       kPageHeightMm * scale);
     painter.fillRect(sheet, Qt::white);
     painter.setPen(Qt::gray);
     painter.drawRect(sheet.adjusted(0, 0, -1, -1));
-    PainterCanvas canvas(painter, scale / double{kTwipsPerMm});
+    PainterCanvas canvas(painter, scale / double{kTwipsPerMm}, sheet.topLeft());
     DrawWheelPage(canvas, m_view);
 }
 
