@@ -31,8 +31,9 @@ QPushButton* AddButton(QBoxLayout& row, QWidget& parent, const QString& caption,
 // itself for a long text; the page scrolls instead.
 QScrollArea* ScrollingPage(QWidget* content, QWidget* parent);
 
-// Sizes a tool window as it asks, but no larger than the screen's room for
-// windows (a 1366x768 laptop less its panels); what does not fit scrolls.
+// Sizes a tool window to show its scrolling pages whole, but no larger than
+// the screen's room for windows (a 1366x768 laptop less its panels); what
+// does not fit scrolls.
 void FitToScreen(QWidget& window);
 
 } // namespace crank

@@ -19,6 +19,7 @@
 #include "platform/number_box.h"
 #include "platform/page_output.h"
 #include "platform/save_location.h"
+#include "platform/tool_window.h"
 #include "wheel/check_words.h"
 #include "wheel/wheel_page.h"
 #include "wheel/wheel_preview.h"
@@ -74,17 +75,10 @@ void WheelDialog::build()
                             2 * m_scroll->frameWidth());
 
     auto* buttons = new QHBoxLayout;
-    const auto add = [&](const QString& caption, const QString& name) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-        return button;
-    };
-    m_copy = add(tr("&Copy"), QStringLiteral("copyCom"));
-    m_save = add(tr("&Save as PDF..."), QStringLiteral("savePdfCom"));
-    m_print = add(tr("Pri&nt..."), QStringLiteral("printCom"));
-    QPushButton* close = add(tr("Clos&e"), QStringLiteral("closeCom"));
+    m_copy = AddButton(*buttons, *this, tr("&Copy"), QStringLiteral("copyCom"));
+    m_save = AddButton(*buttons, *this, tr("&Save as PDF..."), QStringLiteral("savePdfCom"));
+    m_print = AddButton(*buttons, *this, tr("Pri&nt..."), QStringLiteral("printCom"));
+    QPushButton* close = AddButton(*buttons, *this, tr("Clos&e"), QStringLiteral("closeCom"));
     connect(m_copy, &QPushButton::clicked, this, &WheelDialog::copyEvents);
     connect(m_save, &QPushButton::clicked, this, &WheelDialog::saveAsPdf);
     connect(m_print, &QPushButton::clicked, this, &WheelDialog::print);
@@ -100,12 +94,8 @@ void WheelDialog::build()
     m_built = true;
     showInput();
     // It opens as tall as every setting and check needs where the screen
-    // has the room; a scroll area's hint alone stops at a few lines.
-    const int unseen =
-        settings->sizeHint().height() + 2 * m_scroll->frameWidth() - m_scroll->sizeHint().height();
-    resize((sizeHint() + QSize(0, std::max(0, unseen)))
-               .boundedTo(screen()->availableGeometry().size())
-               .expandedTo(minimumSizeHint()));
+    // has the room.
+    FitToScreen(*this);
     m_diameter->setFocus();
 }
 
@@ -340,6 +330,8 @@ PageJob wheelJob(const WheelView& view)
                 SuggestedSavePath(QString::fromStdString(WheelFileName(view))), "Page Not Saved"};
     // Drawn at true size from the sheet's corner: nothing may move or scale it.
     job.fromSheetCorner = true;
+    // A printer that cannot print that near the edge would cut the rim off.
+    job.inkMarginMm = view.sheetMargin;
     return job;
 }
 

@@ -13,7 +13,8 @@
 #   corner, as its PDF is; every job asks the server for no scaling;
 # - a queue whose PPD, written here, makes US Letter the default paper with
 #   margins of its own: the overflow message appears, and the rows printed up
-#   to the overflow arrive on one Letter page, shifted by those margins;
+#   to the overflow arrive on one Letter page, shifted by those margins; the
+#   largest wheel, which comes nearer the edge than those margins, asks first;
 # - a queue that rejects jobs: "Page Not Printed" appears and no job arrives;
 # - then, with the server gone, the save dialog offers a PDF instead.
 # The tables screen stays shown throughout, and the program exits with 0.
@@ -30,6 +31,7 @@ source "$here/print_server.sh"
 source "$here/x_session.sh"
 readonly overflow_title='^Page Overflow Detected and Prevented$'
 readonly refused_title='^Page Not Printed$'
+readonly cut_title='^Page Would Be Cut$'
 readonly tolerance=4 # twips
 readonly wait_seconds=30
 
@@ -152,6 +154,32 @@ key Return
 await_gone "$overflow_title"
 check_job 3 letter 612 792 480 240
 
+# The largest wheel on Letter, whose margins (24 points at the left) are wider
+# than the 6.4 mm the wheel keeps: the program asks first. Cancelled, nothing
+# goes out; printed all the same, the page does.
+focus_window "$tables_title"
+key ctrl+d
+focus_window '^Degree Wheel$'
+key ctrl+a
+type_text 197
+key alt+n
+focus_window "$cut_title"
+key Escape
+await_gone "$cut_title"
+focus_window '^Degree Wheel$'
+key alt+n
+focus_window "$cut_title"
+key Return
+await_gone "$cut_title"
+for _ in $(seq $((wait_seconds * 10))); do
+    [[ $(job_files | wc -l) -eq 4 ]] && break
+    sleep 0.1
+done
+[[ $(job_files | wc -l) -eq 4 ]] || fail "wheel on Letter: not one job after the question"
+focus_window '^Degree Wheel$'
+key alt+e
+await_gone '^Degree Wheel$'
+
 # A queue that rejects the job: the message, and nothing arrives.
 timeout 10 lpadmin -d Refusing
 focus_window "$tables_title"
@@ -159,7 +187,7 @@ key alt+p
 focus_window "$refused_title"
 key Return
 await_gone "$refused_title"
-[[ $(job_files | wc -l) -eq 3 ]] || fail "refused: a job arrived anyway"
+[[ $(job_files | wc -l) -eq 4 ]] || fail "refused: a job arrived anyway"
 
 # No print server at all: the save dialog, which is cancelled.
 stop_print_server
@@ -174,4 +202,4 @@ focus_window "$tables_title"
 key alt+f
 await_gone "$tables_title"
 exit_program
-echo "PASS: A4 and Letter pages as computed, the wheel from the sheet's corner unscaled, the refusal told, the save dialog without a server"
+echo "PASS: A4 and Letter pages as computed, the wheel from the sheet's corner unscaled, a wheel the printer would cut asked about, the refusal told, the save dialog without a server"
