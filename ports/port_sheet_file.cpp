@@ -1,0 +1,112 @@
+#include "ports/port_sheet_file.h"
+
+#include <QJsonArray>
+#include <array>
+
+#include "model/typed_number.h"
+
+namespace crank {
+namespace {
+
+const std::array kRoles = {"exhaust", "transfer", "boost", "inlet"};
+const std::array kGroups = {"exhaust", "transfers", "inlet"};
+const std::array kUnits = {"mm", "in"};
+const std::array kMeasures = {"chord", "arc"};
+const std::array kTargets = {"opening", "duration"};
+constexpr std::size_t kNameLongest = 25; // as the sheet's name boxes
+
+QString number(const std::string& typed)
+{
+    return QString::fromStdString(InStyle(typed, {"."}));
+}
+
+QJsonObject length(const TypedLength& typed)
+{
+    return {{"text", number(typed.text)}, {"unit", kUnits[static_cast<std::size_t>(typed.unit)]}};
+}
+
+TypedLength readLength(const JsonFields& fields, const char* name)
+{
+    const JsonFields box = fields.group(name);
+    return {box.number("text"), LengthUnit(box.choice("unit", kUnits))};
+}
+
+} // namespace
+
+QJsonObject PortSheetAsJson(const PortSheetInput& input)
+{
+    QJsonArray rows;
+    for (const PortRowInput& row : input.rows) {
+        const PortShapeInput& shape = row.shape;
+        rows.append(QJsonObject{{"name", QString::fromStdString(row.name)},
+                                {"role", kRoles[static_cast<std::size_t>(row.role)]},
+                                {"height", length(row.height)},
+                                {"count", number(shape.count)},
+                                {"width", length(shape.width)},
+                                {"measure", kMeasures[static_cast<std::size_t>(shape.measure)]},
+                                {"windowHeight", length(shape.windowHeight)},
+                                {"topRadius", length(shape.topRadius)},
+                                {"bottomRadius", length(shape.bottomRadius)},
+                                {"bridge", length(shape.bridge)}});
+    }
+    QJsonObject targets;
+    for (std::size_t g = 0; g < kGroups.size(); ++g) {
+        targets.insert(QLatin1String(kGroups[g]),
+                       QJsonObject{{"from", number(input.targets[g].low)},
+                                   {"to", number(input.targets[g].high)}});
+    }
+    return {
+        {"unit", kUnits[static_cast<std::size_t>(input.unit)]},
+        {"deck", length(input.deck)},
+        {"pistonLength", length(input.pistonLength)},
+        {"bore", length(input.bore)},
+        {"rpm", number(input.rpm)},
+        {"rows", rows},
+        {"targets", targets},
+        {"timingTarget", QJsonObject{{"row", input.targetRow + 1},
+                                     {"of", kTargets[static_cast<std::size_t>(input.target)]},
+                                     {"degrees", number(input.targetDegrees)}}},
+        {"staTarget", QJsonObject{{"row", input.staRow + 1}, {"sta", number(input.staTarget)}}},
+    };
+}
+
+PortSheetInput ReadPortSheet(const JsonFields& fields)
+{
+    PortSheetInput input;
+    input.unit = LengthUnit(fields.choice("unit", kUnits));
+    input.deck = readLength(fields, "deck");
+    input.pistonLength = readLength(fields, "pistonLength");
+    input.bore = readLength(fields, "bore");
+    input.rpm = fields.number("rpm");
+    const std::vector<JsonFields> rows = fields.groups("rows", kMaxPorts);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const JsonFields& row = rows[i];
+        PortRowInput& typed = input.rows[i];
+        typed.name = row.text("name", kNameLongest);
+        typed.role = PortRole(row.choice("role", kRoles));
+        typed.height = readLength(row, "height");
+        PortShapeInput& shape = typed.shape;
+        shape.count = row.number("count");
+        shape.width = readLength(row, "width");
+        shape.measure = WidthMeasure(row.choice("measure", kMeasures));
+        shape.windowHeight = readLength(row, "windowHeight");
+        shape.topRadius = readLength(row, "topRadius");
+        shape.bottomRadius = readLength(row, "bottomRadius");
+        shape.bridge = readLength(row, "bridge");
+    }
+    const JsonFields targets = fields.group("targets");
+    for (std::size_t g = 0; g < kGroups.size(); ++g) {
+        const JsonFields range = targets.group(kGroups[g]);
+        input.targets[g] = {range.number("from"), range.number("to")};
+    }
+    const JsonFields timing = fields.group("timingTarget");
+    input.targetRow = timing.whole("row", 1, kMaxPorts) - 1;
+    input.target = TimingTarget(timing.choice("of", kTargets));
+    input.targetDegrees = timing.number("degrees");
+    const JsonFields sta = fields.group("staTarget");
+    input.staRow = sta.whole("row", 1, kMaxPorts) - 1;
+    input.staTarget = sta.number("sta");
+    return input;
+}
+
+} // namespace crank
