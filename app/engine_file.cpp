@@ -16,8 +16,8 @@ namespace {
 
 constexpr const char* kKind = "engine";
 constexpr const char* kSetupKind = "port setup"; // version 1
-constexpr std::size_t kNameLongest = 25;          // as the data entry screen's name box
-constexpr std::size_t kBoxLongest = 16;           // longer than any value box holds
+constexpr std::size_t kNameLongest = 25;         // as the data entry screen's name box
+constexpr std::size_t kBoxLongest = 16;          // longer than any value box holds
 
 QString plain(const std::string& typed)
 {
@@ -91,13 +91,15 @@ EngineFileRead ReadEngineFile(const QByteArray& bytes)
         if (endsEarly(bytes, error)) {
             return {{}, 0, "is cut short."};
         }
-        return {{}, 0,
+        return {{},
+                0,
                 "is damaged: " + error.errorString().toLower().toStdString() + " at byte " +
                     std::to_string(error.offset) + "."};
     }
     const QJsonObject root = document.object();
     const QString kind = root.value(QLatin1String("kind")).toString();
-    if (!document.isObject() || (kind != QLatin1String(kKind) && kind != QLatin1String(kSetupKind))) {
+    if (!document.isObject() ||
+        (kind != QLatin1String(kKind) && kind != QLatin1String(kSetupKind))) {
         return {{}, 0, "is not an engine file."};
     }
     const bool setup = kind == QLatin1String(kSetupKind);
@@ -107,11 +109,11 @@ EngineFileRead ReadEngineFile(const QByteArray& bytes)
         return {{}, 0, "is damaged: version is not a whole number."};
     }
     if (version.toDouble() > kEngineFileVersion || (setup && version.toDouble() > 1)) {
-        return {{}, 0,
+        return {{},
+                0,
                 "comes from a newer version of this program (file version " +
                     std::to_string(static_cast<long long>(version.toDouble())) +
-                    "); this one reads versions up to " + std::to_string(kEngineFileVersion) +
-                    "."};
+                    "); this one reads versions up to " + std::to_string(kEngineFileVersion) + "."};
     }
     try {
         const JsonFields fields(root);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "entry/entry_boxes.h"
 #include "ports/port_sheet.h"
 #include "wheel/degree_wheel.h"
 
@@ -24,17 +25,6 @@ namespace crank {
 // that a file reads the same everywhere. Version 1 was the port setup: the
 // engine's geometry and the sheet's fields at the top, without tables or
 // wheel.
-
-// The data entry screen's boxes as typed.
-struct EntryBoxes {
-    std::string name;
-    std::string stroke;
-    std::string rod;
-    std::string offset;
-    std::string tables;                // the number of tables
-    std::array<std::string, 3> angles; // initial angles; empty beyond the number of tables
-    friend bool operator==(const EntryBoxes&, const EntryBoxes&) = default;
-};
 
 struct EngineFile {
     EntryBoxes engine;

@@ -88,8 +88,9 @@ Ang_Disp& Navigator::tablesScreen()
         // Find, copy and save: shortcuts and a context menu, owned by the screen;
         // the port timing sheet and the degree wheel among them.
         auto* extras = new TablesExtras(*m_angDisp, m_services);
-        auto* ports = new PortTool(*m_angDisp, *extras, m_services);
-        new WheelTool(*m_angDisp, *extras, *ports, m_services);
+        m_portTool = new PortTool(*m_angDisp, *extras, m_services);
+        m_wheelTool = new WheelTool(*m_angDisp, *extras, *m_portTool, m_services);
+        emit toolsCreated();
     }
     return *m_angDisp;
 }
@@ -130,6 +131,10 @@ void Navigator::Tables_Click()
 
 void Navigator::ExitProg_Click()
 {
+    // A file with unsaved changes asks first; staying keeps everything as it is.
+    if (m_mayLeave && !m_mayLeave()) {
+        return;
+    }
     m_tabsMenu->hide();
     // End at once: no question, nothing saved. Every screen closes for real.
     m_ending = true;
@@ -145,6 +150,19 @@ void Navigator::showTables(const DisplayView& view)
     tables.showView(view);
     m_engVals->hide();
     showScreen(tables);
+    emit displayed();
+}
+
+void Navigator::openEngine(const EntryBoxes& boxes)
+{
+    m_engVals->enterBoxes(boxes);
+    // The display command shows the tables in the data entry screen's place;
+    // the front screen and the information give way as well.
+    m_tabsMenu->hide();
+    if (m_userInfo != nullptr) {
+        m_userInfo->hide();
+    }
+    m_engVals->GeomCom_Click(1);
 }
 
 void Navigator::showScreen(QWidget& screen)

@@ -19,6 +19,9 @@ class UserInfo;
 class EngVals;
 class Ang_Disp;
 struct DisplayView;
+struct EntryBoxes;
+class PortTool;
+class WheelTool;
 
 // Owns the screens for the run of the program and moves between them. Every
 // screen is a top-level window without an owner that lives from its first use
@@ -61,8 +64,25 @@ public:
     // takes the place of the data entry screen.
     void showTables(const DisplayView& view);
 
+    // An engine as a file holds it: the data entry screen's boxes typed in
+    // one go, then displayed as the display command does, so that the tables
+    // screen takes the place of whatever screen was on show. The boxes must
+    // be ones the screen takes (RefusedEntry).
+    void openEngine(const EntryBoxes& boxes);
+    // The tools on the tables screen; null until it is created.
+    PortTool* portTool() const { return m_portTool; }
+    WheelTool* wheelTool() const { return m_wheelTool; }
+    // Asked before the program ends: leaving goes on only when it answers true.
+    void setLeaveGuard(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
+
     // Shows a screen modeless and brings it to the front.
     static void showScreen(QWidget& screen);
+
+signals:
+    // The tables screen and its tools were just created.
+    void toolsCreated();
+    // A display is on the tables screen.
+    void displayed();
 
 private:
     void Form_Load();
@@ -82,8 +102,11 @@ private:
     UserInfo* m_userInfo = nullptr;
     // Created hidden by Form_Load; reset and shown by the construct command.
     EngVals* m_engVals = nullptr;
-    // Created the first time the data entry screen displays tables.
+    // Created the first time the data entry screen displays tables, with its tools.
     Ang_Disp* m_angDisp = nullptr;
+    PortTool* m_portTool = nullptr;
+    WheelTool* m_wheelTool = nullptr;
+    std::function<bool()> m_mayLeave;
     // Set while the program ends, so that closing the screens really closes.
     bool m_ending = false;
 };

@@ -75,6 +75,18 @@ void EngVals::resetForNewTables()
     m_state.GeomFramShown = false;
 }
 
+void EngVals::enterBoxes(const EntryBoxes& boxes)
+{
+    resetForNewTables();
+    m_engNamTxt->setText(QString::fromStdString(boxes.name));
+    const std::string* values[] = {&boxes.stroke,   &boxes.rod,       &boxes.offset,
+                                   &boxes.tables,   &boxes.angles[0], &boxes.angles[1],
+                                   &boxes.angles[2]};
+    for (std::size_t i = 0; i < m_geomTxt.size(); ++i) {
+        m_geomTxt[i]->setText(QString::fromStdString(*values[i]));
+    }
+}
+
 void EngVals::GeomTxt_Change(int index)
 {
     QLineEdit* box = m_geomTxt[index];

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "entry/entry_boxes.h"
 #include "model/engine_state.h"
 #include "platform/message_box.h"
 #include "tables/display_view.h"
@@ -35,6 +36,12 @@ public:
     // edit), angle boxes and the table-request frame hidden, NumTables 0,
     // InitAngle(1..3) -1, GeomFramShown false.
     void resetForNewTables();
+
+    // The boxes typed in one go, as a file holds them: the screen reset as
+    // for new tables, then the name and every value box set in order, each
+    // set handled as an edit (the filter, the table request, the angle
+    // limits). The display command is the caller's.
+    void enterBoxes(const EntryBoxes& boxes);
 
     // Change handling of value box `index` (0..6); runs on every change of
     // its text, also when code sets it.

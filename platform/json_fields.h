@@ -29,8 +29,7 @@ public:
     // A text of at most `longest` characters.
     std::string text(const char* name, std::size_t longest) const;
     // A list of at most `most` texts of at most `longest` characters each.
-    std::vector<std::string> texts(const char* name, std::size_t most,
-                                   std::size_t longest) const;
+    std::vector<std::string> texts(const char* name, std::size_t most, std::size_t longest) const;
     // A number as typed: empty, a number, or on its way to one ("-"),
     // written with a point.
     std::string number(const char* name) const;

@@ -18,6 +18,13 @@ struct StandardServices::Parts {
     OpenFileDialog setupOpen{
         QStringLiteral("Open a Port Setup"),
         QStringList{QStringLiteral("Port setups (*.json)"), QStringLiteral("All files (*)")}};
+    SaveFileDialog engineSave{QStringLiteral("Save the Engine"),
+                              QStringList{QStringLiteral("Engine files (*.crank)")},
+                              QStringLiteral("crank")};
+    OpenFileDialog engineOpen{QStringLiteral("Open an Engine"),
+                              QStringList{QStringLiteral("Engine files (*.crank)"),
+                                          QStringLiteral("Port setups (*.json)"),
+                                          QStringLiteral("All files (*)")}};
 };
 
 StandardServices::StandardServices(MessageBox& messages)
@@ -29,8 +36,9 @@ StandardServices::~StandardServices() = default;
 
 Services StandardServices::services() const
 {
-    return {m_messages,        m_parts->printers,  m_parts->pdf,      m_parts->tablesCsv,
-            m_parts->portsCsv, m_parts->setupSave, m_parts->setupOpen};
+    return {m_messages,         m_parts->printers,   m_parts->pdf,
+            m_parts->tablesCsv, m_parts->portsCsv,   m_parts->setupSave,
+            m_parts->setupOpen, m_parts->engineSave, m_parts->engineOpen};
 }
 
 } // namespace crank

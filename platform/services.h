@@ -21,6 +21,8 @@ struct Services {
     SaveFileChooser& portsCsvSaver;  // the port sheet as CSV, in either dialect
     SaveFileChooser& setupSaver;     // a port setup
     OpenFileChooser& setupOpener;
+    SaveFileChooser& engineSaver; // an engine file
+    OpenFileChooser& engineOpener;
 };
 
 // The real ones: the system's printers and the standard dialogs over the

@@ -54,10 +54,12 @@ struct TestServices {
     ScriptedChooser portsCsvChooser;
     ScriptedChooser setupSaver;
     ScriptedOpener setupOpener;
+    ScriptedChooser engineSaver;
+    ScriptedOpener engineOpener;
     Services services()
     {
-        return {messages,        printers,   pdfChooser, csvChooser,
-                portsCsvChooser, setupSaver, setupOpener};
+        return {messages,   printers,    pdfChooser,  csvChooser,  portsCsvChooser,
+                setupSaver, setupOpener, engineSaver, engineOpener};
     }
 };
 

@@ -1,5 +1,6 @@
 #include "wheel/wheel_dialog.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
@@ -75,10 +76,12 @@ void WheelDialog::build()
                             2 * m_scroll->frameWidth());
 
     auto* buttons = new QHBoxLayout;
+    m_buttons = buttons;
     m_copy = AddButton(*buttons, *this, tr("&Copy"), QStringLiteral("copyCom"));
     m_save = AddButton(*buttons, *this, tr("&Save as PDF..."), QStringLiteral("savePdfCom"));
     m_print = AddButton(*buttons, *this, tr("Pri&nt..."), QStringLiteral("printCom"));
-    QPushButton* close = AddButton(*buttons, *this, tr("Clos&e"), QStringLiteral("closeCom"));
+    m_close = AddButton(*buttons, *this, tr("Clos&e"), QStringLiteral("closeCom"));
+    QPushButton* close = m_close;
     connect(m_copy, &QPushButton::clicked, this, &WheelDialog::copyEvents);
     connect(m_save, &QPushButton::clicked, this, &WheelDialog::saveAsPdf);
     connect(m_print, &QPushButton::clicked, this, &WheelDialog::print);
@@ -109,6 +112,7 @@ QLineEdit* WheelDialog::numberBox(const QString& name, bool allowMinus, int maxC
     connect(box, &QLineEdit::textEdited, this, [this, field](const QString& typed) {
         field(m_input) = typed.toStdString();
         render();
+        emit edited();
     });
     m_texts.push_back({box, field});
     return box;
@@ -125,6 +129,7 @@ QComboBox* WheelDialog::choiceBox(const QString& name, const QStringList& items,
     connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
         field(m_input) = static_cast<Choice>(index);
         render();
+        emit edited();
     });
     m_choices.push_back(
         {box, [field](WheelInput& input) { return static_cast<int>(field(input)); }});
@@ -252,6 +257,17 @@ QWidget* WheelDialog::buildChecks()
     addRow(*form, tr("and c&loses at:"), closes, {closesSide});
     form->addRow(m_portResult);
     return box;
+}
+
+void WheelDialog::addCommand(QAction* command)
+{
+    auto* button = new QPushButton(command->text(), this);
+    button->setObjectName(command->objectName());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    m_buttons->insertWidget(m_buttons->indexOf(m_close), button);
+    // Its shortcut works while the window is active.
+    addAction(command);
 }
 
 void WheelDialog::setInput(const WheelInput& input)

@@ -10,7 +10,9 @@
 #include "model/engine_snapshot.h"
 #include "wheel/degree_wheel.h"
 
+class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -53,10 +55,18 @@ public:
     const WheelInput& input() const { return m_input; }
     void setInput(const WheelInput& input);
 
+    // A command of another tool, as a button before "Close", its shortcut
+    // working while the window is active.
+    void addCommand(QAction* command);
+
     // "Copy", "Save as PDF..." and "Print...".
     void copyEvents();
     void saveAsPdf();
     void print();
+
+signals:
+    // The user changed what is typed (not setInput).
+    void edited();
 
 private:
     void build();
@@ -110,6 +120,8 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_close = nullptr;
+    QHBoxLayout* m_buttons = nullptr;
 };
 
 } // namespace crank
