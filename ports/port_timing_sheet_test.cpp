@@ -188,7 +188,7 @@ TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
 TEST_F(PortTimingSheetTest, WhatIsTypedIsHeldAsAValue)
 {
     PortSheetInput set;
-    set.deck = {"0.3"};
+    set.deck = {"0.3000001"};        // longer than one types into the box
     set.rows[0].height = {"25.981"}; // 90 degrees, as above
     set.targets[0].low = "0.000130";
     tool->setInput(set);
@@ -199,10 +199,10 @@ TEST_F(PortTimingSheetTest, WhatIsTypedIsHeldAsAValue)
     QLocale::setDefault(QLocale(QLocale::German));
     open();
     QLocale::setDefault(before);
-    EXPECT_EQ(in<QLineEdit>("deckTxt")->text(), "0,3");
+    EXPECT_EQ(in<QLineEdit>("deckTxt")->text(), "0,3000001");
     EXPECT_EQ(in<QLineEdit>("targetLowTxt_1")->text(), "0,000130");
     EXPECT_EQ(in<QLabel>("opensLab_1")->text(), "90,0 ATDC");
-    EXPECT_EQ(tool->input().deck.text, "0.3");
+    EXPECT_EQ(tool->input().deck.text, "0.3000001");
 
     typeInto("portNameTxt_2", "Boost");
     in<QComboBox>("portRoleBox_2")->setCurrentIndex(2);

@@ -146,6 +146,9 @@ void InputControls::show()
     for (const Shown& text : m_texts) {
         // A box that already shows its text keeps its cursor.
         const QString shown = text.text();
+        // A value from a file may be longer than a box lets one type; the
+        // box shows all of what is timed, not the first characters.
+        text.box->setMaxLength(std::max(text.box->maxLength(), static_cast<int>(shown.size())));
         if (text.box->text() != shown) {
             text.box->setText(shown);
         }
