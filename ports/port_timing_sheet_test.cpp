@@ -94,6 +94,8 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
 
     in<QComboBox>("unitBox")->setCurrentIndex(1);
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->text(), "1,011");
+    EXPECT_EQ(in<QLabel>("headerLab_0")->text() + " " + in<QLabel>("headerLab_2")->text(),
+              "Port Height (in)");
     in<QComboBox>("unitBox")->setCurrentIndex(0);
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->text(), "25,681");
 
@@ -265,7 +267,10 @@ TEST_F(PortTimingSheetTest, FitsALaptopScreen)
                 QStringLiteral("%1 wide, page %2").arg(size.width()).arg(page).toStdString());
             const std::map<std::string, int> plain = show(page, {});
             EXPECT_EQ(show(page, slips()), plain);
-            EXPECT_FALSE(in<QLabel>(page == 0 ? "portMessageLab_8" : "shapeNoteLab_2")->isHidden());
+            for (const char* shown : {"portMessageLab_8", "shapeNoteLab_2", "targetLinesLab",
+                                      "blowdownLab", "wayBackLab"}) {
+                EXPECT_FALSE(in<QLabel>(shown)->isHidden()) << shown;
+            }
             EXPECT_EQ(sheet->size(), size);
             expectTextsWhole(*sheet);
             // With the messages the time-area page is taller than the window.
