@@ -1,5 +1,6 @@
 #include "platform/tool_window.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
+#include <algorithm>
 
 namespace crank {
 namespace {
@@ -31,6 +34,40 @@ protected:
 
 private:
     QPointer<QWidget> m_tool;
+};
+
+// A scroll area that asks for room for the whole of its content, its
+// wrapped texts at the content's width, with room kept for the vertical
+// scroll bar; a plain one asks for 36 by 24 lines of text at most, and a
+// window sized as it asks opens smaller than the screen allows.
+// It also brings a control into view when the keyboard moves the focus to
+// it, from anywhere in the window: Tab from a button outside the page, or
+// Shift+Tab back into it. A click leaves the page where it is.
+class WholePage final : public QScrollArea {
+public:
+    explicit WholePage(QWidget* parent) : QScrollArea(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now != nullptr && widget() != nullptr && widget()->isAncestorOf(now) &&
+                QGuiApplication::mouseButtons() == Qt::NoButton) {
+                ensureWidgetVisible(now);
+            }
+        });
+    }
+
+    QSize sizeHint() const override
+    {
+        const QWidget* content = widget();
+        if (content == nullptr) {
+            return QScrollArea::sizeHint();
+        }
+        QSize size = content->sizeHint().expandedTo(content->minimumSizeHint());
+        if (content->hasHeightForWidth()) {
+            size.setHeight(std::max(size.height(), content->heightForWidth(size.width())));
+        }
+        const int frame = 2 * frameWidth();
+        return size + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+    }
 };
 
 } // namespace
@@ -59,7 +96,7 @@ QPushButton* AddButton(QBoxLayout& row, QWidget& parent, const QString& caption,
 
 QScrollArea* ScrollingPage(QWidget* content, QWidget* parent)
 {
-    auto* page = new QScrollArea(parent);
+    auto* page = new WholePage(parent);
     page->setWidgetResizable(true);
     page->setFrameShape(QFrame::NoFrame);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -28,7 +28,9 @@ QPushButton* AddButton(QBoxLayout& row, QWidget& parent, const QString& caption,
 // content on a page that scrolls when the window is too small for it: as
 // wide as the page where it can be, never narrower than it needs, and its
 // wrapped texts as tall as that width needs. The window never grows by
-// itself for a long text; the page scrolls instead.
+// itself for a long text; the page scrolls instead. The page asks for room
+// for the whole content (FitToScreen opens it whole where the screen has the
+// room), and a control the keyboard moves the focus to scrolls into view.
 QScrollArea* ScrollingPage(QWidget* content, QWidget* parent);
 
 // Sizes a tool window to show its scrolling pages whole, but no larger than

@@ -4,7 +4,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLocale>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
+#include <map>
 
 #include "platform/pdf_words_test_support.h"
 #include "ports/port_tool.h"
@@ -28,18 +31,38 @@ protected:
         ASSERT_TRUE(sheet != nullptr && sheet->isVisible());
     }
     template <class T> T* in(const QString& name) const { return child<T>(*sheet, name); }
-    void typeInto(const QString& name, const char* keys)
+    static void typeInto(const QWidget& window, const QString& name, const char* keys)
     {
-        auto* box = in<QLineEdit>(name);
+        auto* box = child<QLineEdit>(window, name);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClicks(box, QString::fromUtf8(keys));
     }
+    void typeInto(const QString& name, const char* keys) { typeInto(*sheet, name, keys); }
 
     NoPrinter none;
     PortTool* tool = nullptr;
     PortTimingSheet* sheet = nullptr;
 };
+
+// A slip in every box that can say why, on every row: the longest messages of both pages.
+PortSheetInput slips()
+{
+    PortSheetInput input;
+    input.pistonLength = {"-"};
+    for (std::size_t i = 0; i < kMaxPorts; ++i) {
+        PortRowInput& row = input.rows[i];
+        row.role = i % 2 == 0 ? PortRole::Inlet : PortRole::Exhaust;
+        // Row 2: an exhaust 30 mm down, its 20 mm window 4 mm below the crown at BDC.
+        row.height = {i == 1 ? "30" : i < 4 ? "999" : "-999"};
+        row.shape.width = {"40"};
+        row.shape.windowHeight = {i < 2 ? "20" : "-"};
+    }
+    input.targetDegrees = "-";
+    input.targets[0].low = "1";
+    input.staTarget = "1";
+    return input;
+}
 
 // With decimal commas: every box reaches the timing and refuses only what cannot be a number, the
 // found height follows the deck, a unit change keeps what was typed, copy and PDF carry the sheet.
@@ -71,6 +94,8 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
 
     in<QComboBox>("unitBox")->setCurrentIndex(1);
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->text(), "1,011");
+    EXPECT_EQ(in<QLabel>("headerLab_0")->text() + " " + in<QLabel>("headerLab_2")->text(),
+              "Port Height (in)");
     in<QComboBox>("unitBox")->setCurrentIndex(0);
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->text(), "25,681");
 
@@ -94,15 +119,18 @@ TEST_F(PortTimingSheetTest, TimesTypedPortsAndCarriesThemToCopyAndPdf)
     EXPECT_FALSE(sheet->isVisible());
 }
 
-// Tab walks every control in reading order, and each caption has an access key of its own.
+// Tab walks every control in reading order, the page itself (which scrolls by the keys) after the
+// tabs, and each caption has an access key of its own.
 TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
 {
     open();
     EXPECT_EQ(sheet->focusWidget(), in<QLineEdit>("portNameTxt_1"));
+    sheet->resize(sheet->sizeHint()); // nothing scrolls while positions are compared
+    QTest::qWait(20);
     in<QComboBox>("unitBox")->setFocus();
     QWidget* previous = sheet->focusWidget();
     QStringList walked;
-    for (int step = 0; step < 40 && !walked.contains(previous->objectName()); ++step) {
+    for (int step = 0; step < 50 && !walked.contains(previous->objectName()); ++step) {
         walked.append(previous->objectName());
         QTest::keyClick(previous, Qt::Key_Tab);
         QWidget* next = sheet->focusWidget();
@@ -116,7 +144,7 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
         }
         previous = next;
     }
-    EXPECT_EQ(walked.size(), 3 + 3 * kMaxPorts + 3 + 7 + 1) << walked.join(' ').toStdString();
+    EXPECT_EQ(walked.size(), 3 + 3 * kMaxPorts + 3 + 7 + 2) << walked.join(' ').toStdString();
 
     QString keys;
     for (const QWidget* w : sheet->findChildren<QWidget*>()) {
@@ -135,47 +163,144 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
     EXPECT_EQ(keys.size(), 4 + 7 + 3); // timing, buttons, time-area
 }
 
-// The longest messages stand whole in their labels, wrapped where they wrap, clear of the others,
-// on either page of the sheet; a window never fully open keeps its figures with the note beside.
-TEST_F(PortTimingSheetTest, EveryTextShowsWhole)
+// A deck of 0.3 mm typed with either separator, in a locale of decimal points and in one of
+// decimal commas: a roof 25.981 mm down passes the crown 25.681 mm below TDC, at 90 degrees on
+// this engine (123 - sqrt(100² - 23²) = 25.681).
+TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
 {
-    open();
-    typeInto("pistonTxt", "-");
-    for (int row = 1; row <= kMaxPorts; ++row) {
-        in<QComboBox>(QString("portRoleBox_%1").arg(row))->setCurrentIndex(row % 2 * 3);
-        // Row 2: an exhaust 30 mm down, its 20 mm window 4 mm below the crown at BDC.
-        typeInto(QString("portHeightTxt_%1").arg(row), row == 2 ? "30" : row < 5 ? "999" : "-999");
-        typeInto(QString("widthTxt_%1").arg(row), "40");
-        typeInto(QString("windowHeightTxt_%1").arg(row), row < 3 ? "20" : "-");
-    }
-    typeInto("targetTxt", "-");
-    typeInto("targetLowTxt_1", "1");
-    typeInto("staTargetTxt", "1");
-    in<QTabWidget>("sheetTabs")->setCurrentIndex(1);
-    EXPECT_EQ(in<QComboBox>("staRowBox")->count(), kMaxPorts);
-    EXPECT_TRUE(in<QLabel>("staLab_2")->isVisible());
-    const QLabel* note = in<QLabel>("shapeNoteLab_2");
-    EXPECT_TRUE(note->isVisible() && note->text().startsWith("Never fully open"));
-    for (const int page : {0, 1}) {
-        in<QTabWidget>("sheetTabs")->setCurrentIndex(page);
-        for (const QLabel* label : sheet->findChildren<QLabel*>()) {
-            if (!label->isVisibleTo(sheet) || label->text().isEmpty()) {
-                continue;
-            }
-            const QRect room = label->contentsRect();
-            const QRect needed = QFontMetrics(label->font())
-                                     .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0,
-                                                   QString(label->text()).remove('&'));
-            EXPECT_TRUE(room.contains(needed)) << label->text().toStdString();
-            for (const QWidget* other :
-                 label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                EXPECT_TRUE(!other->isVisibleTo(sheet) || other == label ||
-                            !other->geometry().intersects(label->geometry()))
-                    << label->text().toStdString() << " under "
-                    << other->objectName().toStdString();
-            }
+    const QLocale before;
+    for (const char* opens : {"90.0 ATDC", "90,0 ATDC"}) {
+        QLocale::setDefault(opens[2] == ',' ? QLocale(QLocale::German) : QLocale::c());
+        PortSheetInput input;
+        PortTimingSheet local(input, services());
+        QLocale::setDefault(before);
+        local.setEngine(tables.view().engine);
+        typeInto(local, "portHeightTxt_1", "25.981");
+        for (const char* deck : {"0,3", "0.3"}) {
+            SCOPED_TRACE(std::string(deck) + " for " + opens);
+            typeInto(local, "deckTxt", deck);
+            EXPECT_EQ(child<QLabel>(local, "opensLab_1")->text(), opens);
+            EXPECT_EQ(child<QLineEdit>(local, "deckTxt")->text(), deck); // as typed
         }
     }
+}
+
+// Each edit goes into the tool's input. An input set whole shows in the boxes in the locale's
+// style and stays as it was set; the rows it times are there before the sheet ever opened.
+TEST_F(PortTimingSheetTest, WhatIsTypedIsHeldAsAValue)
+{
+    PortSheetInput set;
+    set.deck = {"0.3000001"};        // longer than one types into the box
+    set.rows[0].height = {"25.981"}; // 90 degrees, as above
+    set.targets[0].low = "0.000130";
+    tool->setInput(set);
+    EXPECT_EQ(tool->sheet(), nullptr);
+    EXPECT_NEAR(tool->rows(tables.view().engine)[0].opens, 90.0, 0.05);
+
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
+    open();
+    QLocale::setDefault(before);
+    EXPECT_EQ(in<QLineEdit>("deckTxt")->text(), "0,3000001");
+    EXPECT_EQ(in<QLineEdit>("targetLowTxt_1")->text(), "0,000130");
+    EXPECT_EQ(in<QLabel>("opensLab_1")->text(), "90,0 ATDC");
+    EXPECT_EQ(tool->input().deck.text, "0.3000001");
+
+    typeInto("portNameTxt_2", "Boost");
+    in<QComboBox>("portRoleBox_2")->setCurrentIndex(2);
+    typeInto("rpmTxt", "9000");
+    EXPECT_EQ(tool->input().rows[1].name, "Boost");
+    EXPECT_EQ(tool->input().rows[1].role, PortRole::Boost);
+    EXPECT_EQ(tool->input().rpm, "9000");
+
+    tool->setInput(set);
+    EXPECT_EQ(in<QLineEdit>("portNameTxt_2")->text(), "");
+    EXPECT_EQ(in<QComboBox>("portRoleBox_2")->currentIndex(), 1); // a transfer, as made fresh
+    EXPECT_EQ(in<QLineEdit>("rpmTxt")->text(), "");
+}
+
+// Every text shown stands whole in its label, wrapped where it wraps, clear of the others.
+void expectTextsWhole(const QWidget& window)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty()) {
+            continue;
+        }
+        const QRect room = label->contentsRect();
+        const QRect needed = QFontMetrics(label->font())
+                                 .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0,
+                                               QString(label->text()).remove('&'));
+        EXPECT_TRUE(room.contains(needed)) << label->text().toStdString();
+        for (const QWidget* other :
+             label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(!other->isVisibleTo(&window) || other == label ||
+                        !other->geometry().intersects(label->geometry()))
+                << label->text().toStdString() << " under " << other->objectName().toStdString();
+        }
+    }
+}
+
+// On a laptop's screen less its panels: the window opens within the screen; the longest
+// messages of both pages stand whole, and neither grow the window nor move a box sideways; every
+// box, choice and button is in the window or scrolls into view as the keyboard reaches it. Made
+// wider, the window gives the room to the diagram and the plot, not to the boxes.
+TEST_F(PortTimingSheetTest, FitsALaptopScreen)
+{
+    open();
+    EXPECT_TRUE(sheet->screen()->availableGeometry().contains(sheet->frameGeometry()));
+    auto* tabs = in<QTabWidget>("sheetTabs");
+    const auto at = [this](const QWidget& w) { return w.mapTo(sheet, QPoint()); };
+    const auto show = [&](int page, const PortSheetInput& input) {
+        tabs->setCurrentIndex(page);
+        tool->setInput(input);
+        QTest::qWait(20);             // the layouts, a level of the window per round of events
+        std::map<std::string, int> x; // of each box on the page
+        for (const QLineEdit* box : tabs->currentWidget()->findChildren<QLineEdit*>()) {
+            x[box->objectName().toStdString()] = box->x();
+        }
+        return x;
+    };
+    for (const QSize size : {QSize(1366, 728), QSize(1280, 680)}) {
+        sheet->resize(size);
+        for (const int page : {0, 1}) {
+            SCOPED_TRACE(
+                QStringLiteral("%1 wide, page %2").arg(size.width()).arg(page).toStdString());
+            const std::map<std::string, int> plain = show(page, {});
+            EXPECT_EQ(show(page, slips()), plain);
+            for (const char* shown : {"portMessageLab_8", "shapeNoteLab_2", "targetLinesLab",
+                                      "blowdownLab", "wayBackLab"}) {
+                EXPECT_FALSE(in<QLabel>(shown)->isHidden()) << shown;
+            }
+            EXPECT_EQ(sheet->size(), size);
+            expectTextsWhole(*sheet);
+            // With the messages the time-area page is taller than the window.
+            auto* scroll = qobject_cast<QScrollArea*>(tabs->currentWidget());
+            for (QWidget* control : sheet->findChildren<QWidget*>()) {
+                if ((!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control) &&
+                     !qobject_cast<QPushButton*>(control)) ||
+                    !control->isVisibleTo(sheet)) {
+                    continue;
+                }
+                control->setFocus(Qt::TabFocusReason);
+                const QRect seen = scroll->widget()->isAncestorOf(control)
+                                       ? QRect(at(*scroll->viewport()), scroll->viewport()->size())
+                                       : sheet->rect();
+                EXPECT_TRUE(seen.contains(QRect(at(*control), control->size())))
+                    << control->objectName().toStdString();
+            }
+            EXPECT_EQ(show(page, {}), plain);
+        }
+    }
+    const auto* diagram = in<QWidget>("timingDiagram");
+    const auto* plot = in<QWidget>("areaPlot");
+    const QSize before[] = {diagram->size(), plot->size(),
+                            in<QLineEdit>("portHeightTxt_1")->size()};
+    sheet->resize(1600, 680); // 320 pixels wider, all of them the picture's
+    show(0, {});
+    EXPECT_EQ(diagram->width(), before[0].width() + 320);
+    EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->size(), before[2]);
+    show(1, {});
+    EXPECT_EQ(plot->width(), before[1].width() + 320);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include <QAction>
 
+#include "platform/number_box.h"
 #include "platform/tool_window.h"
-
 #include "ports/port_timing_sheet.h"
 #include "tables/ang_disp.h"
 #include "tables/tables_extras.h"
@@ -16,7 +16,11 @@ PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, const Services& servi
     install(extras);
 }
 
-PortTool::~PortTool() = default;
+// The sheet edits the tool's input: it goes first.
+PortTool::~PortTool()
+{
+    delete m_sheet;
+}
 
 void PortTool::install(TablesExtras& extras)
 {
@@ -39,12 +43,25 @@ void PortTool::addSheetCommand(QAction* command)
     }
 }
 
+void PortTool::setInput(const PortSheetInput& input)
+{
+    m_input = input;
+    if (m_sheet) {
+        m_sheet->showInput();
+    }
+}
+
+std::array<PortRowView, kMaxPorts> PortTool::rows(const EngineSnapshot& engine) const
+{
+    return BuildPortSheetView(engine, m_input, LocaleNumberStyle()).rows;
+}
+
 void PortTool::openSheet()
 {
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display.
     if (!m_sheet) {
-        m_sheet = new PortTimingSheet(m_services, &m_screen);
+        m_sheet = new PortTimingSheet(m_input, m_services, &m_screen);
         for (QAction* command : m_sheetCommands) {
             m_sheet->addCommand(command);
         }

@@ -3,8 +3,11 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <array>
 
+#include "model/engine_snapshot.h"
 #include "platform/services.h"
+#include "ports/port_sheet.h"
 
 class QAction;
 
@@ -16,7 +19,10 @@ class TablesExtras;
 
 // The port timing sheet on the tables screen: "Port Timing..." (Ctrl+T), after
 // the screen's other extra commands, opens it for the display on show, or
-// raises it. The sheet closes when the screen is left and keeps its rows for
+// raises it. The tool holds what is typed on the sheet as one value, which
+// outlives the sheet's window: it can be set before the sheet was ever
+// opened, and the rows it times reach other tools whether or not the sheet
+// is open. The sheet closes when the screen is left and keeps its rows for
 // the next display, which it times afresh. Lives as long as the screen (a
 // child of it).
 class PortTool : public QObject {
@@ -35,11 +41,19 @@ public:
     // sheet's first opening.
     void addSheetCommand(QAction* command);
 
+    // What is typed on the sheet, and all of it at once (an open sheet shows
+    // it, its numbers in the locale's style).
+    const PortSheetInput& input() const { return m_input; }
+    void setInput(const PortSheetInput& input);
+    // The rows as the sheet times them for engine.
+    std::array<PortRowView, kMaxPorts> rows(const EngineSnapshot& engine) const;
+
 private:
     void install(TablesExtras& extras);
 
     Ang_Disp& m_screen;
     Services m_services;
+    PortSheetInput m_input;
     QPointer<PortTimingSheet> m_sheet;
     QList<QAction*> m_sheetCommands;
 };

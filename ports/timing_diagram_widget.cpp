@@ -46,6 +46,11 @@ QSize AreaPlotWidget::sizeHint() const
     return {520, static_cast<int>(520 * kAreaPlotAspect)};
 }
 
+int AreaPlotWidget::heightForWidth(int width) const
+{
+    return static_cast<int>(static_cast<float>(width) * kAreaPlotAspect);
+}
+
 void AreaPlotWidget::draw(Canvas& canvas, const TwipRect& box) const
 {
     DrawAreaPlot(canvas, box, m_plot);

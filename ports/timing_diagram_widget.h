@@ -28,6 +28,9 @@ public:
 
     void setPlot(AreaPlotView plot);
     QSize sizeHint() const override;
+    // As tall as its width needs, whatever room it is given.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void draw(Canvas& canvas, const TwipRect& box) const override;

@@ -90,6 +90,18 @@ TEST_F(WheelDialogTest, TheSheetsButtonMarksItsPorts)
     EXPECT_EQ(marks[3].reading, 360.0 - double{sheet->view().rows[0].closes});
 }
 
+// The ports of the sheet's input are marked though the sheet was never opened.
+TEST_F(WheelDialogTest, MarksThePortsOfASheetNeverOpened)
+{
+    PortSheetInput input;
+    input.rows[0] = {"Exhaust", PortRole::Exhaust, {"20"}, {}};
+    ports->setInput(input);
+    const std::vector<WheelMark>& marks = open().view().marks;
+    EXPECT_EQ(ports->sheet(), nullptr);
+    ASSERT_EQ(marks.size(), 4u);
+    EXPECT_EQ(marks[2].name, "Exhaust opens");
+}
+
 // Each edit goes into the wheel's input, and so does the side a port's kind gives its readings;
 // an input set whole shows in the boxes in the locale's style, without side boxes on a 0-360
 // wheel.

@@ -4,7 +4,6 @@
 #include <QEvent>
 
 #include "platform/tool_window.h"
-#include "ports/port_timing_sheet.h"
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
 #include "tables/tables_extras.h"
@@ -40,15 +39,10 @@ WheelDialog* WheelTool::wheel() const
 
 void WheelTool::refresh()
 {
+    // The sheet's rows as it times them for this display's engine, whether
+    // or not the sheet is open.
     const EngineSnapshot& engine = m_screen.view().engine;
-    std::array<PortRowView, kMaxPorts> ports{};
-    if (PortTimingSheet* sheet = m_ports.sheet()) {
-        // A sheet closed since an earlier display still times that display's
-        // engine; it is timed for this one first, as opening it would.
-        sheet->setEngine(engine);
-        ports = sheet->view().rows;
-    }
-    m_wheel->setEngine(engine, ports);
+    m_wheel->setEngine(engine, m_ports.rows(engine));
 }
 
 void WheelTool::openWheel()
