@@ -1,9 +1,14 @@
 #include <QApplication>
+#include <QSettings>
+#include <QStringList>
 
+#include "app/engine_document.h"
 #include "app/navigator.h"
 #include "model/engine_state.h"
+#include "platform/file_drops.h"
 #include "platform/fonts.h"
 #include "platform/qt_message_box.h"
+#include "platform/recent_files.h"
 #include "platform/services.h"
 #include "tables/qt_tables_printer.h"
 
@@ -21,6 +26,21 @@ int main(int argc, char** argv)
     const crank::StandardServices services(messages);
     crank::QtTablesPrinter printer(messages);
     crank::Navigator navigator(state, services.services(), printer);
+    // The engine files opened last, in the platform's usual settings store.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("crankangleutility.org"),
+                       QStringLiteral("crank-angle-utility"));
+    crank::RecentFiles recent(settings);
+    crank::EngineDocument document(navigator, services.services(), recent);
     navigator.start();
+    document.offerOnScreens();
+    // A file dropped on any window, or named on the command line (a file
+    // manager's double-click), opens as "Open Engine..." opens it.
+    crank::AcceptFileDrops({QString::fromLatin1(crank::kEngineFileSuffix), QStringLiteral("json")},
+                           [&document](const QString& path) { document.open(path); });
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        document.open(arguments[1]);
+    }
     return QApplication::exec();
 }

@@ -12,12 +12,6 @@ struct StandardServices::Parts {
     PdfSaveDialog pdf;
     CsvSaveDialog tablesCsv{QLocale::system()};
     CsvSaveDialog portsCsv{QLocale::system(), QStringLiteral("Save the Ports as CSV")};
-    SaveFileDialog setupSave{QStringLiteral("Save the Port Setup"),
-                             QStringList{QStringLiteral("Port setups (*.json)")},
-                             QStringLiteral("json")};
-    OpenFileDialog setupOpen{
-        QStringLiteral("Open a Port Setup"),
-        QStringList{QStringLiteral("Port setups (*.json)"), QStringLiteral("All files (*)")}};
     SaveFileDialog engineSave{QStringLiteral("Save the Engine"),
                               QStringList{QStringLiteral("Engine files (*.crank)")},
                               QStringLiteral("crank")};
@@ -36,9 +30,8 @@ StandardServices::~StandardServices() = default;
 
 Services StandardServices::services() const
 {
-    return {m_messages,         m_parts->printers,   m_parts->pdf,
-            m_parts->tablesCsv, m_parts->portsCsv,   m_parts->setupSave,
-            m_parts->setupOpen, m_parts->engineSave, m_parts->engineOpen};
+    return {m_messages,        m_parts->printers,   m_parts->pdf,       m_parts->tablesCsv,
+            m_parts->portsCsv, m_parts->engineSave, m_parts->engineOpen};
 }
 
 } // namespace crank

@@ -19,9 +19,7 @@ struct Services {
     SaveFileChooser& pdfSaver;       // a page as an A4 PDF
     SaveFileChooser& tablesCsvSaver; // the tables as CSV, in either dialect
     SaveFileChooser& portsCsvSaver;  // the port sheet as CSV, in either dialect
-    SaveFileChooser& setupSaver;     // a port setup
-    OpenFileChooser& setupOpener;
-    SaveFileChooser& engineSaver; // an engine file
+    SaveFileChooser& engineSaver;    // an engine file
     OpenFileChooser& engineOpener;
 };
 

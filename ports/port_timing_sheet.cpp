@@ -39,6 +39,8 @@ PortTimingSheet::PortTimingSheet(PortSheetInput& input, const Services& services
 
     connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::recalculate);
     connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::recalculate);
+    connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::edited);
+    connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::edited);
     connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showInput);
     showInput();
     FitToScreen(*this);
@@ -60,8 +62,6 @@ QLayout* PortTimingSheet::buildButtons()
     add(tr("&Save as PDF..."), QStringLiteral("savePdfCom"), &PortTimingSheet::saveAsPdf);
     add(tr("&Print..."), QStringLiteral("printCom"), &PortTimingSheet::print);
     add(tr("Save as CS&V..."), QStringLiteral("saveCsvCom"), &PortTimingSheet::saveAsCsv);
-    add(tr("Open Set&up..."), QStringLiteral("openSetupCom"), &PortTimingSheet::openSetup);
-    add(tr("Sav&e Setup..."), QStringLiteral("saveSetupCom"), &PortTimingSheet::saveSetup);
     m_close = AddButton(*m_buttons, *this, tr("Cl&ose"), QStringLiteral("closeCom"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     return m_buttons;
@@ -91,6 +91,7 @@ void PortTimingSheet::addCommand(QAction* command)
     setTabOrder(m_tabOrder[m_tabOrder.indexOf(m_close) - 1], button);
     setTabOrder(button, m_close);
     m_tabOrder.insert(m_tabOrder.indexOf(m_close), button);
+    addAction(command);
 }
 
 void PortTimingSheet::setEngine(const EngineSnapshot& engine)
@@ -131,25 +132,6 @@ void PortTimingSheet::print()
 void PortTimingSheet::saveAsCsv()
 {
     SaveSheetAsCsv(m_view, m_services);
-}
-
-void PortTimingSheet::saveSetup()
-{
-    SaveSetupFile({m_engine.typed, m_input}, m_view, m_services);
-}
-
-void PortTimingSheet::openSetup()
-{
-    const std::optional<PortSetup> setup = OpenSetupFile(m_style, m_services);
-    if (!setup) {
-        return;
-    }
-    m_input = setup->input;
-    showInput();
-    const std::string other = OtherEngineNote(setup->engine, m_engine);
-    if (!other.empty()) {
-        m_services.messages.show(other, "Other Engine");
-    }
 }
 
 } // namespace crank

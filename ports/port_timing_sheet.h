@@ -23,7 +23,7 @@ class TimingPage;
 // typed lives in a PortSheetInput that the caller owns and that outlives the
 // window: every control writes its edit into it, and the sheet renders the
 // view worked out from it afresh (BuildPortSheetView), so that nothing shown
-// goes stale; copy, the CSV, the PDF, the printed page and a saved setup
+// goes stale; copy, the CSV, the PDF, the printed page and an engine file
 // read that value or that view. Heights are in mm or inches: switching
 // converts what is shown, and switching back gives the texts as typed.
 // Each page scrolls where the screen is short, the buttons stay at the
@@ -46,17 +46,19 @@ public:
     // the sheet is worked out afresh.
     void showInput();
 
-    // A command of another tool, as a button before "Close".
+    // A command of another tool, as a button before "Close", its shortcut
+    // working while the sheet is active.
     void addCommand(QAction* command);
 
-    // "Copy", "Save as PDF...", "Print...", "Save as CSV...", "Open Setup..."
-    // and "Save Setup...".
+    // "Copy", "Save as PDF...", "Print..." and "Save as CSV...".
     void copyRows();
     void saveAsPdf();
     void print();
     void saveAsCsv();
-    void openSetup();
-    void saveSetup();
+
+signals:
+    // The user changed what is typed (not showInput).
+    void edited();
 
 private:
     QLayout* buildButtons();

@@ -49,6 +49,15 @@ void PortTool::setInput(const PortSheetInput& input)
     if (m_sheet) {
         m_sheet->showInput();
     }
+    emit inputChanged();
+}
+
+void PortTool::setTitleNote(const QString& note)
+{
+    m_titleNote = note;
+    if (m_sheet) {
+        m_sheet->setWindowTitle(QString::fromLatin1(PortTimingSheet::kTitle) + note);
+    }
 }
 
 std::array<PortRowView, kMaxPorts> PortTool::rows(const EngineSnapshot& engine) const
@@ -66,6 +75,8 @@ void PortTool::openSheet()
             m_sheet->addCommand(command);
         }
         CloseWithScreen(m_screen, *m_sheet);
+        connect(m_sheet, &PortTimingSheet::edited, this, &PortTool::inputChanged);
+        setTitleNote(m_titleNote);
     }
     m_sheet->setEngine(m_screen.view().engine);
     ShowTool(*m_sheet);

@@ -47,6 +47,12 @@ public:
     void setInput(const PortSheetInput& input);
     // The rows as the sheet times them for engine.
     std::array<PortRowView, kMaxPorts> rows(const EngineSnapshot& engine) const;
+    // What the sheet's title adds after "Port Timing" (the open engine file).
+    void setTitleNote(const QString& note);
+
+signals:
+    // What is typed changed: edited on the sheet, or set.
+    void inputChanged();
 
 private:
     void install(TablesExtras& extras);
@@ -56,6 +62,7 @@ private:
     PortSheetInput m_input;
     QPointer<PortTimingSheet> m_sheet;
     QList<QAction*> m_sheetCommands;
+    QString m_titleNote;
 };
 
 } // namespace crank

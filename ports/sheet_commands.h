@@ -1,16 +1,13 @@
 #pragma once
 
-#include <optional>
-
 #include "model/typed_number.h"
 #include "platform/services.h"
-#include "ports/port_setup_file.h"
 #include "ports/port_sheet.h"
 
 namespace crank {
 
 // The port sheet's commands that take it out of the window, each on the
-// view (or the setup) as shown; a failure is told through the services.
+// view as shown; a failure is told through the services.
 
 // "Copy": the sheet's records as tab-separated text on the clipboard.
 void CopySheet(const PortSheetView& view);
@@ -19,10 +16,5 @@ void SaveSheetAsPdf(const PortSheetView& view, const Services& services);
 void PrintSheet(const PortSheetView& view, const Services& services);
 // "Save as CSV...", proposed as "<engine> ports.csv".
 void SaveSheetAsCsv(const PortSheetView& view, const Services& services);
-// "Save Setup...", proposed as "<engine> port setup.json".
-void SaveSetupFile(const PortSetup& setup, const PortSheetView& view, const Services& services);
-// "Open Setup...": the setup chosen, read whole; nothing when the choice is
-// cancelled, or when the file is refused, which is told, naming it and why.
-std::optional<PortSetup> OpenSetupFile(const NumberStyle& style, const Services& services);
 
 } // namespace crank

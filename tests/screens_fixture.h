@@ -52,14 +52,12 @@ struct TestServices {
     ScriptedChooser pdfChooser;
     ScriptedChooser csvChooser;
     ScriptedChooser portsCsvChooser;
-    ScriptedChooser setupSaver;
-    ScriptedOpener setupOpener;
     ScriptedChooser engineSaver;
     ScriptedOpener engineOpener;
     Services services()
     {
-        return {messages,   printers,    pdfChooser,  csvChooser,  portsCsvChooser,
-                setupSaver, setupOpener, engineSaver, engineOpener};
+        return {messages,        printers,    pdfChooser,  csvChooser,
+                portsCsvChooser, engineSaver, engineOpener};
     }
 };
 

@@ -20,6 +20,7 @@
 #include "platform/number_box.h"
 #include "platform/page_output.h"
 #include "platform/save_location.h"
+#include "platform/services.h"
 #include "platform/tool_window.h"
 #include "wheel/check_words.h"
 #include "wheel/wheel_page.h"
@@ -43,10 +44,9 @@ void sidesForKind(WheelInput& input)
 
 } // namespace
 
-WheelDialog::WheelDialog(MessageBox& messages, SaveFileChooser& pdfChooser, PrinterSource& printers,
-                         QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_pdfChooser(pdfChooser), m_printers(printers),
-      m_style(LocaleNumberStyle())
+WheelDialog::WheelDialog(WheelInput& input, const Services& services, QWidget* parent)
+    : QDialog(parent), m_messages(services.messages), m_pdfChooser(services.pdfSaver),
+      m_printers(services.printers), m_style(LocaleNumberStyle()), m_input(input)
 {
     build();
 }

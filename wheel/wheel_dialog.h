@@ -24,6 +24,7 @@ namespace crank {
 class MessageBox;
 class PrinterSource;
 class SaveFileChooser;
+struct Services;
 class WheelPreview;
 
 // The degree wheel for the engine of the display on show: the page's
@@ -42,9 +43,9 @@ class WheelDialog : public QDialog {
 public:
     static constexpr const char* kTitle = "Degree Wheel";
 
-    // The messages, the save dialog and the printers are the caller's.
-    WheelDialog(MessageBox& messages, SaveFileChooser& pdfChooser, PrinterSource& printers,
-                QWidget* parent = nullptr);
+    // It edits input and reaches the user through the services; both
+    // outlive it.
+    WheelDialog(WheelInput& input, const Services& services, QWidget* parent = nullptr);
     ~WheelDialog() override;
 
     // The engine and the port sheet's rows to mark; every figure afresh.
@@ -54,6 +55,8 @@ public:
     // What is typed, and all of it at once (its numbers shown in the locale's style).
     const WheelInput& input() const { return m_input; }
     void setInput(const WheelInput& input);
+    // After the input was changed from outside: every control shows it.
+    void showInput();
 
     // A command of another tool, as a button before "Close", its shortcut
     // working while the window is active.
@@ -81,7 +84,6 @@ private:
                 std::initializer_list<QWidget*> beside);
     QWidget* buildWheelBox();
     QWidget* buildChecks();
-    void showInput();
     void render();
 
     MessageBox& m_messages;
@@ -90,7 +92,7 @@ private:
     NumberStyle m_style;
     EngineSnapshot m_engine;
     std::array<PortRowView, kMaxPorts> m_ports{};
-    WheelInput m_input;
+    WheelInput& m_input;
     WheelView m_view;
     bool m_built = false;
 

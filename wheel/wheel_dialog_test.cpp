@@ -43,7 +43,6 @@ protected:
         return control.mapTo(&wheel, QPoint());
     }
 
-    NoPrinter none;
     PortTool* ports = nullptr;
     WheelTool* tool = nullptr;
 };
@@ -111,17 +110,19 @@ TEST_F(WheelDialogTest, WhatIsTypedIsHeldAsAValue)
     type(wheel, "diameterTxt", "150");
     child<QComboBox>(wheel, "portKindBox")->setCurrentIndex(1);
     EXPECT_EQ(wheel.input().diameter, "150");
+    EXPECT_EQ(tool->input().diameter, "150") << "the tool's value is the one edited";
     EXPECT_EQ(wheel.input().portOpens.side, TdcSide::Btdc);
     EXPECT_EQ(child<QComboBox>(wheel, "portClosesSideBox")->currentText(), "ATDC");
 
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German));
-    WheelDialog german(messages, pdfChooser, none);
-    QLocale::setDefault(before);
     WheelInput input;
-    input.diameter = "154.5";
-    input.marking = WheelMarking::FullTurn;
-    german.setInput(input);
+    WheelDialog german(input, services());
+    QLocale::setDefault(before);
+    WheelInput typed;
+    typed.diameter = "154.5";
+    typed.marking = WheelMarking::FullTurn;
+    german.setInput(typed);
     EXPECT_EQ(child<QLineEdit>(german, "diameterTxt")->text(), "154,5");
     EXPECT_FALSE(child<QComboBox>(german, "stopBeforeSideBox")->isVisibleTo(&german));
 }

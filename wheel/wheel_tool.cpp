@@ -18,7 +18,11 @@ WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports,
     install(extras);
 }
 
-WheelTool::~WheelTool() = default;
+WheelTool::~WheelTool()
+{
+    // The window edits this tool's value: it goes first.
+    delete m_wheel;
+}
 
 void WheelTool::install(TablesExtras& extras)
 {
@@ -37,6 +41,31 @@ WheelDialog* WheelTool::wheel() const
     return m_wheel;
 }
 
+void WheelTool::addWheelCommand(QAction* command)
+{
+    m_wheelCommands.append(command);
+    if (m_wheel) {
+        m_wheel->addCommand(command);
+    }
+}
+
+void WheelTool::setInput(const WheelInput& input)
+{
+    m_input = input;
+    if (m_wheel) {
+        m_wheel->showInput();
+    }
+    emit inputChanged();
+}
+
+void WheelTool::setTitleNote(const QString& note)
+{
+    m_titleNote = note;
+    if (m_wheel) {
+        m_wheel->setWindowTitle(QString::fromLatin1(WheelDialog::kTitle) + note);
+    }
+}
+
 void WheelTool::refresh()
 {
     // The sheet's rows as it times them for this display's engine, whether
@@ -48,10 +77,14 @@ void WheelTool::refresh()
 void WheelTool::openWheel()
 {
     if (!m_wheel) {
-        m_wheel = new WheelDialog(m_services.messages, m_services.pdfSaver, m_services.printers,
-                                  &m_screen);
+        m_wheel = new WheelDialog(m_input, m_services, &m_screen);
         m_wheel->installEventFilter(this);
         CloseWithScreen(m_screen, *m_wheel);
+        for (QAction* command : m_wheelCommands) {
+            m_wheel->addCommand(command);
+        }
+        connect(m_wheel, &WheelDialog::edited, this, &WheelTool::inputChanged);
+        setTitleNote(m_titleNote);
     }
     refresh();
     ShowTool(*m_wheel);

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include "platform/services.h"
+#include "wheel/degree_wheel.h"
+
+class QAction;
 
 namespace crank {
 
@@ -31,6 +36,20 @@ public:
     void openWheel();
     // The wheel once opened, or null.
     WheelDialog* wheel() const;
+    // A command of another tool for the wheel's button row, there from the
+    // wheel's first opening.
+    void addWheelCommand(QAction* command);
+
+    // What is typed in the wheel's window, and all of it at once; it
+    // outlives the window, so it can be set before the wheel was opened.
+    const WheelInput& input() const { return m_input; }
+    void setInput(const WheelInput& input);
+    // What the wheel's title adds after "Degree Wheel" (the open engine file).
+    void setTitleNote(const QString& note);
+
+signals:
+    // What is typed changed: edited in the window, or set.
+    void inputChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,7 +61,10 @@ private:
     Ang_Disp& m_screen;
     PortTool& m_ports;
     Services m_services;
+    WheelInput m_input;
     QPointer<WheelDialog> m_wheel;
+    QList<QAction*> m_wheelCommands;
+    QString m_titleNote;
 };
 
 } // namespace crank
