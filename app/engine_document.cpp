@@ -1,6 +1,7 @@
 #include "app/engine_document.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -97,9 +98,11 @@ EngineDocument::EngineDocument(Navigator& navigator, const Services& services,
                                RecentFiles& recent, QObject* parent)
     : QObject(parent), m_navigator(navigator), m_services(services), m_recent(recent)
 {
-    m_open = command(kOpenCaption, QKeySequence::Open, "openEngineCom", this);
-    m_save = command(kSaveCaption, QKeySequence::Save, "saveEngineCom", this);
-    m_saveAs = command(kSaveAsCaption, QKeySequence::SaveAs, "saveEngineAsCom", this);
+    // Spelt out: a desktop without a key scheme of its own has no "Save As" keys.
+    m_open = command(kOpenCaption, QKeySequence(Qt::CTRL | Qt::Key_O), "openEngineCom", this);
+    m_save = command(kSaveCaption, QKeySequence(Qt::CTRL | Qt::Key_S), "saveEngineCom", this);
+    m_saveAs = command(kSaveAsCaption, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                       "saveEngineAsCom", this);
     connect(m_open, &QAction::triggered, this, &EngineDocument::openChosen);
     connect(m_save, &QAction::triggered, this, &EngineDocument::save);
     connect(m_saveAs, &QAction::triggered, this, &EngineDocument::saveAs);
@@ -236,6 +239,11 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
     m_navigator.openEngine(file.engine);
     m_navigator.portTool()->setInput(file.ports);
     m_navigator.wheelTool()->setInput(file.wheel);
+    // Where ports were typed, their sheet is where the user left the engine.
+    if (std::ranges::any_of(file.ports.rows,
+                            [](const PortRowInput& row) { return !row.height.text.empty(); })) {
+        m_navigator.portTool()->openSheet();
+    }
     adopt(version == kEngineFileVersion ? path : QString());
     m_recent.add(path);
     return true;

@@ -7,6 +7,7 @@
 
 #include "app/tabs_menu.h"
 #include "platform/recent_files.h"
+#include "ports/port_timing_sheet.h"
 #include "ports/port_tool.h"
 #include "tests/navigator_fixture.h"
 #include "wheel/wheel_tool.h"
@@ -70,6 +71,8 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
     EXPECT_EQ(tables()->view().angleTexts, typed.angleTexts); // 40 and 96, sorted as displayed
     EXPECT_EQ(tables()->view().dispATexts, typed.dispATexts);
     EXPECT_EQ(navigator.portTool()->input().rows[0].height.text, "26.5");
+    ASSERT_NE(navigator.portTool()->sheet(), nullptr) << "rows were typed: their sheet shows";
+    EXPECT_TRUE(navigator.portTool()->sheet()->isVisible());
     EXPECT_EQ(navigator.wheelTool()->input().diameter, "150");
     EXPECT_FALSE(document.modified());
     EXPECT_EQ(recent.paths().front(), dir.filePath("kart.crank"));

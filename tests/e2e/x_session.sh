@@ -37,14 +37,21 @@ start_xvfb() {
 }
 
 # Starts PROGRAM with a home and runtime folder of its own under $work; any
-# further VAR=value arguments go into its environment.
+# further VAR=value arguments go into its environment, and those after "--"
+# are the program's own.
 start_program() {
     local program=$1
     shift
+    local environment=()
+    while [[ $# -gt 0 && "$1" != "--" ]]; do
+        environment+=("$1")
+        shift
+    done
+    [[ "${1:-}" == "--" ]] && shift
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
-    env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$@" \
-        timeout 240 "$program" >"$work/program.log" 2>&1 &
+    env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "${environment[@]}" \
+        timeout 240 "$program" "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
 }
 
