@@ -1,12 +1,12 @@
 #include "app/engine_document.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/navigator.h"
 #include "app/tabs_menu.h"
@@ -43,8 +43,8 @@ QAction* command(const char* caption, const QKeySequence& keys, const char* name
 EntryBoxes boxesOf(const DisplayView& view)
 {
     const EntryTexts& typed = view.engine.typed;
-    EntryBoxes boxes{typed.name, typed.stroke, typed.rod, typed.offset,
-                     std::to_string(view.NumTables), {}};
+    EntryBoxes boxes{
+        typed.name, typed.stroke, typed.rod, typed.offset, std::to_string(view.NumTables), {}};
     for (int t = 1; t <= view.NumTables; ++t) {
         boxes.angles[static_cast<std::size_t>(t - 1)] =
             view.angleTexts[static_cast<std::size_t>(t)][0];
@@ -94,8 +94,8 @@ std::string fileName(const QString& path)
 
 } // namespace
 
-EngineDocument::EngineDocument(Navigator& navigator, const Services& services,
-                               RecentFiles& recent, QObject* parent)
+EngineDocument::EngineDocument(Navigator& navigator, const Services& services, RecentFiles& recent,
+                               QObject* parent)
     : QObject(parent), m_navigator(navigator), m_services(services), m_recent(recent)
 {
     // Spelt out: a desktop without a key scheme of its own has no "Save As" keys.
@@ -168,9 +168,9 @@ bool EngineDocument::mayLeave()
     if (!modified()) {
         return true;
     }
-    const int answer = m_services.messages.ask(
-        "The engine file " + fileName(m_path) + " has changes that are not saved.",
-        "Unsaved Changes", {"Save", "Discard", "Stay"});
+    const int answer = m_services.messages.ask("The engine file " + fileName(m_path) +
+                                                   " has changes that are not saved.",
+                                               "Unsaved Changes", {"Save", "Discard", "Stay"});
     if (answer == 0) {
         return save();
     }
@@ -239,13 +239,14 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
     m_navigator.openEngine(file.engine);
     m_navigator.portTool()->setInput(file.ports);
     m_navigator.wheelTool()->setInput(file.wheel);
-    // Where ports were typed, their sheet is where the user left the engine.
+    adopt(version == kEngineFileVersion ? path : QString());
+    m_recent.add(path);
+    // Where ports were typed, their sheet is where the user left the engine;
+    // it opens named for the file.
     if (std::ranges::any_of(file.ports.rows,
                             [](const PortRowInput& row) { return !row.height.text.empty(); })) {
         m_navigator.portTool()->openSheet();
     }
-    adopt(version == kEngineFileVersion ? path : QString());
-    m_recent.add(path);
     return true;
 }
 
@@ -282,8 +283,9 @@ bool EngineDocument::saveAs()
     if (!now) {
         return false;
     }
-    const QString path = m_services.engineSaver.chooseSavePath(SuggestedSavePath(
-        QString::fromStdString(EngineFileName(now->engine.name, "engine", "engine", kEngineFileSuffix))));
+    const QString path =
+        m_services.engineSaver.chooseSavePath(SuggestedSavePath(QString::fromStdString(
+            EngineFileName(now->engine.name, "engine", "engine", kEngineFileSuffix))));
     if (path.isEmpty()) {
         return false;
     }
@@ -306,11 +308,11 @@ QMenu* EngineDocument::recentMenu(QWidget* parent)
         menu->clear();
         const QStringList gone = m_recent.dropMissing();
         if (!gone.isEmpty()) {
-            menu->addAction(gone.size() == 1
-                                ? QStringLiteral("%1 is gone: taken off the list")
-                                      .arg(QFileInfo(gone.front()).fileName())
-                                : QStringLiteral("%1 files are gone: taken off the list")
-                                      .arg(gone.size()))
+            menu->addAction(
+                    gone.size() == 1
+                        ? QStringLiteral("%1 is gone: taken off the list")
+                              .arg(QFileInfo(gone.front()).fileName())
+                        : QStringLiteral("%1 files are gone: taken off the list").arg(gone.size()))
                 ->setEnabled(false);
         }
         const QStringList paths = m_recent.paths();

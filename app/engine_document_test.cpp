@@ -63,7 +63,7 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
     display();
     navigator.portTool()->setInput(PortSheetInput{});
     child<QPushButton>(*tables(), "AngDispCom_0")->click(); // to the front screen
-    messages.answers = {1}; // discard what was typed over it
+    messages.answers = {1};                                 // discard what was typed over it
     ASSERT_TRUE(document.open(dir.filePath("kart.crank")));
     EXPECT_EQ(lastTitle(), "Unsaved Changes");
     EXPECT_TRUE(tables()->isVisible());

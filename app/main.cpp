@@ -32,15 +32,17 @@ int main(int argc, char** argv)
                        QStringLiteral("crank-angle-utility"));
     crank::RecentFiles recent(settings);
     crank::EngineDocument document(navigator, services.services(), recent);
-    navigator.start();
+    // A file named on the command line (a file manager's double-click) opens
+    // in place of the front screen, which shows only if the file is refused.
+    const QStringList arguments = QCoreApplication::arguments();
+    const bool opening = arguments.size() > 1;
+    navigator.start(!opening);
     document.offerOnScreens();
-    // A file dropped on any window, or named on the command line (a file
-    // manager's double-click), opens as "Open Engine..." opens it.
+    // A file dropped on any window opens as "Open Engine..." opens it.
     crank::AcceptFileDrops({QString::fromLatin1(crank::kEngineFileSuffix), QStringLiteral("json")},
                            [&document](const QString& path) { document.open(path); });
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) {
-        document.open(arguments[1]);
+    if (opening && !document.open(arguments[1])) {
+        navigator.showFrontScreen();
     }
     return QApplication::exec();
 }

@@ -57,13 +57,20 @@ Navigator::~Navigator()
     }
 }
 
-void Navigator::start()
+void Navigator::start(bool showFront)
 {
     m_tabsMenu = adopt(std::make_unique<TabsMenu>(), [this] { ExitProg_Click(); });
     connect(m_tabsMenu, &TabsMenu::InfoScrn_Click, this, &Navigator::InfoScrn_Click);
     connect(m_tabsMenu, &TabsMenu::Tables_Click, this, &Navigator::Tables_Click);
     connect(m_tabsMenu, &TabsMenu::ExitProg_Click, this, &Navigator::ExitProg_Click);
     Form_Load();
+    if (showFront) {
+        showScreen(*m_tabsMenu);
+    }
+}
+
+void Navigator::showFrontScreen()
+{
     showScreen(*m_tabsMenu);
 }
 

@@ -40,8 +40,10 @@ public:
     ~Navigator() override;
 
     // Creates the front screen (whose load step creates the data entry
-    // screen hidden) and shows it.
-    void start();
+    // screen hidden) and shows it. showFront false: the front screen is made but waits (a file
+    // named on the command line shows the tables instead; showFrontScreen if it fails).
+    void start(bool showFront = true);
+    void showFrontScreen();
 
     // The front screen; exists from start() on.
     TabsMenu& tabsMenu() const { return *m_tabsMenu; }
