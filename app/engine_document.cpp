@@ -264,16 +264,18 @@ bool EngineDocument::save()
         return saveAs();
     }
     const std::optional<EngineFile> now = current();
-    if (!now) {
-        return false;
-    }
-    const QString reason = WriteWholeFile(m_path, EngineFileAsJson(*now));
+    return now && saveTo(m_path, *now);
+}
+
+bool EngineDocument::saveTo(const QString& path, const EngineFile& file)
+{
+    const QString reason = WriteWholeFile(path, EngineFileAsJson(file));
     if (!reason.isEmpty()) {
-        m_services.messages.show(SaveFailedPrompt("The engine", m_path, reason), kNotSaved);
+        m_services.messages.show(SaveFailedPrompt("The engine", path, reason), kNotSaved);
         return false;
     }
-    adopt(m_path);
-    m_recent.add(m_path);
+    adopt(path);
+    m_recent.add(path);
     return true;
 }
 
@@ -290,14 +292,7 @@ bool EngineDocument::saveAs()
         return false;
     }
     RememberSaveFolder(path);
-    const QString reason = WriteWholeFile(path, EngineFileAsJson(*now));
-    if (!reason.isEmpty()) {
-        m_services.messages.show(SaveFailedPrompt("The engine", path, reason), kNotSaved);
-        return false;
-    }
-    adopt(path);
-    m_recent.add(path);
-    return true;
+    return saveTo(path, *now);
 }
 
 QMenu* EngineDocument::recentMenu(QWidget* parent)

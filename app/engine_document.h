@@ -75,6 +75,8 @@ signals:
 
 private:
     void adopt(const QString& path);
+    // Writes file whole at path and makes it the open file; a failure is told.
+    bool saveTo(const QString& path, const EngineFile& file);
     void refresh();
     void offerTools();
     bool openFile(const QString& path, const EngineFile& file, int version);

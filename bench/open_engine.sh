@@ -23,41 +23,23 @@ for exe in "$program" "$watch"; do
 done
 file="$here/bench.crank"
 
-work=$(mktemp -d)
+# The private display of the end-to-end sessions, kept for the whole run.
 source "$here/../tests/e2e/x_session.sh"
-cleanup() {
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb 3600
+start_session 3600
 export QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 
-# One run with a fresh HOME: "<microseconds to mapped> <peak RSS in KiB> <CPU microseconds>".
-run_once() {
-    local title=$1
-    shift
-    local home
-    home=$(mktemp -d "$work/home.XXXXXX")
-    mkdir -p "$home/Documents" "$home/runtime"
-    chmod 700 "$home/runtime"
-    HOME=$home XDG_RUNTIME_DIR=$home/runtime timeout 120 "$watch" "$title" -- "$@" \
-        2>"$work/stderr" || { echo "run failed: $* $(cat "$work/stderr")" >&2; exit 1; }
-    rm -rf "$home"
-}
-
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2)}'; }
+source "$here/runs.sh"
 
 readonly start_title='Crank Angle/Piston Displacement Utility'
 readonly open_title='Port Timing - bench.crank'
-run_once "$start_title" "$program" >/dev/null
-run_once "$open_title" "$program" "$file" >/dev/null
+run_once "$start_title" "" "$program" >/dev/null
+run_once "$open_title" "" "$program" "$file" >/dev/null
 : >"$work/start"
 : >"$work/open"
 for _ in $(seq "$runs"); do
-    run_once "$start_title" "$program" >>"$work/start"
-    run_once "$open_title" "$program" "$file" >>"$work/open"
+    run_once "$start_title" "" "$program" >>"$work/start"
+    run_once "$open_title" "" "$program" "$file" >>"$work/open"
 done
 report() {
     local what=$1 column=$2 start open

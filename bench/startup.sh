@@ -35,35 +35,13 @@ done
 readonly program_title='Crank Angle/Piston Displacement Utility'
 readonly bare_title='bare'
 
-work=$(mktemp -d)
 # The private display of the end-to-end sessions, kept for the whole run.
 source "$here/../tests/e2e/x_session.sh"
-cleanup() {
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb 3600
+start_session 3600
 export QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 
-# One run with a fresh HOME: prints "<microseconds to mapped> <peak RSS in KiB>
-# <CPU microseconds>".
-#   run_once TITLE DRIVER PROGRAM [ARGS...]     (DRIVER empty: end at the map)
-run_once() {
-    local title=$1 driver=$2
-    shift 2
-    local home
-    home=$(mktemp -d "$work/home.XXXXXX")
-    mkdir -p "$home/Documents" "$home/runtime"
-    chmod 700 "$home/runtime"
-    HOME=$home XDG_RUNTIME_DIR=$home/runtime timeout 120 \
-        "$watch" "$title" ${driver:+--driver "$driver"} -- "$@" 2>"$work/stderr" ||
-        { echo "run failed: $* $(cat "$work/stderr")" >&2; exit 1; }
-    rm -rf "$home"
-}
-
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2)}'; }
+source "$here/runs.sh"
 
 # Alternating runs: the bare window, then the program, COUNT times each, after
 # one warm-up run of each. Leaves the runs' lines in $work/bare and

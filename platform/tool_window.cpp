@@ -1,5 +1,6 @@
 #include "platform/tool_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
@@ -91,6 +92,18 @@ QPushButton* AddButton(QBoxLayout& row, QWidget& parent, const QString& caption,
     button->setObjectName(name);
     button->setAutoDefault(false);
     row.addWidget(button);
+    return button;
+}
+
+QPushButton* AddCommandButton(QBoxLayout& row, QWidget& window, QAction& command,
+                              QPushButton& before)
+{
+    auto* button = new QPushButton(command.text(), &window);
+    button->setObjectName(command.objectName());
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, &command, &QAction::trigger);
+    row.insertWidget(row.indexOf(&before), button);
+    window.addAction(&command);
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QBoxLayout;
 class QPushButton;
 class QScrollArea;
@@ -24,6 +25,11 @@ void ShowTool(QWidget& tool);
 // so it is never a default button.
 QPushButton* AddButton(QBoxLayout& row, QWidget& parent, const QString& caption,
                        const QString& name);
+
+// Another tool's command as a button of window's row, before `before`;
+// its shortcut works while the window is active.
+QPushButton* AddCommandButton(QBoxLayout& row, QWidget& window, QAction& command,
+                              QPushButton& before);
 
 // content on a page that scrolls when the window is too small for it: as
 // wide as the page where it can be, never narrower than it needs, and its

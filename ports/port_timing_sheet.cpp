@@ -82,16 +82,11 @@ void PortTimingSheet::chainFocus()
 
 void PortTimingSheet::addCommand(QAction* command)
 {
-    auto* button = new QPushButton(command->text(), this);
-    button->setObjectName(command->objectName());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, command, &QAction::trigger);
-    m_buttons->insertWidget(m_buttons->indexOf(m_close), button);
+    QPushButton* button = AddCommandButton(*m_buttons, *this, *command, *m_close);
     // Still in reading order: after the last button but "Close".
     setTabOrder(m_tabOrder[m_tabOrder.indexOf(m_close) - 1], button);
     setTabOrder(button, m_close);
     m_tabOrder.insert(m_tabOrder.indexOf(m_close), button);
-    addAction(command);
 }
 
 void PortTimingSheet::setEngine(const EngineSnapshot& engine)

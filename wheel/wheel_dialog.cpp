@@ -261,13 +261,7 @@ QWidget* WheelDialog::buildChecks()
 
 void WheelDialog::addCommand(QAction* command)
 {
-    auto* button = new QPushButton(command->text(), this);
-    button->setObjectName(command->objectName());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, command, &QAction::trigger);
-    m_buttons->insertWidget(m_buttons->indexOf(m_close), button);
-    // Its shortcut works while the window is active.
-    addAction(command);
+    AddCommandButton(*m_buttons, *this, *command, *m_close);
 }
 
 void WheelDialog::setInput(const WheelInput& input)

@@ -25,14 +25,7 @@ readonly wait_seconds=30
 readonly sheet_title='^Port Timing'
 readonly engine_save_title='^Save the Engine$'
 
-work=$(mktemp -d)
-cleanup() {
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb
+start_session
 mkdir -p "$work/home/Documents" "$work/out"
 
 # Waits for a readable PDF at path.

@@ -30,14 +30,7 @@ source "$here/x_session.sh"
 readonly tolerance=4
 readonly wait_seconds=30
 
-work=$(mktemp -d)
-cleanup() {
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb
+start_session
 # The program's own world: a home for the save dialog, and a print system
 # that cannot be reached until the last print, so that there is no printer
 # and the page goes to a PDF.
@@ -208,7 +201,7 @@ compare_page positive-one "Twin 125 Works Racer 1998" 54.5 110 1.2 176
 # for one, with an A4 raw queue as the default printer. The page arrives
 # without a dialog, shifted by the queue's 10-point margins.
 source "$here/print_server.sh"
-trap 'stop_print_server; cleanup' EXIT
+trap 'stop_print_server; end_session' EXIT
 start_print_server "$work/cups" && add_raw_queue A4Raw && timeout 10 lpadmin -d A4Raw ||
     fail "no print server"
 focus_window "$tables_title"

@@ -1,7 +1,8 @@
 # Shared by the end-to-end sessions and bench/startup.sh (sourced, not run):
 # a private Xvfb display, the built program on it, and keyboard helpers that
-# find windows by their titles. The caller sets `work` (a scratch folder) and
-# `wait_seconds` first, and calls stop_x_session from its exit trap.
+# find windows by their titles. The caller sets `wait_seconds` first, then
+# calls start_session, or sets `work` (a scratch folder) itself and calls
+# stop_x_session from its exit trap.
 
 readonly front_title='^Crank Angle/Piston Displacement Utility$'
 readonly entry_title='^Crank Angle/Piston Displacement Utility - Data Entry$'
@@ -34,6 +35,18 @@ start_xvfb() {
     done
     [[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# A scratch folder ($work) and the private display, both gone with the
+# program when the session's script ends (end_session, the exit trap).
+end_session() {
+    stop_x_session
+    rm -rf "$work"
+}
+start_session() {
+    work=$(mktemp -d)
+    trap end_session EXIT
+    start_xvfb "${1:-300}"
 }
 
 # Starts PROGRAM with a home and runtime folder of its own under $work; any
