@@ -32,7 +32,7 @@ unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 source "$here/runs.sh"
 
 readonly start_title='Crank Angle/Piston Displacement Utility'
-readonly open_title='Port Timing - bench.crank'
+readonly open_title=${OPEN_TITLE:-'Port Timing - bench.crank'}
 run_once "$start_title" "" "$program" >/dev/null
 run_once "$open_title" "" "$program" "$file" >/dev/null
 : >"$work/start"

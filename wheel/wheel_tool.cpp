@@ -20,8 +20,12 @@ WheelTool::WheelTool(Ang_Disp& screen, TablesExtras& extras, PortTool& ports,
 
 WheelTool::~WheelTool()
 {
-    // The window edits this tool's value: it goes first.
-    delete m_wheel;
+    // The window edits this tool's value: it goes first, no longer watched,
+    // since what it sends while it is taken apart is no longer a wheel's.
+    if (m_wheel) {
+        m_wheel->removeEventFilter(this);
+        delete m_wheel;
+    }
 }
 
 void WheelTool::install(TablesExtras& extras)
