@@ -119,6 +119,13 @@ struct AreaPlotView {
     bool blowdown = false;         // the exhaust opens before the transfers
     float blowdownFrom = 0.0f;
     float blowdownTo = 0.0f;
+    // The baseline's curves and marks, drawn thin and grey under the present
+    // ones; empty without a baseline.
+    std::vector<AreaCurve> beforeCurves;
+    std::vector<PlotMark> beforeMarks; // its exhaust and first transfer openings
+    bool beforeBlowdown = false;
+    float beforeBlowdownFrom = 0.0f;
+    float beforeBlowdownTo = 0.0f;
     double largest = 0.0; // mm², the highest point of any curve
 };
 
@@ -132,16 +139,19 @@ struct TargetView {
     std::vector<int> rows; // the group's shaped rows, 0-based
     GroupState state = GroupState::NoRows;
     int stoppedBy = -1;
-    bool bore = false;    // the bore is known
-    bool met = false;     // the range reads, the group is whole and the bore known
-    double rpmFrom = 0.0; // the speed at which it reaches the top of the range
-    double rpmTo = 0.0;   // and the bottom
+    bool bore = false;     // the bore is known
+    bool met = false;      // the range reads, the group is whole and the bore known
+    bool staKnown = false; // the group is whole, with the rpm and the bore
+    double sta = 0.0;      // s·cm²/cm³ of the group at the rpm typed
+    double rpmFrom = 0.0;  // the speed at which it reaches the top of the range
+    double rpmTo = 0.0;    // and the bottom
     std::string line; // "Exhaust: 0.0001400 to 0.0001500 s·cm²/cm³, met from 9120 to 9771 rpm."
 };
 
 // The way back: the goal is a specific time-area for the group of one row,
 // at the rpm typed, by moving that row's timed edge (a crown-opened port's
-// roof, an inlet's floor) with its other edge left where it is.
+// roof, an inlet's floor) with its other edge left where it is, or by the
+// width of its windows with their height as it is.
 enum class WayBackStatus {
     NotAsked,    // no goal typed
     NotANumber,  // the goal is not a number more than 0
@@ -149,10 +159,10 @@ enum class WayBackStatus {
     NoFigures,   // the row has no figures to start from
     Stopped,     // another shaped row of the group has none (stoppedBy)
     OthersReach, // the group's other rows reach the goal without this one
-    NoRoom,      // the edge cannot move without closing the window
-    AboveReach,  // more than the edge can give anywhere (reached: the most)
-    BelowReach,  // less than the edge can give anywhere (reached: the least)
-    Unmoved,     // the goal is met with the height as it is, as shown
+    NoRoom,      // the edge (the width) cannot move without closing the window
+    AboveReach,  // more than the edge (the width) can give anywhere (reached: the most)
+    BelowReach,  // less than the edge (the width) can give anywhere (reached: the least)
+    Unmoved,     // the goal is met with the height (the width) as it is, as shown
     Found,
 };
 struct WayBackView {
@@ -163,6 +173,7 @@ struct WayBackView {
     double rpm = 0.0;
     int stoppedBy = -1;
     PortKind kind = PortKind::CrownOpened;
+    WayBackBy by = WayBackBy::Edge;
     // The answer, with the height rounded as the sheet shows lengths and
     // timed as the timing page times that height typed.
     double change = 0.0;       // mm down the bore: negative raises the edge
@@ -172,9 +183,15 @@ struct WayBackView {
     float closes = 0.0f;
     float duration = 0.0f;
     double reached = 0.0; // s·cm²/cm³ of the group with it, or its most or least
-    // Warnings with a found height.
+    // By width: the width as the row measures it (chord or arc) and its chord,
+    // rounded as shown; `change` is then the width's, wider positive.
+    WidthMeasure measure = WidthMeasure::Chord;
+    double width = 0.0; // mm
+    double chord = 0.0; // mm
+    // Warnings with a found height or width.
     bool noBlowdown = false;  // an exhaust then opens at or after the first transfer or boost
-    bool cannotGrind = false; // a lower roof or a higher inlet floor: filling, not grinding
+    bool cannotGrind = false; // a lower roof, a higher inlet floor, a narrower window: filling
+    bool ringSnag = false;    // a bridgeless exhaust window over 70% of the bore
     std::string line;         // all of it in words
 };
 
@@ -224,6 +241,59 @@ struct DiagramView {
     std::vector<DiagramArc> arcs; // the timed rows, in row order
 };
 
+// Compression (compression.cpp): volumes in cm³, ratios as so many to 1.
+struct CompressionView {
+    bool any = false; // a compression box holds text
+    ClearanceBy by = ClearanceBy::AtTdc;
+    bool volume = false;          // the volume box reads as a number more than 0
+    std::string volumeShown;      // as typed, in the sheet's style
+    std::string volumeMessage;    // beside it when it does not
+    LengthView squish;            // the squish clearance, as typed
+    LengthView band;              // the squish band's inner diameter, as typed
+    bool clearance = false;       // the clearance volume is known
+    double clearanceVolume = 0.0; // cm³, with the cylinder raised or lowered
+    double raised = 0.0;          // cm³ of it that the raise adds (negative: takes)
+    double squishInUse = 0.0;     // mm, the squish clearance with the raise
+    bool geometric = false;
+    double sweptVolume = 0.0; // cm³
+    double geometricRatio = 0.0;
+    bool trapped = false;
+    int exhaustRow = -1;       // the highest timed exhaust row, which closes last
+    double closingDepth = 0.0; // mm: the crown below TDC as it closes
+    double trappedSwept = 0.0; // cm³ swept above its roof
+    double trappedRatio = 0.0;
+    bool squishArea = false;
+    double squishAreaRatio = 0.0;   // the band's area over the bore's, 0 to 1
+    std::vector<std::string> lines; // the figures in words, or why they are missing
+};
+
+// A figure of the present state beside the baseline's (comparison.cpp).
+struct Compared {
+    bool now = false;    // the present state has it
+    bool before = false; // the baseline has it
+    double nowValue = 0.0;
+    double beforeValue = 0.0;
+    bool both() const { return now && before; }
+    double change() const { return nowValue - beforeValue; }
+};
+struct ComparedFigure {
+    std::string name; // "Exhaust STA (s·cm²/cm³)", "Blowdown (deg)", ...
+    Compared value;
+    int digits = 1;           // decimals shown,
+    bool significant = false; // or significant digits
+};
+struct ComparisonView {
+    bool on = false;        // a baseline is kept
+    std::string label;      // "before: kept 14:32"
+    std::string engineLine; // the baseline's engine when it is another; why it cannot be timed
+    // Each row's opening, closing and duration, degrees, compared where the
+    // row is of one kind in both.
+    std::array<std::array<Compared, 3>, kMaxPorts> rows{};
+    std::array<std::string, kMaxPorts> rowLines; // "before 81.2 ATDC, ...; change +1.9, ..."
+    std::vector<ComparedFigure> flow;            // the groups' STA and speeds, the blowdown
+    std::vector<ComparedFigure> compression;     // the clearance and the ratios
+};
+
 struct PortSheetView {
     std::string engineName;           // as typed on the data entry screen
     std::vector<SummaryLine> summary; // "Engine:" "Kart", "Stroke (mm):" "54.5", ...
@@ -232,6 +302,8 @@ struct PortSheetView {
     NumberStyle style;
     LengthView deck;
     LengthView pistonLength;
+    LengthView raise;       // the cylinder raised by (a base gasket or spacer), as typed
+    double deckInUse = 0.0; // mm: the deck with the raise; every edge is timed with it
     std::string deckLine;   // "Deck (crown below the cylinder top at TDC): 0.60 mm"
     std::string pistonLine; // "Piston length (crown to skirt edge): 64.00 mm"; empty when not typed
     std::vector<std::string> captions; // of the row columns: Port ... Duration (deg)
@@ -239,18 +311,23 @@ struct PortSheetView {
     TimingTargetView target;
     DiagramView diagram;
     TimeAreaView timeArea;
+    CompressionView compression;
+    ComparisonView compare;
 };
 
 // How far below TDC the piston passes an edge typed heightMm down the
-// cylinder, with the sheet's deck and piston length: in the model's single
+// cylinder, with the sheet's deck (and raise) and piston length: in the model's single
 // precision, as every row and every answer of the sheet is timed, and in
 // double, as its open area is integrated.
 float DropOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
 double DepthOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
 
-// The whole sheet for the engine on display.
+struct Baseline;
+
+// The whole sheet for the engine on display; with a baseline, compared with
+// it (comparison.cpp).
 PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
-                                 const NumberStyle& style);
+                                 const NumberStyle& style, const Baseline* before = nullptr);
 
 // What "Copy" puts on the clipboard: the engine, its geometry, the deck, the
 // piston length and the unit, then a row per used port with its angles as

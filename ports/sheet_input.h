@@ -58,6 +58,15 @@ inline constexpr int kStaDigits = 4; // significant digits of every STA shown: "
 TargetGroup GroupOf(PortRole role);
 const char* GroupName(TargetGroup group); // "Exhaust", "Transfers and boost", "Inlet"
 
+// How the clearance volume is typed: as measured through the plug hole with
+// the piston at TDC, or as the head's own volume (filled on a flat plate), to
+// which the bore's area times the squish clearance is added.
+enum class ClearanceBy { AtTdc, HeadAndSquish };
+
+// How the way back meets its goal: by moving the row's timed edge (a roof, an
+// inlet's floor), or by the window's width with its height as it is.
+enum class WayBackBy { Edge, Width };
+
 // The rows of a fresh sheet: an exhaust, then transfers.
 std::array<PortRowInput, kMaxPorts> FreshRows();
 
@@ -66,6 +75,10 @@ struct PortSheetInput {
     LengthUnit unit = LengthUnit::Millimetre; // heights are shown in it
     TypedLength deck;                         // crown below the cylinder top at TDC
     TypedLength pistonLength;                 // crown to skirt edge
+    // A base gasket or spacer as a what-if: the cylinder raised by this much
+    // (negative lowers it). The crown at TDC lies as much further below the
+    // cylinder top; the heights, measured from the top, stay.
+    TypedLength raise;
     std::array<PortRowInput, kMaxPorts> rows = FreshRows();
     // The target: which row (0-based), of what, and the degrees as typed.
     int targetRow = 0;
@@ -81,6 +94,13 @@ struct PortSheetInput {
         {{"0.000140", "0.000150"}, {"0.000080", "0.000100"}, {"0.000140", "0.000160"}}};
     int staRow = 0;
     std::string staTarget;
+    WayBackBy wayBackBy = WayBackBy::Edge;
+    // Compression: the clearance volume in cm³ as typed, how it was found,
+    // the squish clearance and the squish band's inner diameter.
+    ClearanceBy clearanceBy = ClearanceBy::AtTdc;
+    std::string clearanceVolume;
+    TypedLength squish;
+    TypedLength squishBand;
 };
 
 } // namespace crank
