@@ -363,6 +363,7 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
     if (view.compare.on) {
         add(ComparisonRecords(view));
     }
+    add(CurveRecords(view));
     return records;
 }
 

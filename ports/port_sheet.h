@@ -332,7 +332,9 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
 // What "Copy" puts on the clipboard: the engine, its geometry, the deck, the
 // piston length and the unit, then a row per used port with its angles as
 // plain numbers under captions that carry their side ("Opens ATDC"), the
-// timing target, then the time-area's part (TimeAreaRecords).
+// timing target, then the time-area's part (TimeAreaRecords), compression's
+// (CompressionRecords), the comparison's (ComparisonRecords) and the curves
+// (CurveRecords).
 std::vector<Record> PortSheetRecords(const PortSheetView& view);
 
 // The name a save dialog proposes: "<engine> port timing.pdf".

@@ -81,8 +81,10 @@ void SearchWidth(const EngineSnapshot& engine, const PortRowView& row, const Eng
                  double others, double perAngleArea, const SheetTexts& texts, WayBackView& way);
 
 // The time-area's part of the copy: the engine's flow, each shaped row, the
-// figures, the targets, the blowdown, the way back and the area at every
-// half degree (time_area_records.cpp).
+// figures, the targets, the blowdown and the way back; and the area of each
+// role (the baseline's after) at every half degree, which ends the copy
+// (time_area_records.cpp).
 std::vector<Record> TimeAreaRecords(const PortSheetView& sheet);
+std::vector<Record> CurveRecords(const PortSheetView& sheet);
 
 } // namespace crank

@@ -142,8 +142,15 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
     if (view.wayBack.status != WayBackStatus::NotAsked) {
         addWayBack(sheet, texts, records);
     }
-    if (!view.plot.curves.empty() || !view.plot.beforeCurves.empty()) {
-        addCurves(view.plot, texts, records);
+    return records;
+}
+
+std::vector<Record> CurveRecords(const PortSheetView& sheet)
+{
+    std::vector<Record> records;
+    const AreaPlotView& plot = sheet.timeArea.plot;
+    if (!plot.curves.empty() || !plot.beforeCurves.empty()) {
+        addCurves(plot, SheetTexts(sheet.unit, sheet.style), records);
     }
     return records;
 }
