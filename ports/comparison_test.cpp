@@ -73,7 +73,14 @@ TEST(CompressionTest, FiguresAsWorkedByHand)
         EXPECT_EQ(hundredths(compression.trappedRatio), c.trapped);
         EXPECT_EQ(FormatDecimal(100 * compression.squishAreaRatio, 1, {}), "45.1");
         EXPECT_EQ(compression.exhaustRow, 0);
+        EXPECT_EQ(compression.squishInUse, *c.raise == '\0' ? 1.0 : 1.5); // the gasket's 0.5 more
     }
+    // An exhaust row typed but not timed may be the highest: no trapped ratio until it is.
+    PortSheetInput input = engineInput();
+    input.rows[3] = {"Aux", PortRole::Exhaust, {"-"}, {}};
+    const CompressionView stopped = BuildPortSheetView(kEngine, input, {}).compression;
+    EXPECT_FALSE(stopped.trapped);
+    EXPECT_EQ(stopped.stoppedBy, 3);
 }
 
 // A base gasket moves every edge against the piston: a crown-opened port opens earlier and closes
@@ -134,6 +141,9 @@ TEST(ComparisonTest, ABaselineShowsWhatTheChangeDoes)
     EXPECT_EQ(ComparedLine(after.compare.compression[1], texts),
               "Geometric compression ratio (:1): 12.20 now, 13.48 before, change -1.28.");
     EXPECT_EQ(ComparedCells(after.compare.compression[2].value, 2, false, texts)[2], "-0.70");
+    const ComparedFigure& squish = after.compare.compression[3];
+    EXPECT_EQ(ComparedCells(squish.value, squish.digits, squish.significant, texts),
+              (std::array<std::string, 3>{"45.1", "45.1", "0.0"}));
     EXPECT_EQ(after.compare.rows[0][0].change(),
               double{after.rows[0].opens} - double{after.compare.rows[0][0].beforeValue});
     EXPECT_LT(after.compare.rows[0][0].change(), 0.0); // opens earlier

@@ -15,19 +15,25 @@ std::string volumeText(double cc, const SheetTexts& texts)
     return texts.hundredths(cc) + " cm³";
 }
 
-// The highest timed exhaust row, the one that closes last; -1 for none.
-int closingExhaust(const PortSheetView& sheet)
+// The highest exhaust row, the one that closes last; -1 for none, and none
+// while an exhaust row typed is not timed (stoppedBy), which may be it.
+int closingExhaust(const PortSheetView& sheet, int& stoppedBy)
 {
     int highest = -1;
     for (int i = 0; i < kMaxPorts; ++i) {
         const PortRowView& row = sheet.rows[static_cast<std::size_t>(i)];
-        if (row.timed && row.role == PortRole::Exhaust &&
-            (highest < 0 || row.height.millimetres <
-                                sheet.rows[static_cast<std::size_t>(highest)].height.millimetres)) {
+        if (row.role != PortRole::Exhaust || !row.used) {
+            continue;
+        }
+        if (!row.timed) {
+            stoppedBy = stoppedBy < 0 ? i : stoppedBy;
+        } else if (highest < 0 ||
+                   row.height.millimetres <
+                       sheet.rows[static_cast<std::size_t>(highest)].height.millimetres) {
             highest = i;
         }
     }
-    return highest;
+    return stoppedBy < 0 ? highest : -1;
 }
 
 std::string clearanceLine(const CompressionView& view, const PortSheetView& sheet,
@@ -125,7 +131,7 @@ CompressionView BuildCompression(const EngineSnapshot& engine, const PortSheetIn
     if (view.clearance) {
         view.geometric = true;
         view.geometricRatio = CompressionRatio(view.sweptVolume, view.clearanceVolume);
-        view.exhaustRow = closingExhaust(sheet);
+        view.exhaustRow = closingExhaust(sheet, view.stoppedBy);
         if (view.exhaustRow >= 0) {
             const PortRowView& row = sheet.rows[static_cast<std::size_t>(view.exhaustRow)];
             view.trapped = true;
@@ -157,6 +163,10 @@ std::vector<std::string> CompressionLines(const CompressionView& view, const Por
                 row.name + ", the highest exhaust port, closes at " + row.closesText +
                 " with the crown " + texts.lengthWithUnit(view.closingDepth) +
                 " below TDC, above which it sweeps " + volumeText(view.trappedSwept, texts) + ".");
+        } else if (view.stoppedBy >= 0) {
+            const PortRowView& row = sheet.rows[static_cast<std::size_t>(view.stoppedBy)];
+            lines.push_back("No trapped compression ratio while " + row.name +
+                            " has no timing: " + row.message);
         } else {
             lines.emplace_back("Time an exhaust port for the trapped compression ratio.");
         }

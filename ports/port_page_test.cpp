@@ -2,6 +2,7 @@
 #include "ports/port_page.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -205,6 +206,16 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
                     port.sweep, 0.05);
     }
     EXPECT_EQ(arc, 5u);
+    // The number at each arc's start is the one its legend begins with.
+    std::string numbers;
+    std::string legends;
+    for (const DrawnText& t : printer.texts) {
+        numbers += t.text.size() == 1 && std::isdigit(t.text[0]) != 0 ? t.text : "";
+    }
+    for (const DiagramArc& port : view.diagram.arcs) {
+        legends += port.legend.front();
+    }
+    EXPECT_EQ(numbers, legends);
 }
 
 // The plot's curves run from TDC to TDC across the same axis, each role's height above its baseline
@@ -235,6 +246,10 @@ TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
             EXPECT_NEAR(baseline - p.y, scale * static_cast<float>(area[k]), 0.5f);
         }
     }
+    // The crank angle's caption ends where the axis does.
+    const auto across = std::ranges::find(printer.texts, std::string("deg ATDC"), &DrawnText::text);
+    ASSERT_NE(across, printer.texts.end());
+    EXPECT_NEAR(across->at.x + FixedPitchWidth(across->text, across->face.size), right, 0.5f);
     // The exhaust opening's upright line, drawn dashed in black.
     const float opens = view.rows[0].opens;
     const float at = left + (right - left) * opens / 360;
@@ -272,7 +287,7 @@ TEST(PortPageTest, ThePlotDrawsTheBaselineThinAndGreyUnderThePresent)
     }
     const float left = curves[0]->points.front().x;
     const float right = curves[0]->points.back().x;
-    ASSERT_FALSE(plot.beforeMarks.empty());
+    ASSERT_EQ(plot.beforeMarks.size(), plot.marks.size() - 1); // BDC once, the engine's
     EXPECT_LT(plot.beforeMarks[0].angle, plot.marks[0].angle);
     const float at = left + (right - left) * plot.beforeMarks[0].angle / 360;
     EXPECT_TRUE(std::ranges::any_of(printer.lines, [&](const DrawnLine& line) {

@@ -258,7 +258,8 @@ struct CompressionView {
     double sweptVolume = 0.0; // cm³
     double geometricRatio = 0.0;
     bool trapped = false;
-    int exhaustRow = -1;       // the highest timed exhaust row, which closes last
+    int exhaustRow = -1;       // the highest exhaust row, which closes last
+    int stoppedBy = -1;        // an exhaust row typed but not timed: no trapped ratio
     double closingDepth = 0.0; // mm: the crown below TDC as it closes
     double trappedSwept = 0.0; // cm³ swept above its roof
     double trappedRatio = 0.0;

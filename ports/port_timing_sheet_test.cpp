@@ -260,8 +260,14 @@ TEST_F(PortTimingSheetTest, FitsALaptopScreen)
     EXPECT_TRUE(sheet->screen()->availableGeometry().contains(sheet->frameGeometry()));
     auto* tabs = in<QTabWidget>("sheetTabs");
     const auto at = [this](const QWidget& w) { return w.mapTo(sheet, QPoint()); };
-    // The slips compared with themselves on another engine, which the sheet names.
-    const Baseline other{{std::string(25, 'W'), "46", "110", "-1"}, slips(), {"", "14:32"}};
+    // The slips compared with themselves on another engine, from a file of a long name; the
+    // sheet names both.
+    std::string words;
+    for (int w = 0; w < 14; ++w) {
+        words += "WWWWWWWW ";
+    }
+    const Baseline other{
+        {std::string(25, 'W'), "46", "110", "-1"}, slips(), {words + ".crank", "2026-12-01"}};
     const auto show = [&](int page, const PortSheetInput& input) {
         tabs->setCurrentIndex(page);
         tool->setInput(input);

@@ -131,6 +131,10 @@ TEST(TimeAreaTest, WithoutAnRpmThereIsAngleAreaButNoStaAndNoCrash)
     EXPECT_FALSE(view.rows[0].shape.angleAreaText.empty());
     EXPECT_TRUE(view.rows[0].shape.staCmText.empty());
     EXPECT_EQ(view.timeArea.wayBack.status, WayBackStatus::NoFlow);
+    const std::vector<Record> records = PortSheetRecords(view);
+    EXPECT_NE(std::ranges::find(records, Record{"Swept volume (cm³):", ""}), records.end());
+    input.rpm = "";
+    EXPECT_EQ(sheetOf(input).timeArea.rpmMessage, ""); // nothing typed is no slip
 }
 
 // The engine speed the sheet gives for a target meets it: at that speed the STA is the target.
@@ -215,6 +219,10 @@ TEST(TimeAreaTest, TheWayBackByWidthKeepsTheTimingAndWarnsOfTheRing)
         EXPECT_EQ(way.ringSnag, c.ringSnag);
         if (c.status != WayBackStatus::Found) {
             EXPECT_TRUE(way.line.starts_with("No width of Exhaust reaches")) << way.line;
+            // At least what a window of its corners alone gives, 8 mm wide.
+            input.rows[0].shape.width = {c.status == WayBackStatus::BelowReach ? "8" : "54"};
+            EXPECT_EQ(FormatSignificant(way.reached, 4, {}),
+                      sheetOf(input).timeArea.figures.front().cells[5]);
             continue;
         }
         EXPECT_EQ(way.cannotGrind, c.goal < now);
@@ -308,6 +316,9 @@ TEST(TimeAreaTest, CopyCarriesTheTargetsTheWayBackAndTheAreaEveryHalfDegree)
     const auto has = [&](const Record& record) {
         return std::ranges::find(records, record) != records.end();
     };
+    // π/4·5.4²·5.4 = 123.672 cm³.
+    EXPECT_EQ(view.timeArea.engineLine, "Bore 54.00 mm, swept volume 123.7 cm³, 10000 rpm.");
+    EXPECT_TRUE(has({"Swept volume (cm³):", "123.672"}));
     EXPECT_TRUE(has({"Target row:", "Transfers"}));
     EXPECT_TRUE(has({"Target of:", "duration"}));
     EXPECT_TRUE(has({"Height found (mm):", FormatDecimal(view.target.height, 2, {})}));
