@@ -132,7 +132,7 @@ std::optional<EngineFile> EngineDocument::current() const
         return std::nullopt;
     }
     return EngineFile{boxesOf(tables->view()), m_navigator.portTool()->input(),
-                      m_navigator.wheelTool()->input()};
+                      m_navigator.wheelTool()->input(), m_navigator.portTool()->before()};
 }
 
 bool EngineDocument::modified() const
@@ -238,6 +238,7 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
     }
     m_navigator.openEngine(file.engine);
     m_navigator.portTool()->setInput(file.ports);
+    m_navigator.portTool()->setBefore(file.before);
     m_navigator.wheelTool()->setInput(file.wheel);
     adopt(version == kEngineFileVersion ? path : QString());
     m_recent.add(path);

@@ -52,6 +52,8 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
 {
     typeEngine("54.5", "1");
     const DisplayView typed = tables()->view();
+    const Baseline kept{{"Kart", "54.5", "110", "1"}, navigator.portTool()->input(), {"", "14:32"}};
+    navigator.portTool()->setBefore(kept);
     doubles.engineSaver.answer = dir.filePath("kart.crank");
     ASSERT_TRUE(document.saveAs());
     EXPECT_TRUE(doubles.engineSaver.suggested.back().endsWith("/engine.crank"));
@@ -62,6 +64,7 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
     requestTables("1", {"10"});
     display();
     navigator.portTool()->setInput(PortSheetInput{});
+    navigator.portTool()->setBefore(std::nullopt);
     child<QPushButton>(*tables(), "AngDispCom_0")->click(); // to the front screen
     messages.answers = {1};                                 // discard what was typed over it
     ASSERT_TRUE(document.open(dir.filePath("kart.crank")));
@@ -74,6 +77,8 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
     ASSERT_NE(navigator.portTool()->sheet(), nullptr) << "rows were typed: their sheet shows";
     EXPECT_TRUE(navigator.portTool()->sheet()->isVisible());
     EXPECT_EQ(navigator.wheelTool()->input().diameter, "150");
+    ASSERT_TRUE(navigator.portTool()->before());
+    EXPECT_EQ(navigator.portTool()->before()->source.when, "14:32");
     EXPECT_FALSE(document.modified());
     EXPECT_EQ(recent.paths().front(), dir.filePath("kart.crank"));
 }
@@ -86,10 +91,13 @@ TEST_F(EngineDocumentTest, UnsavedChangesAskBeforeLeaving)
     document.saveAs();
     EXPECT_TRUE(document.mayLeave()) << "nothing changed: no question";
     EXPECT_TRUE(messages.shown.empty());
+    navigator.portTool()->setBefore(Baseline{}); // a baseline kept is a change
+    EXPECT_EQ(document.titleNote(), " - kart.crank (unsaved changes)");
+    navigator.portTool()->setBefore(std::nullopt);
+    EXPECT_EQ(document.titleNote(), " - kart.crank");
     WheelInput wheel = navigator.wheelTool()->input();
     wheel.hole = "12";
     navigator.wheelTool()->setInput(wheel);
-    EXPECT_EQ(document.titleNote(), " - kart.crank (unsaved changes)");
     messages.answers = {2}; // stay
     EXPECT_FALSE(document.mayLeave());
     EXPECT_EQ(messages.shown.back().choices, (std::vector<std::string>{"Save", "Discard", "Stay"}));

@@ -4,7 +4,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <cmath>
 
 #include "model/typed_number.h"
 #include "platform/json_fields.h"
@@ -15,9 +14,8 @@ namespace crank {
 namespace {
 
 constexpr const char* kKind = "engine";
-constexpr const char* kSetupKind = "port setup"; // version 1
-constexpr std::size_t kNameLongest = 25;         // as the data entry screen's name box
-constexpr std::size_t kBoxLongest = 16;          // longer than any value box holds
+constexpr std::size_t kNameLongest = 25; // as the data entry screen's name box
+constexpr std::size_t kBoxLongest = 16;  // longer than any value box holds
 
 QString plain(const std::string& typed)
 {
@@ -32,8 +30,9 @@ EntryBoxes readEngine(const JsonFields& engine, bool withTables)
     boxes.rod = engine.number("rod");
     boxes.offset = engine.number("offset");
     if (!withTables) {
-        // A port setup kept no tables: one, from TDC.
-        boxes.tables = "1";
+        // A port setup kept no tables: one, from TDC. (A string, not a bare
+        // literal, which GCC 12 takes for an overlapping copy here.)
+        boxes.tables = std::string("1");
         boxes.angles = {"0", "", ""};
         return boxes;
     }
@@ -41,16 +40,6 @@ EntryBoxes readEngine(const JsonFields& engine, bool withTables)
     const std::vector<std::string> angles = engine.texts("angles", 3, kBoxLongest);
     std::copy(angles.begin(), angles.end(), boxes.angles.begin());
     return boxes;
-}
-
-// Where a parse stopped: at the end of what there is means the file was cut.
-bool endsEarly(const QByteArray& bytes, const QJsonParseError& error)
-{
-    qsizetype end = bytes.size();
-    while (end > 0 && QChar::isSpace(static_cast<char32_t>(bytes[end - 1]))) {
-        --end;
-    }
-    return error.offset >= end - 1;
 }
 
 } // namespace
@@ -64,7 +53,7 @@ QByteArray EngineFileAsJson(const EngineFile& file)
             angles.append(plain(angle));
         }
     }
-    const QJsonObject root{
+    QJsonObject root{
         {"kind", kKind},
         {"version", kEngineFileVersion},
         {"engine", QJsonObject{{"name", QString::fromStdString(engine.name)},
@@ -76,49 +65,22 @@ QByteArray EngineFileAsJson(const EngineFile& file)
         {"ports", PortSheetAsJson(file.ports)},
         {"wheel", WheelInputAsJson(file.wheel)},
     };
+    if (file.before) {
+        root.insert(QLatin1String("before"), BaselineAsJson(*file.before));
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 EngineFileRead ReadEngineFile(const QByteArray& bytes)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    const bool opens = bytes.trimmed().startsWith('{');
-    if (error.error != QJsonParseError::NoError) {
-        if (!opens) {
-            return {{}, 0, "is not an engine file."};
-        }
-        if (endsEarly(bytes, error)) {
-            return {{}, 0, "is cut short."};
-        }
-        return {{},
-                0,
-                "is damaged: " + error.errorString().toLower().toStdString() + " at byte " +
-                    std::to_string(error.offset) + "."};
-    }
-    const QJsonObject root = document.object();
-    const QString kind = root.value(QLatin1String("kind")).toString();
-    if (!document.isObject() ||
-        (kind != QLatin1String(kKind) && kind != QLatin1String(kSetupKind))) {
-        return {{}, 0, "is not an engine file."};
-    }
-    const bool setup = kind == QLatin1String(kSetupKind);
-    const QJsonValue version = root.value(QLatin1String("version"));
-    if (!version.isDouble() || version.toDouble() < 1 ||
-        version.toDouble() != std::floor(version.toDouble())) {
-        return {{}, 0, "is damaged: version is not a whole number."};
-    }
-    if (version.toDouble() > kEngineFileVersion || (setup && version.toDouble() > 1)) {
-        return {{},
-                0,
-                "comes from a newer version of this program (file version " +
-                    std::to_string(static_cast<long long>(version.toDouble())) +
-                    "); this one reads versions up to " + std::to_string(kEngineFileVersion) + "."};
+    const EngineJson json = ReadEngineJson(bytes);
+    if (!json.problem.empty()) {
+        return {{}, 0, json.problem};
     }
     try {
-        const JsonFields fields(root);
+        const JsonFields fields(json.root);
         EngineFile file;
-        if (setup) {
+        if (json.version == 1) {
             file.engine = readEngine(fields.group("engine"), false);
             file.ports = ReadPortSheet(fields);
             return {file, 1, {}};
@@ -126,6 +88,9 @@ EngineFileRead ReadEngineFile(const QByteArray& bytes)
         file.engine = readEngine(fields.group("engine"), true);
         file.ports = ReadPortSheet(fields.group("ports"));
         file.wheel = ReadWheelInput(fields.group("wheel"));
+        if (fields.has("before")) {
+            file.before = ReadBaseline(fields.group("before"));
+        }
         return {file, kEngineFileVersion, {}};
     } catch (const FileFault& fault) {
         return {{}, 0, fault.problem};

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "entry/entry_boxes.h"
+#include "ports/baseline.h"
+#include "ports/engine_json.h"
 #include "ports/port_sheet.h"
 #include "wheel/degree_wheel.h"
 
@@ -19,7 +21,11 @@ namespace crank {
 //   { "kind": "engine", "version": 2,
 //     "engine": { "name": "Kart", "stroke": "54.5", "rod": "110", "offset": "1",
 //                 "tables": "3", "angles": ["8", "40", "96"] },
-//     "ports": { ...as PortSheetAsJson... }, "wheel": { ...as WheelInputAsJson... } }
+//     "ports": { ...as PortSheetAsJson... }, "wheel": { ...as WheelInputAsJson... },
+//     "before": { ...as BaselineAsJson... } }
+//
+// "before", the port sheet's baseline, is there only while the sheet keeps
+// one.
 //
 // Numbers are kept as typed, with a decimal point whatever the locale, so
 // that a file reads the same everywhere. Version 1 was the port setup: the
@@ -30,14 +36,12 @@ struct EngineFile {
     EntryBoxes engine;
     PortSheetInput ports;
     WheelInput wheel;
+    std::optional<Baseline> before;
 };
 
-inline constexpr int kEngineFileVersion = 2;
 // The file's own extension, without the dot, and its media type.
 inline constexpr const char* kEngineFileSuffix = "crank";
 inline constexpr const char* kEngineFileType = "application/vnd.crankangleutility.engine+json";
-// A file is a few kilobytes; a larger one is refused before it is read.
-inline constexpr qint64 kEngineFileLargest = 1 << 20;
 
 QByteArray EngineFileAsJson(const EngineFile& file);
 

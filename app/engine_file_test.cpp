@@ -23,6 +23,12 @@ EngineFile sample()
     ports.rows[0].shape = {"", {"40"}, WidthMeasure::Arc, {"25"}, {"4"}, {"4"}, {"5"}};
     ports.staRow = 1;
     ports.staTarget = "0,00015";
+    ports.wayBackBy = WayBackBy::Width;
+    ports.raise = {"0,5"};
+    ports.clearanceBy = ClearanceBy::HeadAndSquish;
+    ports.clearanceVolume = "7,7";
+    ports.squishBand = {"40"};
+    file.before = Baseline{{"Kart A", "54", "110", "0"}, ports, {"kart-a.crank", "2026-12-01"}};
     file.wheel.diameter = "150";
     file.wheel.stopBefore = {"50,6", TdcSide::Btdc};
     file.wheel.stopAfter = {"50.9", TdcSide::Atdc};
@@ -40,6 +46,8 @@ TEST(EngineFileTest, ASavedFileReadsBackWholeWithPoints)
     EXPECT_EQ(read.file->ports.rows[0].height.text, "26.2");
     EXPECT_EQ(read.file->wheel.stopBefore.degrees, "50.6");
     EXPECT_EQ(read.file->wheel.stopAfter.side, TdcSide::Atdc);
+    EXPECT_EQ(read.file->ports.clearanceVolume, "7.7");
+    EXPECT_EQ(read.file->before->source.file, "kart-a.crank");
     EXPECT_EQ(EngineFileAsJson(*read.file), saved);
 }
 
@@ -132,6 +140,28 @@ TEST(EngineFileTest, AVersionOnePortSetupStillOpens)
     EXPECT_EQ(read.file->engine, (EntryBoxes{"Kart", "46", "100", "0.5", "1", {"0", "", ""}}));
     EXPECT_EQ(read.file->ports.rows[0].height.text, "26.2");
     EXPECT_EQ(read.file->wheel.diameter, WheelInput{}.diameter);
+}
+
+// A file saved before the baseline, the raise, compression and the way back by width came opens
+// with them as a fresh sheet has them.
+TEST(EngineFileTest, AFileFromBeforeTheBaselineStillOpens)
+{
+    QJsonObject root = QJsonDocument::fromJson(EngineFileAsJson(sample())).object();
+    QJsonObject ports = root["ports"].toObject();
+    QJsonObject sta = ports["staTarget"].toObject();
+    sta.remove("by");
+    ports["staTarget"] = sta;
+    ports.remove("raise");
+    ports.remove("compression");
+    root["ports"] = ports;
+    root.remove("before");
+    const EngineFileRead read = ReadEngineFile(QJsonDocument(root).toJson());
+    ASSERT_TRUE(read.file) << read.problem;
+    EXPECT_FALSE(read.file->before);
+    EXPECT_EQ(read.file->ports.wayBackBy, WayBackBy::Edge);
+    EXPECT_EQ(read.file->ports.raise.text, "");
+    EXPECT_EQ(read.file->ports.clearanceBy, ClearanceBy::AtTdc);
+    EXPECT_EQ(read.file->ports.staTarget, "0.00015");
 }
 
 } // namespace

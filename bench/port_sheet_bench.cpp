@@ -2,11 +2,14 @@
 // ports on an offset engine (an exhaust, five transfers and boost ports, two
 // inlets by the skirt), a duration target, which searches the drop by
 // bisection, and then the same with every port shaped: time-area, the plot's
-// curves, the blowdown and the roof that meets a target STA.
+// curves, the blowdown and the roof that meets a target STA; and that sheet
+// with compression, compared with a baseline (the same sheet before a base
+// gasket), worked out afresh on its own engine.
 #include <benchmark/benchmark.h>
 #include <string>
 
 #include "model/crank_slider.h"
+#include "ports/baseline.h"
 #include "ports/port_sheet.h"
 
 namespace {
@@ -40,19 +43,26 @@ crank::PortSheetInput eightPorts(bool shaped)
     return input;
 }
 
-void sheetView(benchmark::State& state, bool shaped)
+void sheetView(benchmark::State& state, bool shaped, bool compared = false)
 {
     crank::EngineSnapshot engine;
     engine.typed = {"Kart", "54.5", "110", "1"};
     engine.geometry = {54.5f, 110.0f, 1.0f, true};
     crank::CalcGeometry(engine.geometry, engine.model);
     crank::PortSheetInput input = eightPorts(shaped);
+    const crank::Baseline before{engine.typed, input, {"", "14:32"}};
+    if (compared) {
+        input.raise = {"0.5"};
+        input.clearanceVolume = "10";
+        input.squishBand = {"40"};
+    }
     bool odd = false;
     for (auto _ : state) {
         // A keystroke changes one text; the whole view is worked out again.
         odd = !odd;
         input.rows[0].height.text = odd ? "27.4" : "27.5";
-        benchmark::DoNotOptimize(crank::BuildPortSheetView(engine, input, {}));
+        benchmark::DoNotOptimize(
+            crank::BuildPortSheetView(engine, input, {}, compared ? &before : nullptr));
     }
 }
 
@@ -67,5 +77,11 @@ void BM_PortSheetViewEightShapedRows(benchmark::State& state)
     sheetView(state, true);
 }
 BENCHMARK(BM_PortSheetViewEightShapedRows)->Unit(benchmark::kMicrosecond);
+
+void BM_PortSheetViewEightShapedRowsWithBaseline(benchmark::State& state)
+{
+    sheetView(state, true, true);
+}
+BENCHMARK(BM_PortSheetViewEightShapedRowsWithBaseline)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -46,12 +46,18 @@ private:
 // Shift+Tab back into it. A click leaves the page where it is.
 class WholePage final : public QScrollArea {
 public:
+    static constexpr int kMargin = 8; // pixels kept round a control brought into view
+
     explicit WholePage(QWidget* parent) : QScrollArea(parent)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
             if (now != nullptr && widget() != nullptr && widget()->isAncestorOf(now) &&
                 QGuiApplication::mouseButtons() == Qt::NoButton) {
-                ensureWidgetVisible(now);
+                // The whole control: ensureWidgetVisible is content once a
+                // line edit's cursor shows, which may leave the box cut off.
+                const QPoint centre = now->mapTo(widget(), now->rect().center());
+                ensureVisible(centre.x(), centre.y(), now->width() / 2 + kMargin,
+                              now->height() / 2 + kMargin);
             }
         });
     }

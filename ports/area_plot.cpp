@@ -12,13 +12,14 @@ namespace {
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kShade{205, 205, 205};
 constexpr Rgb kGrid{170, 170, 170};
+constexpr Rgb kBefore{140, 140, 140}; // the baseline: grey, thin, each role's dashes kept
 
 // Sizes in hundredths of the plot's width.
 constexpr float kLabelEm = 2.4f; // the texts' size
 constexpr float kLineWidth = 0.3f;
 constexpr float kAxisLeft = 11.0f; // room for the area labels
 constexpr float kAxisRight = 97.0f;
-constexpr float kAxisTop = 10.0f; // room for the marks' labels
+constexpr float kAxisTop = 10.0f; // room for three marks' labels, at least
 
 // 1, 2 or 5 times a power of ten, a fifth or so of `largest`.
 double roundStep(double largest)
@@ -35,13 +36,15 @@ double roundStep(double largest)
 
 class Plot {
 public:
-    Plot(Canvas& canvas, const TwipRect& box, std::size_t curves)
+    Plot(Canvas& canvas, const TwipRect& box, std::size_t legendEntries, std::size_t marks)
         : m_canvas(canvas),
           m_u(std::min(box.width / 100.0f, box.height / (100.0f * kAreaPlotAspect))), m_left(box.x),
           m_top(box.y)
     {
-        const float legendLines = static_cast<float>((curves + 1) / 2);
+        const float legendLines = static_cast<float>((legendEntries + 1) / 2);
         m_bottom = 100.0f * kAreaPlotAspect - 7.5f - legendLines * 3.4f;
+        m_axisTop = std::max(kAxisTop, (static_cast<float>(marks) + 0.5f) * kLabelEm *
+                                           kFixedPitchLineSpacing);
     }
 
     float u() const { return m_u; }
@@ -53,7 +56,7 @@ public:
     float y(double area) const
     {
         return m_top +
-               m_u * static_cast<float>(m_bottom - (m_bottom - kAxisTop) * area / m_ceiling);
+               m_u * static_cast<float>(m_bottom - (m_bottom - m_axisTop) * area / m_ceiling);
     }
     float bottom() const { return m_top + m_u * m_bottom; }
     float legendTop() const { return bottom() + m_u * 6.9f; }
@@ -68,6 +71,7 @@ public:
         const RoleStyle& style = StyleOf(role);
         return pen(kLineWidth * 2, style.colour, style.dashes);
     }
+    Pen beforePen(PortRole role) const { return pen(kLineWidth, kBefore, StyleOf(role).dashes); }
     Face face() const { return FixedFace(kLabelEm * m_u / kTwipsPerPoint); }
     float textHeight() const { return LineHeight(face().size); }
     void text(float left, float top, const std::string& label)
@@ -90,6 +94,7 @@ private:
     float m_left;
     float m_top;
     float m_bottom = 50.0f;
+    float m_axisTop = kAxisTop;
     double m_ceiling = 1.0;
 };
 
@@ -136,49 +141,85 @@ std::vector<TwipPoint> curvePoints(const Plot& plot, const AreaCurve& curve, dou
 void drawLegend(Plot& plot, const AreaPlotView& view)
 {
     const float sample = plot.u() * 8.0f;
-    for (std::size_t i = 0; i < view.curves.size(); ++i) {
+    std::vector<std::pair<Pen, std::string>> entries;
+    for (const AreaCurve& curve : view.curves) {
+        entries.emplace_back(plot.rolePen(curve.role), RoleTitle(curve.role));
+    }
+    if (!view.beforeCurves.empty()) {
+        entries.emplace_back(plot.pen(kLineWidth, kBefore), "Before (thin grey)");
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         const float left = plot.x(0) + plot.u() * (i % 2 == 0 ? 0.0f : 42.0f);
         const float top = plot.legendTop() + static_cast<float>(i / 2) * plot.u() * 3.4f;
         const float middle = top + plot.textHeight() / 2;
-        plot.canvas().drawPolyline({{left, middle}, {left + sample, middle}},
-                                   plot.rolePen(view.curves[i].role));
-        plot.text(left + sample + plot.u(), top, RoleTitle(view.curves[i].role));
+        plot.canvas().drawPolyline({{left, middle}, {left + sample, middle}}, entries[i].first);
+        plot.text(left + sample + plot.u(), top, entries[i].second);
     }
+}
+
+// The exhaust's area between its opening and the first transfer's: a closed
+// outline under the curve.
+std::vector<TwipPoint> blowdownOutline(const Plot& plot, const std::vector<AreaCurve>& curves,
+                                       float from, float to)
+{
+    const auto exhaust = std::ranges::find(curves, PortRole::Exhaust, &AreaCurve::role);
+    if (exhaust == curves.end()) {
+        return {};
+    }
+    std::vector<TwipPoint> outline = curvePoints(plot, *exhaust, from - kCurveStep, to);
+    outline.push_back({plot.x(to), plot.bottom()});
+    outline.push_back({plot.x(from), plot.bottom()});
+    return outline;
 }
 
 } // namespace
 
 void DrawAreaPlot(Canvas& canvas, const TwipRect& box, const AreaPlotView& view)
 {
-    Plot plot(canvas, box, view.curves.size());
+    const std::size_t legend = view.curves.size() + (view.beforeCurves.empty() ? 0 : 1);
+    Plot plot(canvas, box, legend, view.marks.size() + view.beforeMarks.size());
     const double step = roundStep(std::max(view.largest, 1.0));
     const int steps = static_cast<int>(std::ceil(std::max(view.largest, 1.0) / step));
     plot.setCeiling(steps * step);
 
     if (view.blowdown) {
-        // The exhaust's area between its opening and the first transfer's.
-        const auto exhaust = std::ranges::find(view.curves, PortRole::Exhaust, &AreaCurve::role);
-        if (exhaust != view.curves.end()) {
-            std::vector<TwipPoint> shade =
-                curvePoints(plot, *exhaust, view.blowdownFrom - kCurveStep, view.blowdownTo);
-            shade.push_back({plot.x(view.blowdownTo), plot.bottom()});
-            shade.push_back({plot.x(view.blowdownFrom), plot.bottom()});
+        const auto shade = blowdownOutline(plot, view.curves, view.blowdownFrom, view.blowdownTo);
+        if (!shade.empty()) {
             canvas.fillPolygon(shade, kShade);
         }
     }
     drawAxes(plot, step, steps);
+    // The baseline under the present: its blowdown outlined, its curves thin and grey.
+    if (view.beforeBlowdown) {
+        std::vector<TwipPoint> outline = blowdownOutline(
+            plot, view.beforeCurves, view.beforeBlowdownFrom, view.beforeBlowdownTo);
+        if (!outline.empty()) {
+            outline.push_back(outline.front());
+            canvas.drawPolyline(outline, plot.pen(kLineWidth, kBefore, {1, 2}));
+        }
+    }
+    for (const AreaCurve& curve : view.beforeCurves) {
+        canvas.drawPolyline(curvePoints(plot, curve, 0.0, 360.0), plot.beforePen(curve.role));
+    }
     for (const AreaCurve& curve : view.curves) {
         canvas.drawPolyline(curvePoints(plot, curve, 0.0, 360.0), plot.rolePen(curve.role));
     }
-    // The marks' labels stand above the axes, one line each so none overlap.
-    for (std::size_t i = 0; i < view.marks.size(); ++i) {
-        const PlotMark& mark = view.marks[i];
-        const float x = plot.x(mark.angle);
+    // The marks' labels stand above the axes, one line each so none overlap:
+    // the present's in black, the baseline's in grey.
+    std::vector<std::pair<const PlotMark*, Rgb>> marks;
+    for (const PlotMark& mark : view.marks) {
+        marks.emplace_back(&mark, kBlack);
+    }
+    for (const PlotMark& mark : view.beforeMarks) {
+        marks.emplace_back(&mark, kBefore);
+    }
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const float x = plot.x(marks[i].first->angle);
         const float top = plot.y(steps * step) -
-                          plot.textHeight() * (static_cast<float>(view.marks.size() - i) + 0.2f);
+                          plot.textHeight() * (static_cast<float>(marks.size() - i) + 0.2f);
         canvas.drawPolyline({{x, top + plot.textHeight()}, {x, plot.bottom()}},
-                            plot.pen(kLineWidth, kBlack, {3, 3}));
-        plot.centredText(x, top, mark.label);
+                            plot.pen(kLineWidth, marks[i].second, {3, 3}));
+        plot.centredText(x, top, marks[i].first->label);
     }
     drawLegend(plot, view);
 }

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "ports/area_plot.h"
+#include "ports/comparison.h"
+#include "ports/compression.h"
 #include "ports/sheet_texts.h"
 #include "ports/time_area.h"
 #include "ports/timing_diagram.h"
@@ -20,7 +22,7 @@ constexpr float kDiagramMinimum = 2000.0f; // below this the diagram is left out
 constexpr float kTitlePoints = 12.0f;
 constexpr float kTextPoints = 10.0f;
 constexpr float kRowPoints = 8.0f;
-constexpr int kColumns = 6;
+constexpr std::size_t kTimedFrom = 3; // the first column of the angles
 
 // Draws lines of text down the page from a current y.
 class PageText {
@@ -47,28 +49,52 @@ private:
     float m_y = kTop;
 };
 
-std::array<std::string, kColumns> cellsOf(const PortRowView& row)
+// The row's cells; compared, each angle followed by the baseline's and the change.
+std::vector<std::string> cellsOf(const PortSheetView& view, std::size_t index)
 {
-    return {row.name,      RoleName(row.role), row.heightText,
-            row.opensText, row.closesText,     row.durationText};
+    const PortRowView& row = view.rows[index];
+    std::vector<std::string> cells = {row.name, RoleName(row.role), row.heightText};
+    const std::array<std::string, 3> angles = {row.opensText, row.closesText, row.durationText};
+    const SheetTexts texts(view.unit, view.style);
+    for (std::size_t a = 0; a < angles.size(); ++a) {
+        cells.push_back(angles[a]);
+        if (view.compare.on) {
+            const auto compared = ComparedCells(view.compare.rows[index][a], 1, false, texts);
+            cells.push_back(compared[1]);
+            cells.push_back(compared[2]);
+        }
+    }
+    return cells;
+}
+
+std::vector<std::string> captionsOf(const PortSheetView& view)
+{
+    if (!view.compare.on) {
+        return view.captions;
+    }
+    std::vector<std::string> captions(view.captions.begin(), view.captions.begin() + kTimedFrom);
+    for (std::size_t c = kTimedFrom; c < view.captions.size(); ++c) {
+        captions.insert(captions.end(), {view.captions[c], "before", "change"});
+    }
+    return captions;
 }
 
 // The rows in columns, each two characters wider than its widest text, in a
 // size that keeps them inside the page.
 void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
 {
-    std::array<float, kColumns> widest{}; // at one point
-    const auto measure = [&widest](const auto& cells, int count) {
-        for (int c = 0; c < count; ++c) {
-            const std::string& cell = cells[static_cast<std::size_t>(c)];
-            widest[static_cast<std::size_t>(c)] =
-                std::max(widest[static_cast<std::size_t>(c)], FixedPitchWidth(cell + "  ", 1.0f));
+    const std::vector<std::string> captions = captionsOf(view);
+    const std::size_t columns = captions.size();
+    std::vector<float> widest(columns); // at one point
+    const auto measure = [&widest](const std::vector<std::string>& cells, std::size_t count) {
+        for (std::size_t c = 0; c < count; ++c) {
+            widest[c] = std::max(widest[c], FixedPitchWidth(cells[c] + "  ", 1.0f));
         }
     };
-    measure(view.captions, kColumns);
-    for (const PortRowView& row : view.rows) {
-        if (row.used) {
-            measure(cellsOf(row), row.timed ? kColumns : 3);
+    measure(captions, columns);
+    for (std::size_t i = 0; i < view.rows.size(); ++i) {
+        if (view.rows[i].used) {
+            measure(cellsOf(view, i), view.rows[i].timed ? columns : kTimedFrom);
         }
     }
     float total = 0.0f;
@@ -76,32 +102,32 @@ void printRows(const PortSheetView& view, PagePrinter& printer, PageText& text)
         total += w;
     }
     const float points = std::min(kRowPoints, (kRight - kLeft) / total);
-    std::array<float, kColumns> x{};
-    x[0] = kLeft;
-    for (std::size_t c = 1; c < kColumns; ++c) {
+    std::vector<float> x(columns, kLeft);
+    for (std::size_t c = 1; c < columns; ++c) {
         x[c] = x[c - 1] + widest[c - 1] * points;
     }
 
     const float top = text.y();
-    for (std::size_t c = 0; c < kColumns; ++c) {
-        printer.drawText({x[c], top}, view.captions[c], FixedFace(points, kBoldWeight));
+    for (std::size_t c = 0; c < columns; ++c) {
+        printer.drawText({x[c], top}, captions[c], FixedFace(points, kBoldWeight));
     }
     text.skip(LineHeight(points));
-    for (const PortRowView& row : view.rows) {
+    for (std::size_t i = 0; i < view.rows.size(); ++i) {
+        const PortRowView& row = view.rows[i];
         if (!row.used) {
             continue;
         }
-        const std::array<std::string, kColumns> cells = cellsOf(row);
+        const std::vector<std::string> cells = cellsOf(view, i);
         const float rowTop = text.y();
-        for (std::size_t c = 0; c < 3; ++c) {
+        for (std::size_t c = 0; c < kTimedFrom; ++c) {
             printer.drawText({x[c], rowTop}, cells[c], FixedFace(points));
         }
         if (!row.timed) {
             // The message in place of the angles, wrapped under them.
-            text.wrapped(x[3], row.message, points);
+            text.wrapped(x[kTimedFrom], row.message, points);
             continue;
         }
-        for (std::size_t c = 3; c < kColumns; ++c) {
+        for (std::size_t c = kTimedFrom; c < columns; ++c) {
             printer.drawText({x[c], rowTop}, cells[c], FixedFace(points));
         }
         text.skip(LineHeight(points));
@@ -195,12 +221,15 @@ void printTimeArea(const PortSheetView& view, PageText& text)
     }
     printTable(figures, text);
     text.skip(120.0f);
-    for (const TargetView& target : flow.targets) {
-        text.wrapped(kLeft, target.line, kRowPoints);
-    }
-    text.wrapped(kLeft, kTargetsExplained, kRowPoints);
-    if (!flow.blowdown.empty()) {
-        text.wrapped(kLeft, flow.blowdown, kRowPoints);
+    // Compared, the table of figures before and after says this.
+    if (!view.compare.on) {
+        for (const TargetView& target : flow.targets) {
+            text.wrapped(kLeft, target.line, kRowPoints);
+        }
+        text.wrapped(kLeft, kTargetsExplained, kRowPoints);
+        if (!flow.blowdown.empty()) {
+            text.wrapped(kLeft, flow.blowdown, kRowPoints);
+        }
     }
     const WayBackView& way = flow.wayBack;
     if (way.status != WayBackStatus::NotAsked) {
@@ -213,12 +242,51 @@ void printTimeArea(const PortSheetView& view, PageText& text)
     }
 }
 
+// Its figures in one paragraph; compared, in the table of figures instead.
+void printCompression(const PortSheetView& view, PageText& text)
+{
+    text.skip(240.0f);
+    text.line(kLeft, "Compression", kTextPoints, kBoldWeight);
+    if (!view.compare.on) {
+        std::string figures;
+        for (const std::string& line : view.compression.lines) {
+            figures += (figures.empty() ? "" : " ") + line;
+        }
+        text.wrapped(kLeft, figures, kRowPoints);
+    }
+    text.wrapped(kLeft, kCompressionExplained, kRowPoints);
+}
+
+// Every figure compared: now, before and the change.
+void printComparison(const PortSheetView& view, PageText& text)
+{
+    const SheetTexts texts(view.unit, view.style);
+    text.skip(240.0f);
+    std::vector<std::vector<std::string>> lines = {{"Before and after", "now", "before", "change"}};
+    for (const auto* figures : {&view.compare.flow, &view.compare.compression}) {
+        for (const ComparedFigure& figure : *figures) {
+            const auto cells =
+                ComparedCells(figure.value, figure.digits, figure.significant, texts);
+            lines.push_back({figure.name, cells[0], cells[1], cells[2]});
+        }
+    }
+    printTable(lines, text);
+}
+
 } // namespace
 
 PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
 {
     PageText text(printer);
-    text.line(kLeft, "Port Timing", kTitlePoints, kBoldWeight);
+    const ComparisonView& compare = view.compare;
+    text.line(kLeft, compare.on ? "Port Timing: Before and After" : "Port Timing", kTitlePoints,
+              kBoldWeight);
+    if (compare.on) {
+        text.wrapped(kLeft, compare.label, kTextPoints);
+        if (!compare.engineLine.empty()) {
+            text.wrapped(kLeft, compare.engineLine, kRowPoints);
+        }
+    }
     text.skip(120.0f);
     for (const SummaryLine& line : view.summary) {
         text.wrapped(kLeft, line.label + " " + line.value, kTextPoints);
@@ -233,9 +301,16 @@ PrintOutcome PrintPortSheetPage(const PortSheetView& view, PagePrinter& printer)
     text.wrapped(kLeft, kHeightsExplained, kRowPoints);
     text.skip(240.0f);
     printRows(view, printer, text);
-    const bool plot = !view.timeArea.plot.curves.empty();
+    const bool plot =
+        !view.timeArea.plot.curves.empty() || !view.timeArea.plot.beforeCurves.empty();
     if (view.timeArea.any) {
         printTimeArea(view, text);
+    }
+    if (view.compression.any) {
+        printCompression(view, text);
+    }
+    if (compare.on) {
+        printComparison(view, text);
     }
 
     // The diagram, and the plot beside it, in the room left.

@@ -2,11 +2,13 @@
 #include "ports/port_page.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
 
 #include "model/engine_test_support.h"
+#include "ports/baseline.h"
 #include "tests/test_doubles.h"
 
 namespace crank {
@@ -16,8 +18,9 @@ namespace {
 constexpr float kPageRight = 11906 - 1000;
 
 // The longest texts: eight 25-character names, five ports timed (one by the skirt), three messages;
-// with shapes, every port's windows (one bridged, one a boost, bad ones) and the way back.
-PortSheetView fullSheet(bool shaped = false)
+// with shapes, every port's windows (one bridged, one a boost, bad ones) and the way back;
+// compared, compression and a baseline with another engine and 1 mm more deck.
+PortSheetView fullSheet(bool shaped = false, bool compared = false)
 {
     const Engine engine(54.5f, 110, -1);
     PortSheetInput input;
@@ -46,7 +49,17 @@ PortSheetView fullSheet(bool shaped = false)
         input.rows[2].shape.bridge = {"3"};
         input.rows[3].shape.bottomRadius = {"9.5"};
     }
-    return BuildPortSheetView(engine.shown({std::string(25, 'W'), "54.5", "110", "-1"}), input, {});
+    const EntryTexts texts = {std::string(25, 'W'), "54.5", "110", "-1"};
+    if (!compared) {
+        return BuildPortSheetView(engine.shown(texts), input, {});
+    }
+    input.clearanceVolume = "10";
+    input.squish = {"1.2"};
+    input.squishBand = {"40"};
+    Baseline before{
+        {"Before", "54.5", "110", "1"}, input, {std::string(25, 'W') + ".crank", "2026-12-01"}};
+    before.input.deck = {"1.6"};
+    return BuildPortSheetView(engine.shown(texts), input, {}, &before);
 }
 
 // Degrees clockwise from the top at which point lies seen from centre.
@@ -58,10 +71,9 @@ double clockAngle(TwipPoint centre, TwipPoint point)
 }
 
 // Every text stands on the sheet, clear of the texts beside it, and the note is there whole; with
-// eight shaped rows the diagram and the plot still find room.
-TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
+// eight shaped rows the diagram and the plot still find room, and the plot when compared.
+void expectAllOnTheSheet(const PortSheetView& view)
 {
-    const PortSheetView view = fullSheet(true);
     ASSERT_EQ(view.timeArea.plot.curves.size(), 3u);
     RecordingPagePrinter printer;
     EXPECT_TRUE(PrintPortSheetPage(view, printer).ok);
@@ -96,8 +108,10 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
                 << p.x << ", " << p.y;
         }
     }
-    EXPECT_EQ(printer.texts.front().text, "Port Timing");
-    EXPECT_EQ(printer.texts[1].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
+    const std::size_t engine = view.compare.on ? 3 : 1; // after where the baseline came from
+    EXPECT_EQ(printer.texts.front().text,
+              view.compare.on ? "Port Timing: Before and After" : "Port Timing");
+    EXPECT_EQ(printer.texts[engine].text, "Engine: WWWWWWWWWWWWWWWWWWWWWWWWW");
     // The way back's goal, a bridged port counted as typed as in the copy, the diagram and the
     // plot in the room left below.
     const auto printed = [&](const std::string& start) {
@@ -110,10 +124,19 @@ TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
     EXPECT_TRUE(std::ranges::any_of(PortSheetRecords(view), [&](const Record& r) {
         return r.size() > 8 && r[0] == view.rows[2].name && r[1] == "2" && r[8] == "3.00";
     }));
-    EXPECT_TRUE(printed("TDC"));
+    // Compared, the plot holds both states; the diagram may give way to the figures before.
+    EXPECT_TRUE(printed("TDC") || view.compare.on);
     EXPECT_EQ(std::ranges::count_if(printer.lines,
                                     [](const DrawnLine& l) { return l.points.size() == 721; }),
-              3);
+              view.compare.on ? 6 : 3);
+}
+
+TEST(PortPageTest, EveryTextStaysOnTheSheetAndTheNoteIsWhole)
+{
+    for (const bool compared : {false, true}) {
+        SCOPED_TRACE(compared);
+        expectAllOnTheSheet(fullSheet(true, compared));
+    }
 }
 
 // Each role is drawn in one colour and dash pattern (in widths of the pen) on the diagram as on
@@ -183,6 +206,16 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
                     port.sweep, 0.05);
     }
     EXPECT_EQ(arc, 5u);
+    // The number at each arc's start is the one its legend begins with.
+    std::string numbers;
+    std::string legends;
+    for (const DrawnText& t : printer.texts) {
+        numbers += t.text.size() == 1 && std::isdigit(t.text[0]) != 0 ? t.text : "";
+    }
+    for (const DiagramArc& port : view.diagram.arcs) {
+        legends += port.legend.front();
+    }
+    EXPECT_EQ(numbers, legends);
 }
 
 // The plot's curves run from TDC to TDC across the same axis, each role's height above its baseline
@@ -213,6 +246,10 @@ TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
             EXPECT_NEAR(baseline - p.y, scale * static_cast<float>(area[k]), 0.5f);
         }
     }
+    // The crank angle's caption ends where the axis does.
+    const auto across = std::ranges::find(printer.texts, std::string("deg ATDC"), &DrawnText::text);
+    ASSERT_NE(across, printer.texts.end());
+    EXPECT_NEAR(across->at.x + FixedPitchWidth(across->text, across->face.size), right, 0.5f);
     // The exhaust opening's upright line, drawn dashed in black.
     const float opens = view.rows[0].opens;
     const float at = left + (right - left) * opens / 360;
@@ -220,6 +257,43 @@ TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
         return line.points.size() == 2 && !line.pen.dashes.empty() &&
                std::fabs(line.points[0].x - at) < 0.5f && line.points[0].x == line.points[1].x;
     })) << opens;
+}
+
+// Compared, the baseline's curves go first, under the present's, thinner and grey, to the same
+// scale; its exhaust opening, earlier with 1 mm more deck, has a grey upright line of its own.
+TEST(PortPageTest, ThePlotDrawsTheBaselineThinAndGreyUnderThePresent)
+{
+    const PortSheetView view = fullSheet(true, true);
+    RecordingPagePrinter printer;
+    PrintPortSheetPage(view, printer);
+    std::vector<const DrawnLine*> curves;
+    for (const DrawnLine& line : printer.lines) {
+        if (line.points.size() == 721) {
+            curves.push_back(&line);
+        }
+    }
+    const AreaPlotView& plot = view.timeArea.plot;
+    ASSERT_EQ(curves.size(), 6u);
+    const float baseline = curves[3]->points.front().y;
+    const float scale =
+        (baseline - curves[3]->points[360].y) / static_cast<float>(plot.curves[0].area[360]);
+    for (std::size_t c = 0; c < 3; ++c) {
+        const Pen& pen = curves[c]->pen;
+        EXPECT_TRUE(pen.colour.r == pen.colour.g && pen.colour.g == pen.colour.b &&
+                    pen.colour.r > 100);
+        EXPECT_LT(pen.width, curves[3 + c]->pen.width);
+        EXPECT_NEAR(baseline - curves[c]->points[400].y,
+                    scale * static_cast<float>(plot.beforeCurves[c].area[400]), 0.5f);
+    }
+    const float left = curves[0]->points.front().x;
+    const float right = curves[0]->points.back().x;
+    ASSERT_EQ(plot.beforeMarks.size(), plot.marks.size() - 1); // BDC once, the engine's
+    EXPECT_LT(plot.beforeMarks[0].angle, plot.marks[0].angle);
+    const float at = left + (right - left) * plot.beforeMarks[0].angle / 360;
+    EXPECT_TRUE(std::ranges::any_of(printer.lines, [&](const DrawnLine& line) {
+        return line.points.size() == 2 && line.pen.colour == curves[0]->pen.colour &&
+               std::fabs(line.points[0].x - at) < 0.5f && line.points[0].x == line.points[1].x;
+    }));
 }
 
 } // namespace

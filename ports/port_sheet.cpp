@@ -1,7 +1,10 @@
 #include "ports/port_sheet.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "ports/comparison.h"
+#include "ports/compression.h"
 #include "ports/sheet_texts.h"
 #include "ports/time_area.h"
 #include "tables/file_name.h"
@@ -17,78 +20,15 @@ const char* const kStrokeExplained =
     "The stroke is the piston's travel from TDC to BDC. With a pin offset the crank radius is "
     "solved so that this travel is the stroke typed, and BDC no longer lies at 180 degrees.";
 
-PortKind KindOf(PortRole role)
-{
-    return role == PortRole::Inlet ? PortKind::SkirtOpened : PortKind::CrownOpened;
-}
-
-const char* RoleName(PortRole role)
-{
-    switch (role) {
-    case PortRole::Exhaust:
-        return "exhaust";
-    case PortRole::Transfer:
-        return "transfer";
-    case PortRole::Boost:
-        return "boost";
-    case PortRole::Inlet:
-        return "inlet";
-    }
-    return "";
-}
-
-std::string RoleTitle(PortRole role)
-{
-    std::string title = RoleName(role);
-    title[0] = static_cast<char>(title[0] - 'a' + 'A');
-    return title;
-}
-
-const char* GroupName(TargetGroup group)
-{
-    switch (group) {
-    case TargetGroup::Exhaust:
-        return "Exhaust";
-    case TargetGroup::Transfers:
-        return "Transfers and boost";
-    case TargetGroup::Inlet:
-        return "Inlet";
-    }
-    return "";
-}
-
-TargetGroup GroupOf(PortRole role)
-{
-    switch (role) {
-    case PortRole::Exhaust:
-        return TargetGroup::Exhaust;
-    case PortRole::Transfer:
-    case PortRole::Boost:
-        return TargetGroup::Transfers;
-    case PortRole::Inlet:
-        return TargetGroup::Inlet;
-    }
-    return TargetGroup::Exhaust;
-}
-
-std::array<PortRowInput, kMaxPorts> FreshRows()
-{
-    std::array<PortRowInput, kMaxPorts> rows;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        rows[i].role = PortRole::Transfer;
-    }
-    return rows;
-}
-
 double DepthOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet)
 {
-    const double below = heightMm - sheet.deck.millimetres;
+    const double below = heightMm - sheet.deckInUse;
     return kind == PortKind::CrownOpened ? below : below - sheet.pistonLength.millimetres;
 }
 
 float DropOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet)
 {
-    return EdgeDrop(kind, static_cast<float>(heightMm), static_cast<float>(sheet.deck.millimetres),
+    return EdgeDrop(kind, static_cast<float>(heightMm), static_cast<float>(sheet.deckInUse),
                     static_cast<float>(sheet.pistonLength.millimetres));
 }
 
@@ -120,13 +60,17 @@ std::string asymmetryNote(const EngineGeometry& geometry, const SheetTexts& text
            texts.hundredths(double{geometry.BdcAngle}) + " degrees ATDC).";
 }
 
-// Why a port of this kind cannot be placed with the deck and piston length
-// as typed; empty when it can.
-std::string setUpProblem(PortKind kind, const LengthView& deck, const LengthView& piston)
+// Why a port of this kind cannot be placed with the deck, the raise and the
+// piston length as typed; empty when it can.
+std::string setUpProblem(PortKind kind, const PortSheetView& sheet)
 {
-    if (deck.typed && !deck.number) {
+    if (sheet.deck.typed && !sheet.deck.number) {
         return "The deck is not a number.";
     }
+    if (sheet.raise.typed && !sheet.raise.number) {
+        return "The cylinder's raise is not a number.";
+    }
+    const LengthView& piston = sheet.pistonLength;
     if (kind == PortKind::CrownOpened) {
         return {};
     }
@@ -140,6 +84,24 @@ std::string setUpProblem(PortKind kind, const LengthView& deck, const LengthView
         return "The piston length must be more than 0.";
     }
     return {};
+}
+
+// "Deck (crown below the cylinder top at TDC): 1.00 mm, 0.50 mm typed and the
+// cylinder raised 0.50 mm".
+std::string deckLine(const PortSheetView& sheet, const SheetTexts& texts)
+{
+    const std::string line = "Deck (crown below the cylinder top at TDC): ";
+    if (sheet.deck.typed && !sheet.deck.number) {
+        return line + sheet.deck.shown;
+    }
+    if (!sheet.raise.number || sheet.raise.millimetres == 0.0) {
+        return line + texts.lengthWithUnit(sheet.deck.millimetres);
+    }
+    const double raise = sheet.raise.millimetres;
+    return line + texts.lengthWithUnit(sheet.deckInUse) + ", " +
+           texts.lengthWithUnit(sheet.deck.millimetres) + " typed and the cylinder " +
+           (raise > 0.0 ? "raised " : "lowered ") + texts.lengthWithUnit(std::abs(raise)) +
+           " (a base gasket or spacer)";
 }
 
 std::string timingProblem(TimingStatus status, PortKind kind, float drop, float stroke,
@@ -187,7 +149,7 @@ PortRowView rowView(const EngineSnapshot& engine, const PortSheetInput& input, i
         row.message = "A height is measured down from the cylinder top, so it cannot be negative.";
         return row;
     }
-    row.message = setUpProblem(row.kind, sheet.deck, sheet.pistonLength);
+    row.message = setUpProblem(row.kind, sheet);
     if (!row.message.empty()) {
         return row;
     }
@@ -219,7 +181,7 @@ std::string timingTargetLine(const EngineSnapshot& engine, const PortSheetInput&
         return "The target is not a number.";
     }
     const PortRowView& row = sheet.rows[static_cast<std::size_t>(target.row)];
-    const std::string problem = setUpProblem(row.kind, sheet.deck, sheet.pistonLength);
+    const std::string problem = setUpProblem(row.kind, sheet);
     if (!problem.empty()) {
         return problem;
     }
@@ -293,7 +255,7 @@ DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet
 } // namespace
 
 PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
-                                 const NumberStyle& style)
+                                 const NumberStyle& style, const Baseline* before)
 {
     PortSheetView sheet;
     sheet.style = style;
@@ -312,10 +274,9 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
     if (sheet.pistonLength.number && !(sheet.pistonLength.millimetres > 0.0)) {
         sheet.pistonLength.message = "Must be more than 0.";
     }
-    sheet.deckLine =
-        "Deck (crown below the cylinder top at TDC): " +
-        (sheet.deck.typed && !sheet.deck.number ? sheet.deck.shown
-                                                : texts.lengthWithUnit(sheet.deck.millimetres));
+    sheet.raise = ReadLength(input.raise, input.unit, style);
+    sheet.deckInUse = sheet.deck.millimetres + sheet.raise.millimetres;
+    sheet.deckLine = deckLine(sheet, texts);
     if (sheet.pistonLength.number) {
         sheet.pistonLine = "Piston length (crown to skirt edge): " +
                            texts.lengthWithUnit(sheet.pistonLength.millimetres);
@@ -329,6 +290,10 @@ PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetIn
     sheet.target = timingTarget(engine, input, sheet, texts);
     sheet.diagram = diagramView(engine, sheet, texts);
     BuildTimeArea(engine, input, texts, sheet);
+    sheet.compression = BuildCompression(engine, input, sheet, texts);
+    if (before != nullptr) {
+        CompareWith(engine, *before, sheet);
+    }
     return sheet;
 }
 
@@ -343,6 +308,12 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
     records.push_back({"Deck (" + unit + "):", view.deck.typed && !view.deck.number
                                                    ? view.deck.shown
                                                    : texts.length(view.deck.millimetres)});
+    if (view.raise.typed) {
+        records.push_back(
+            {"Cylinder raised (" + unit + "):",
+             view.raise.number ? texts.length(view.raise.millimetres) : view.raise.shown});
+        records.push_back({"Deck in use (" + unit + "):", texts.length(view.deckInUse)});
+    }
     if (view.pistonLength.number) {
         records.push_back(
             {"Piston length (" + unit + "):", texts.length(view.pistonLength.millimetres)});
@@ -380,10 +351,19 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
             {"Height found (" + unit + "):", target.found ? texts.length(target.height) : ""});
         records.push_back({"Answer:", target.line});
     }
+    const auto add = [&records](const std::vector<Record>& part) {
+        records.insert(records.end(), part.begin(), part.end());
+    };
     if (view.timeArea.any) {
-        const std::vector<Record> flow = TimeAreaRecords(view);
-        records.insert(records.end(), flow.begin(), flow.end());
+        add(TimeAreaRecords(view));
     }
+    if (view.compression.any) {
+        add(CompressionRecords(view));
+    }
+    if (view.compare.on) {
+        add(ComparisonRecords(view));
+    }
+    add(CurveRecords(view));
     return records;
 }
 

@@ -8,6 +8,7 @@
 #include "model/typed_number.h"
 #include "ports/port_area.h"
 #include "ports/port_timing.h"
+#include "ports/sheet_input.h"
 #include "tables/table_builder.h"
 #include "tables/table_export.h"
 
@@ -16,79 +17,6 @@ namespace crank {
 // The port timing sheet as plain values: what the user typed on it goes in,
 // every figure, message and text that the sheet, its copy and its page show
 // comes out, for the engine of the display on show.
-
-enum class LengthUnit { Millimetre, Inch };
-inline constexpr double kMillimetresPerInch = 25.4;
-
-// A length box: its text as typed, and the unit in force when it was typed.
-struct TypedLength {
-    std::string text;
-    LengthUnit unit = LengthUnit::Millimetre;
-};
-
-// What a port does. The crown opens exhaust, transfer and boost ports; the
-// skirt opens a piston-port inlet.
-enum class PortRole { Exhaust, Transfer, Boost, Inlet };
-inline constexpr int kRoleCount = 4;
-PortKind KindOf(PortRole role);
-const char* RoleName(PortRole role);  // "exhaust", "transfer", "boost", "inlet"
-std::string RoleTitle(PortRole role); // as a heading: "Exhaust", ...
-
-// A port's windows; every length is optional until the row is shaped.
-enum class WidthMeasure { Chord, Arc }; // across the bore, or along its wall
-struct PortShapeInput {
-    std::string count; // equal windows, as typed; empty for one
-    TypedLength width;
-    WidthMeasure measure = WidthMeasure::Chord;
-    TypedLength windowHeight; // from the window's top edge to its floor
-    TypedLength topRadius;
-    TypedLength bottomRadius;
-    TypedLength bridge; // splits each window into two of (width - bridge) / 2
-};
-
-struct PortRowInput {
-    std::string name; // as typed; may be empty
-    PortRole role = PortRole::Exhaust;
-    TypedLength height;
-    PortShapeInput shape;
-};
-
-// The ranges of specific time-area a port group aims at, in s·cm²/cm³, as
-// typed. Transfers and boost ports share one: together they scavenge.
-enum class TargetGroup { Exhaust, Transfers, Inlet };
-inline constexpr int kTargetGroups = 3;
-struct StaRange {
-    std::string low;
-    std::string high;
-};
-inline constexpr int kStaDigits = 4; // significant digits of every STA shown: "0.0001420"
-TargetGroup GroupOf(PortRole role);
-const char* GroupName(TargetGroup group); // "Exhaust", "Transfers and boost", "Inlet"
-
-// The rows of a fresh sheet: an exhaust, then transfers.
-std::array<PortRowInput, kMaxPorts> FreshRows();
-
-// What the sheet holds; a value made fresh is what a fresh sheet starts with.
-struct PortSheetInput {
-    LengthUnit unit = LengthUnit::Millimetre; // heights are shown in it
-    TypedLength deck;                         // crown below the cylinder top at TDC
-    TypedLength pistonLength;                 // crown to skirt edge
-    std::array<PortRowInput, kMaxPorts> rows = FreshRows();
-    // The target: which row (0-based), of what, and the degrees as typed.
-    int targetRow = 0;
-    TimingTarget target = TimingTarget::Opening;
-    std::string targetDegrees;
-    // Time-area: the bore and the engine speed once, the target ranges, and
-    // the row whose roof is to be moved to meet a specific time-area (s·cm²/cm³).
-    TypedLength bore;
-    std::string rpm;
-    // At first the rules of thumb published in two-stroke tuning handbooks,
-    // written with a point (the sheet shows them in the locale's style).
-    std::array<StaRange, kTargetGroups> targets = {
-        {{"0.000140", "0.000150"}, {"0.000080", "0.000100"}, {"0.000140", "0.000160"}}};
-    int staRow = 0;
-    std::string staTarget;
-};
 
 // One length box as read, and the text it shows in the sheet's unit: the
 // text as typed in the unit it was typed in, else the value converted.
@@ -191,6 +119,13 @@ struct AreaPlotView {
     bool blowdown = false;         // the exhaust opens before the transfers
     float blowdownFrom = 0.0f;
     float blowdownTo = 0.0f;
+    // The baseline's curves and marks, drawn thin and grey under the present
+    // ones; empty without a baseline.
+    std::vector<AreaCurve> beforeCurves;
+    std::vector<PlotMark> beforeMarks; // its exhaust and first transfer openings
+    bool beforeBlowdown = false;
+    float beforeBlowdownFrom = 0.0f;
+    float beforeBlowdownTo = 0.0f;
     double largest = 0.0; // mm², the highest point of any curve
 };
 
@@ -204,16 +139,19 @@ struct TargetView {
     std::vector<int> rows; // the group's shaped rows, 0-based
     GroupState state = GroupState::NoRows;
     int stoppedBy = -1;
-    bool bore = false;    // the bore is known
-    bool met = false;     // the range reads, the group is whole and the bore known
-    double rpmFrom = 0.0; // the speed at which it reaches the top of the range
-    double rpmTo = 0.0;   // and the bottom
+    bool bore = false;     // the bore is known
+    bool met = false;      // the range reads, the group is whole and the bore known
+    bool staKnown = false; // the group is whole, with the rpm and the bore
+    double sta = 0.0;      // s·cm²/cm³ of the group at the rpm typed
+    double rpmFrom = 0.0;  // the speed at which it reaches the top of the range
+    double rpmTo = 0.0;    // and the bottom
     std::string line; // "Exhaust: 0.0001400 to 0.0001500 s·cm²/cm³, met from 9120 to 9771 rpm."
 };
 
 // The way back: the goal is a specific time-area for the group of one row,
 // at the rpm typed, by moving that row's timed edge (a crown-opened port's
-// roof, an inlet's floor) with its other edge left where it is.
+// roof, an inlet's floor) with its other edge left where it is, or by the
+// width of its windows with their height as it is.
 enum class WayBackStatus {
     NotAsked,    // no goal typed
     NotANumber,  // the goal is not a number more than 0
@@ -221,10 +159,10 @@ enum class WayBackStatus {
     NoFigures,   // the row has no figures to start from
     Stopped,     // another shaped row of the group has none (stoppedBy)
     OthersReach, // the group's other rows reach the goal without this one
-    NoRoom,      // the edge cannot move without closing the window
-    AboveReach,  // more than the edge can give anywhere (reached: the most)
-    BelowReach,  // less than the edge can give anywhere (reached: the least)
-    Unmoved,     // the goal is met with the height as it is, as shown
+    NoRoom,      // the edge (the width) cannot move without closing the window
+    AboveReach,  // more than the edge (the width) can give anywhere (reached: the most)
+    BelowReach,  // less than the edge (the width) can give anywhere (reached: the least)
+    Unmoved,     // the goal is met with the height (the width) as it is, as shown
     Found,
 };
 struct WayBackView {
@@ -235,6 +173,7 @@ struct WayBackView {
     double rpm = 0.0;
     int stoppedBy = -1;
     PortKind kind = PortKind::CrownOpened;
+    WayBackBy by = WayBackBy::Edge;
     // The answer, with the height rounded as the sheet shows lengths and
     // timed as the timing page times that height typed.
     double change = 0.0;       // mm down the bore: negative raises the edge
@@ -244,9 +183,15 @@ struct WayBackView {
     float closes = 0.0f;
     float duration = 0.0f;
     double reached = 0.0; // s·cm²/cm³ of the group with it, or its most or least
-    // Warnings with a found height.
+    // By width: the width as the row measures it (chord or arc) and its chord,
+    // rounded as shown; `change` is then the width's, wider positive.
+    WidthMeasure measure = WidthMeasure::Chord;
+    double width = 0.0; // mm
+    double chord = 0.0; // mm
+    // Warnings with a found height or width.
     bool noBlowdown = false;  // an exhaust then opens at or after the first transfer or boost
-    bool cannotGrind = false; // a lower roof or a higher inlet floor: filling, not grinding
+    bool cannotGrind = false; // a lower roof, a higher inlet floor, a narrower window: filling
+    bool ringSnag = false;    // a bridgeless exhaust window over 70% of the bore
     std::string line;         // all of it in words
 };
 
@@ -296,6 +241,60 @@ struct DiagramView {
     std::vector<DiagramArc> arcs; // the timed rows, in row order
 };
 
+// Compression (compression.cpp): volumes in cm³, ratios as so many to 1.
+struct CompressionView {
+    bool any = false; // a compression box holds text
+    ClearanceBy by = ClearanceBy::AtTdc;
+    bool volume = false;          // the volume box reads as a number more than 0
+    std::string volumeShown;      // as typed, in the sheet's style
+    std::string volumeMessage;    // beside it when it does not
+    LengthView squish;            // the squish clearance, as typed
+    LengthView band;              // the squish band's inner diameter, as typed
+    bool clearance = false;       // the clearance volume is known
+    double clearanceVolume = 0.0; // cm³, with the cylinder raised or lowered
+    double raised = 0.0;          // cm³ of it that the raise adds (negative: takes)
+    double squishInUse = 0.0;     // mm, the squish clearance with the raise
+    bool geometric = false;
+    double sweptVolume = 0.0; // cm³
+    double geometricRatio = 0.0;
+    bool trapped = false;
+    int exhaustRow = -1;       // the highest exhaust row, which closes last
+    int stoppedBy = -1;        // an exhaust row typed but not timed: no trapped ratio
+    double closingDepth = 0.0; // mm: the crown below TDC as it closes
+    double trappedSwept = 0.0; // cm³ swept above its roof
+    double trappedRatio = 0.0;
+    bool squishArea = false;
+    double squishAreaRatio = 0.0;   // the band's area over the bore's, 0 to 1
+    std::vector<std::string> lines; // the figures in words, or why they are missing
+};
+
+// A figure of the present state beside the baseline's (comparison.cpp).
+struct Compared {
+    bool now = false;    // the present state has it
+    bool before = false; // the baseline has it
+    double nowValue = 0.0;
+    double beforeValue = 0.0;
+    bool both() const { return now && before; }
+    double change() const { return nowValue - beforeValue; }
+};
+struct ComparedFigure {
+    std::string name; // "Exhaust STA (s·cm²/cm³)", "Blowdown (deg)", ...
+    Compared value;
+    int digits = 1;           // decimals shown,
+    bool significant = false; // or significant digits
+};
+struct ComparisonView {
+    bool on = false;        // a baseline is kept
+    std::string label;      // "before: kept 14:32"
+    std::string engineLine; // the baseline's engine when it is another; why it cannot be timed
+    // Each row's opening, closing and duration, degrees, compared where the
+    // row is of one kind in both.
+    std::array<std::array<Compared, 3>, kMaxPorts> rows{};
+    std::array<std::string, kMaxPorts> rowLines; // "before 81.2 ATDC, ...; change +1.9, ..."
+    std::vector<ComparedFigure> flow;            // the groups' STA and speeds, the blowdown
+    std::vector<ComparedFigure> compression;     // the clearance and the ratios
+};
+
 struct PortSheetView {
     std::string engineName;           // as typed on the data entry screen
     std::vector<SummaryLine> summary; // "Engine:" "Kart", "Stroke (mm):" "54.5", ...
@@ -304,6 +303,8 @@ struct PortSheetView {
     NumberStyle style;
     LengthView deck;
     LengthView pistonLength;
+    LengthView raise;       // the cylinder raised by (a base gasket or spacer), as typed
+    double deckInUse = 0.0; // mm: the deck with the raise; every edge is timed with it
     std::string deckLine;   // "Deck (crown below the cylinder top at TDC): 0.60 mm"
     std::string pistonLine; // "Piston length (crown to skirt edge): 64.00 mm"; empty when not typed
     std::vector<std::string> captions; // of the row columns: Port ... Duration (deg)
@@ -311,23 +312,30 @@ struct PortSheetView {
     TimingTargetView target;
     DiagramView diagram;
     TimeAreaView timeArea;
+    CompressionView compression;
+    ComparisonView compare;
 };
 
 // How far below TDC the piston passes an edge typed heightMm down the
-// cylinder, with the sheet's deck and piston length: in the model's single
+// cylinder, with the sheet's deck (and raise) and piston length: in the model's single
 // precision, as every row and every answer of the sheet is timed, and in
 // double, as its open area is integrated.
 float DropOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
 double DepthOfHeight(PortKind kind, double heightMm, const PortSheetView& sheet);
 
-// The whole sheet for the engine on display.
+struct Baseline;
+
+// The whole sheet for the engine on display; with a baseline, compared with
+// it (comparison.cpp).
 PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
-                                 const NumberStyle& style);
+                                 const NumberStyle& style, const Baseline* before = nullptr);
 
 // What "Copy" puts on the clipboard: the engine, its geometry, the deck, the
 // piston length and the unit, then a row per used port with its angles as
 // plain numbers under captions that carry their side ("Opens ATDC"), the
-// timing target, then the time-area's part (TimeAreaRecords).
+// timing target, then the time-area's part (TimeAreaRecords), compression's
+// (CompressionRecords), the comparison's (ComparisonRecords) and the curves
+// (CurveRecords).
 std::vector<Record> PortSheetRecords(const PortSheetView& view);
 
 // The name a save dialog proposes: "<engine> port timing.pdf".

@@ -13,7 +13,11 @@ const std::array kGroups = {"exhaust", "transfers", "inlet"};
 const std::array kUnits = {"mm", "in"};
 const std::array kMeasures = {"chord", "arc"};
 const std::array kTargets = {"opening", "duration"};
-constexpr std::size_t kNameLongest = 25; // as the sheet's name boxes
+const std::array kWayBackBy = {"edge", "width"};
+const std::array kClearanceBy = {"at TDC", "head and squish"};
+constexpr std::size_t kNameLongest = 25;      // as the sheet's and the engine's name boxes
+constexpr std::size_t kFileNameLongest = 255; // as most file systems allow
+constexpr std::size_t kWhenLongest = 40;
 
 QString number(const std::string& typed)
 {
@@ -29,6 +33,40 @@ TypedLength readLength(const JsonFields& fields, const char* name)
 {
     const JsonFields box = fields.group(name);
     return {box.number("text"), LengthUnit(box.choice("unit", kUnits))};
+}
+
+QJsonObject engineJson(const EntryTexts& engine)
+{
+    return {{"name", QString::fromStdString(engine.name)},
+            {"stroke", number(engine.stroke)},
+            {"rod", number(engine.rod)},
+            {"offset", number(engine.offset)}};
+}
+
+EntryTexts readEngine(const JsonFields& engine)
+{
+    return {engine.text("name", kNameLongest), engine.number("stroke"), engine.number("rod"),
+            engine.number("offset")};
+}
+
+// Written since the cylinder's raise, compression and the way back by width
+// came; a file from before has none and reads as a fresh sheet has them.
+void readLater(const JsonFields& fields, PortSheetInput& input)
+{
+    if (fields.has("raise")) {
+        input.raise = readLength(fields, "raise");
+    }
+    if (fields.has("compression")) {
+        const JsonFields compression = fields.group("compression");
+        input.clearanceBy = ClearanceBy(compression.choice("clearanceBy", kClearanceBy));
+        input.clearanceVolume = compression.number("volume");
+        input.squish = readLength(compression, "squish");
+        input.squishBand = readLength(compression, "band");
+    }
+    const JsonFields sta = fields.group("staTarget");
+    if (sta.has("by")) {
+        input.wayBackBy = WayBackBy(sta.choice("by", kWayBackBy));
+    }
 }
 
 } // namespace
@@ -59,6 +97,7 @@ QJsonObject PortSheetAsJson(const PortSheetInput& input)
         {"unit", kUnits[static_cast<std::size_t>(input.unit)]},
         {"deck", length(input.deck)},
         {"pistonLength", length(input.pistonLength)},
+        {"raise", length(input.raise)},
         {"bore", length(input.bore)},
         {"rpm", number(input.rpm)},
         {"rows", rows},
@@ -66,7 +105,14 @@ QJsonObject PortSheetAsJson(const PortSheetInput& input)
         {"timingTarget", QJsonObject{{"row", input.targetRow + 1},
                                      {"of", kTargets[static_cast<std::size_t>(input.target)]},
                                      {"degrees", number(input.targetDegrees)}}},
-        {"staTarget", QJsonObject{{"row", input.staRow + 1}, {"sta", number(input.staTarget)}}},
+        {"staTarget", QJsonObject{{"row", input.staRow + 1},
+                                  {"sta", number(input.staTarget)},
+                                  {"by", kWayBackBy[static_cast<std::size_t>(input.wayBackBy)]}}},
+        {"compression",
+         QJsonObject{{"clearanceBy", kClearanceBy[static_cast<std::size_t>(input.clearanceBy)]},
+                     {"volume", number(input.clearanceVolume)},
+                     {"squish", length(input.squish)},
+                     {"band", length(input.squishBand)}}},
     };
 }
 
@@ -106,7 +152,41 @@ PortSheetInput ReadPortSheet(const JsonFields& fields)
     const JsonFields sta = fields.group("staTarget");
     input.staRow = sta.whole("row", 1, kMaxPorts) - 1;
     input.staTarget = sta.number("sta");
+    readLater(fields, input);
     return input;
+}
+
+QJsonObject BaselineAsJson(const Baseline& before)
+{
+    return {{"source", QJsonObject{{"file", QString::fromStdString(before.source.file)},
+                                   {"when", QString::fromStdString(before.source.when)}}},
+            {"engine", engineJson(before.engine)},
+            {"ports", PortSheetAsJson(before.input)}};
+}
+
+Baseline ReadBaseline(const JsonFields& fields)
+{
+    const JsonFields source = fields.group("source");
+    return {readEngine(fields.group("engine")),
+            ReadPortSheet(fields.group("ports")),
+            {source.text("file", kFileNameLongest), source.text("when", kWhenLongest)}};
+}
+
+BaselineRead ReadBaselineFile(const QByteArray& bytes, const BaselineSource& source)
+{
+    const EngineJson json = ReadEngineJson(bytes);
+    if (!json.problem.empty()) {
+        return {std::nullopt, json.problem};
+    }
+    try {
+        const JsonFields fields(json.root);
+        // A port setup kept the sheet's fields at the top.
+        return {Baseline{readEngine(fields.group("engine")),
+                         ReadPortSheet(json.version == 1 ? fields : fields.group("ports")), source},
+                {}};
+    } catch (const FileFault& fault) {
+        return {std::nullopt, fault.problem};
+    }
 }
 
 } // namespace crank

@@ -2,27 +2,34 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 
 #include "platform/message_box.h"
 #include "platform/number_box.h"
 #include "platform/tool_window.h"
+#include "ports/compression_page.h"
 #include "ports/sheet_commands.h"
 #include "ports/time_area_panel.h"
 #include "ports/timing_page.h"
 
 namespace crank {
 
-PortTimingSheet::PortTimingSheet(PortSheetInput& input, const Services& services, QWidget* parent)
-    : QDialog(parent), m_input(input), m_services(services), m_style(LocaleNumberStyle())
+PortTimingSheet::PortTimingSheet(PortSheetInput& input, std::optional<Baseline>& before,
+                                 const Services& services, QWidget* parent)
+    : QDialog(parent), m_input(input), m_before(before), m_services(services),
+      m_style(LocaleNumberStyle())
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_timing = new TimingPage(m_input, m_style);
     m_panel = new TimeAreaPanel(m_input, m_style);
+    m_compression = new CompressionPage(m_input, m_style);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sheetTabs"));
     QScrollArea* timing = ScrollingPage(m_timing, m_tabs);
@@ -31,16 +38,24 @@ PortTimingSheet::PortTimingSheet(PortSheetInput& input, const Services& services
     QScrollArea* timeArea = ScrollingPage(m_panel, m_tabs);
     timeArea->setObjectName(QStringLiteral("timeAreaScroll"));
     m_tabs->addTab(timeArea, tr("Time-&area"));
-    // The pages scroll; the buttons stay in view under them.
+    QScrollArea* compression = ScrollingPage(m_compression, m_tabs);
+    compression->setObjectName(QStringLiteral("compressionScroll"));
+    m_tabs->addTab(compression, tr("Compressio&n"));
+    // Where the baseline came from, over every page; the pages scroll; the
+    // buttons stay in view under them.
+    m_beforeLabel = ResultLabel(this, QStringLiteral("beforeLab"), true);
     auto* whole = new QVBoxLayout(this);
+    whole->addWidget(m_beforeLabel);
     whole->addWidget(m_tabs, 1);
     whole->addLayout(buildButtons());
     chainFocus();
 
     connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::recalculate);
     connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::recalculate);
+    connect(m_compression, &CompressionPage::edited, this, &PortTimingSheet::recalculate);
     connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::edited);
     connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::edited);
+    connect(m_compression, &CompressionPage::edited, this, &PortTimingSheet::edited);
     connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showInput);
     showInput();
     FitToScreen(*this);
@@ -62,6 +77,21 @@ QLayout* PortTimingSheet::buildButtons()
     add(tr("&Save as PDF..."), QStringLiteral("savePdfCom"), &PortTimingSheet::saveAsPdf);
     add(tr("&Print..."), QStringLiteral("printCom"), &PortTimingSheet::print);
     add(tr("Save as CS&V..."), QStringLiteral("saveCsvCom"), &PortTimingSheet::saveAsCsv);
+    QPushButton* before = AddButton(*m_buttons, *this, tr("Be&fore"), QStringLiteral("beforeCom"));
+    auto* menu = new QMenu(before);
+    const auto item = [this, menu](const QString& caption, const QString& name,
+                                   void (PortTimingSheet::*command)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    item(tr("&Keep as Before"), QStringLiteral("keepBeforeCom"), &PortTimingSheet::keepAsBefore);
+    item(tr("Compare With &File..."), QStringLiteral("compareFileCom"),
+         &PortTimingSheet::compareWithFile);
+    m_clearBefore =
+        item(tr("&Clear Before"), QStringLiteral("clearBeforeCom"), &PortTimingSheet::clearBefore);
+    before->setMenu(menu);
     m_close = AddButton(*m_buttons, *this, tr("Cl&ose"), QStringLiteral("closeCom"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     return m_buttons;
@@ -71,7 +101,7 @@ QLayout* PortTimingSheet::buildButtons()
 // on show is passed over.
 void PortTimingSheet::chainFocus()
 {
-    m_tabOrder = m_timing->focusOrder() + m_panel->focusOrder();
+    m_tabOrder = m_timing->focusOrder() + m_panel->focusOrder() + m_compression->focusOrder();
     for (int i = 0; i < m_buttons->count(); ++i) {
         m_tabOrder.append(m_buttons->itemAt(i)->widget());
     }
@@ -99,14 +129,47 @@ void PortTimingSheet::showInput()
 {
     m_timing->showInput();
     m_panel->showInput();
+    m_compression->showInput();
     recalculate();
 }
 
 void PortTimingSheet::recalculate()
 {
-    m_view = BuildPortSheetView(m_engine, m_input, m_style);
+    m_view = BuildPortSheetView(m_engine, m_input, m_style, m_before ? &*m_before : nullptr);
     m_timing->render(m_view);
     m_panel->render(m_view);
+    m_compression->render(m_view);
+    const ComparisonView& compare = m_view.compare;
+    ShowMessage(*m_beforeLabel,
+                compare.on
+                    ? compare.label + (compare.engineLine.empty() ? "" : ". " + compare.engineLine)
+                    : "");
+    m_clearBefore->setEnabled(compare.on);
+}
+
+void PortTimingSheet::setBefore(std::optional<Baseline> before)
+{
+    m_before = std::move(before);
+    recalculate();
+    emit edited();
+}
+
+void PortTimingSheet::keepAsBefore()
+{
+    const QString now = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    setBefore(Baseline{m_engine.typed, m_input, {{}, now.toStdString()}});
+}
+
+void PortTimingSheet::compareWithFile()
+{
+    if (std::optional<Baseline> before = ChooseBaselineFile(m_services)) {
+        setBefore(std::move(before));
+    }
+}
+
+void PortTimingSheet::clearBefore()
+{
+    setBefore(std::nullopt);
 }
 
 void PortTimingSheet::copyRows()

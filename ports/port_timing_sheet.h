@@ -3,28 +3,36 @@
 #include <QDialog>
 #include <QList>
 
+#include <optional>
+
 #include "model/engine_snapshot.h"
 #include "platform/services.h"
+#include "ports/baseline.h"
 #include "ports/port_sheet.h"
 
 class QAction;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
 
 namespace crank {
 
+class CompressionPage;
 class TimeAreaPanel;
 class TimingPage;
 
-// The port timing sheet for the engine of the display on show, on two
-// pages: the timing (TimingPage) and the time-area (TimeAreaPanel). What is
-// typed lives in a PortSheetInput that the caller owns and that outlives the
-// window: every control writes its edit into it, and the sheet renders the
-// view worked out from it afresh (BuildPortSheetView), so that nothing shown
-// goes stale; copy, the CSV, the PDF, the printed page and an engine file
-// read that value or that view. Heights are in mm or inches: switching
+// The port timing sheet for the engine of the display on show, on three
+// pages: the timing (TimingPage), the time-area (TimeAreaPanel) and the
+// compression (CompressionPage). What is typed lives in a PortSheetInput
+// that the caller owns and that outlives the window, and so does the
+// baseline it may be compared with: every control writes its edit into
+// them, and the sheet renders the view worked out from them afresh
+// (BuildPortSheetView), so that nothing shown goes stale; copy, the CSV, the
+// PDF, the printed page and an engine file read those values or that view.
+// "Before" keeps the sheet as it stands as the baseline, takes one from an
+// engine file, or ends the comparison. Heights are in mm or inches: switching
 // converts what is shown, and switching back gives the texts as typed.
 // Each page scrolls where the screen is short, the buttons stay at the
 // window's foot, and the window never grows by itself. Opens non-modal.
@@ -33,9 +41,10 @@ class PortTimingSheet : public QDialog {
 public:
     static constexpr const char* kTitle = "Port Timing";
 
-    // It edits input and reaches the user through the services; both
-    // outlive it.
-    PortTimingSheet(PortSheetInput& input, const Services& services, QWidget* parent = nullptr);
+    // It edits input and before and reaches the user through the services;
+    // all outlive it.
+    PortTimingSheet(PortSheetInput& input, std::optional<Baseline>& before,
+                    const Services& services, QWidget* parent = nullptr);
     ~PortTimingSheet() override;
 
     // The engine to time; every row is timed afresh for it.
@@ -55,6 +64,10 @@ public:
     void saveAsPdf();
     void print();
     void saveAsCsv();
+    // "Keep as Before", "Compare With File..." and "Clear Before".
+    void keepAsBefore();
+    void compareWithFile();
+    void clearBefore();
 
 signals:
     // The user changed what is typed (not showInput).
@@ -64,8 +77,10 @@ private:
     QLayout* buildButtons();
     void chainFocus();
     void recalculate();
+    void setBefore(std::optional<Baseline> before);
 
     PortSheetInput& m_input;
+    std::optional<Baseline>& m_before;
     Services m_services;
     NumberStyle m_style;
     EngineSnapshot m_engine;
@@ -75,6 +90,9 @@ private:
     QTabWidget* m_tabs = nullptr;
     TimingPage* m_timing = nullptr;
     TimeAreaPanel* m_panel = nullptr;
+    CompressionPage* m_compression = nullptr;
+    QLabel* m_beforeLabel = nullptr;
+    QAction* m_clearBefore = nullptr;
     QHBoxLayout* m_buttons = nullptr;
     QPushButton* m_close = nullptr;
 };

@@ -1,15 +1,21 @@
 // The port timing sheet opened on the tables screen after a real display.
 #include "ports/port_timing_sheet.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <map>
 
 #include "platform/pdf_words_test_support.h"
+#include "ports/port_sheet_file.h"
 #include "ports/port_tool.h"
 #include "tests/screens_fixture.h"
 
@@ -60,6 +66,10 @@ PortSheetInput slips()
     input.targetDegrees = "-";
     input.targets[0].low = "1";
     input.staTarget = "1";
+    input.raise = {"-0.05"}; // a lowered cylinder and its message under the squish
+    input.clearanceVolume = "-";
+    input.squish = {"-1"};
+    input.squishBand = {"-"};
     return input;
 }
 
@@ -143,7 +153,7 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
         }
         previous = next;
     }
-    EXPECT_EQ(walked.size(), 3 + 3 * kMaxPorts + 3 + 5 + 2) << walked.join(' ').toStdString();
+    EXPECT_EQ(walked.size(), 4 + 3 * kMaxPorts + 3 + 6 + 2) << walked.join(' ').toStdString();
 
     QString keys;
     for (const QWidget* w : sheet->findChildren<QWidget*>()) {
@@ -159,7 +169,7 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
             keys += caption[amp + 1].toLower();
         }
     }
-    EXPECT_EQ(keys.size(), 4 + 5 + 3); // timing, buttons, time-area
+    EXPECT_EQ(keys.size(), 5 + 6 + 3 + 3); // timing, buttons, time-area, compression
 }
 
 // A deck of 0.3 mm typed with either separator, in a locale of decimal points and in one of
@@ -171,7 +181,8 @@ TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
     for (const char* opens : {"90.0 ATDC", "90,0 ATDC"}) {
         QLocale::setDefault(opens[2] == ',' ? QLocale(QLocale::German) : QLocale::c());
         PortSheetInput input;
-        PortTimingSheet local(input, services());
+        std::optional<Baseline> none;
+        PortTimingSheet local(input, none, services());
         QLocale::setDefault(before);
         local.setEngine(tables.view().engine);
         typeInto(local, "portHeightTxt_1", "25.981");
@@ -249,9 +260,18 @@ TEST_F(PortTimingSheetTest, FitsALaptopScreen)
     EXPECT_TRUE(sheet->screen()->availableGeometry().contains(sheet->frameGeometry()));
     auto* tabs = in<QTabWidget>("sheetTabs");
     const auto at = [this](const QWidget& w) { return w.mapTo(sheet, QPoint()); };
+    // The slips compared with themselves on another engine, from a file of a long name; the
+    // sheet names both.
+    std::string words;
+    for (int w = 0; w < 14; ++w) {
+        words += "WWWWWWWW ";
+    }
+    const Baseline other{
+        {std::string(25, 'W'), "46", "110", "-1"}, slips(), {words + ".crank", "2026-12-01"}};
     const auto show = [&](int page, const PortSheetInput& input) {
         tabs->setCurrentIndex(page);
         tool->setInput(input);
+        tool->setBefore(input.staTarget.empty() ? std::nullopt : std::optional(other));
         QTest::qWait(20);             // the layouts, a level of the window per round of events
         std::map<std::string, int> x; // of each box on the page
         for (const QLineEdit* box : tabs->currentWidget()->findChildren<QLineEdit*>()) {
@@ -261,13 +281,15 @@ TEST_F(PortTimingSheetTest, FitsALaptopScreen)
     };
     for (const QSize size : {QSize(1366, 728), QSize(1280, 680)}) {
         sheet->resize(size);
-        for (const int page : {0, 1}) {
+        for (const int page : {0, 1, 2}) {
             SCOPED_TRACE(
                 QStringLiteral("%1 wide, page %2").arg(size.width()).arg(page).toStdString());
             const std::map<std::string, int> plain = show(page, {});
             EXPECT_EQ(show(page, slips()), plain);
-            for (const char* shown : {"portMessageLab_8", "shapeNoteLab_2", "targetLinesLab",
-                                      "blowdownLab", "wayBackLab"}) {
+            for (const char* shown :
+                 {"portMessageLab_8", "shapeNoteLab_2", "targetLinesLab", "blowdownLab",
+                  "wayBackLab", "beforeLab", "comparedLab_2", "flowComparedLab", "compressionLab",
+                  "compressionComparedLab", "squishMessageLab"}) {
                 EXPECT_FALSE(in<QLabel>(shown)->isHidden()) << shown;
             }
             EXPECT_EQ(sheet->size(), size);
@@ -300,6 +322,70 @@ TEST_F(PortTimingSheetTest, FitsALaptopScreen)
     EXPECT_EQ(in<QLineEdit>("portHeightTxt_1")->size(), before[2]);
     show(1, {});
     EXPECT_EQ(plot->width(), before[1].width() + 320);
+}
+
+// "Keep as Before" freezes the sheet and a 0.5 mm gasket then shows what it does: bore 54, stroke
+// 46 sweep 22.902·4.6 = 105.35 cm³, (105.35 + 10) / 10 = 11.54:1, and 1.15 cm³ more clearance
+// gives (105.35 + 11.15) / 11.15 = 10.45:1. "Clear Before" gives back the sheet and its copy as
+// they were; "Compare With File..." takes an engine file's sheet and refuses what is none.
+TEST_F(PortTimingSheetTest, KeepsComparesWithAFileAndClearsABaseline)
+{
+    PortSheetInput input;
+    input.deck = {"0.5"};
+    input.bore = {"54"};
+    input.clearanceVolume = "10";
+    input.rows[0].height = {"26"};
+    tool->setInput(input);
+    open();
+    const auto copied = [this] {
+        QTest::mouseClick(in<QPushButton>("copyCom"), Qt::LeftButton);
+        return QGuiApplication::clipboard()->text();
+    };
+    const QString alone = copied();
+    const auto command = [this](const char* name) { sheet->findChild<QAction*>(name)->trigger(); };
+    QSignalSpy changed(tool, &PortTool::inputChanged);
+    command("keepBeforeCom");
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_TRUE(in<QLabel>("beforeLab")->text().startsWith("before: kept "));
+    EXPECT_TRUE(in<QLabel>("comparedLab_1")->text().endsWith("; change 0.0, 0.0, 0.0"));
+    typeInto("raiseTxt", "0.5");
+    EXPECT_TRUE(in<QLabel>("compressionComparedLab")
+                    ->text()
+                    .contains("Geometric compression ratio (:1): 10.45 now, 11.54 before, "
+                              "change -1.08."));
+    EXPECT_TRUE(copied().contains("\nCompared with:\tbefore: kept "));
+    typeInto("raiseTxt", "");
+    command("clearBeforeCom");
+    EXPECT_FALSE(tool->before());
+    EXPECT_EQ(copied(), alone);
+    EXPECT_TRUE(in<QLabel>("beforeLab")->isHidden());
+    EXPECT_FALSE(sheet->findChild<QAction*>("clearBeforeCom")->isEnabled());
+
+    input.deck = {"1"};
+    const auto write = [this](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        doubles.engineOpener.answer = file.fileName();
+    };
+    write("a.crank", QJsonDocument(QJsonObject{{"kind", "engine"},
+                                               {"version", 2},
+                                               {"engine", QJsonObject{{"name", "A"},
+                                                                      {"stroke", "46"},
+                                                                      {"rod", "100"},
+                                                                      {"offset", "0"}}},
+                                               {"ports", PortSheetAsJson(input)}})
+                         .toJson());
+    command("compareFileCom");
+    EXPECT_EQ(in<QLabel>("beforeLab")->text(),
+              "before: a.crank, saved " + QDate::currentDate().toString(Qt::ISODate));
+    write("b.crank", "hello");
+    command("compareFileCom");
+    EXPECT_EQ(messages.shown.back().title, "File Not Compared");
+    EXPECT_TRUE(messages.shown.back().prompt.ends_with(
+        "b.crank is not an engine file. Nothing of it was compared."));
+    ASSERT_TRUE(tool->before());
+    EXPECT_EQ(tool->before()->input.deck.text, "1");
 }
 
 } // namespace

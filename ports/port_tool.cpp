@@ -16,7 +16,7 @@ PortTool::PortTool(Ang_Disp& screen, TablesExtras& extras, const Services& servi
     install(extras);
 }
 
-// The sheet edits the tool's input: it goes first.
+// The sheet edits the tool's input and baseline: it goes first.
 PortTool::~PortTool()
 {
     delete m_sheet;
@@ -52,6 +52,15 @@ void PortTool::setInput(const PortSheetInput& input)
     emit inputChanged();
 }
 
+void PortTool::setBefore(const std::optional<Baseline>& before)
+{
+    m_before = before;
+    if (m_sheet) {
+        m_sheet->showInput();
+    }
+    emit inputChanged();
+}
+
 void PortTool::setTitleNote(const QString& note)
 {
     m_titleNote = note;
@@ -70,7 +79,7 @@ void PortTool::openSheet()
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display.
     if (!m_sheet) {
-        m_sheet = new PortTimingSheet(m_input, m_services, &m_screen);
+        m_sheet = new PortTimingSheet(m_input, m_before, m_services, &m_screen);
         for (QAction* command : m_sheetCommands) {
             m_sheet->addCommand(command);
         }

@@ -7,6 +7,7 @@
 
 #include "model/engine_snapshot.h"
 #include "platform/services.h"
+#include "ports/baseline.h"
 #include "ports/port_sheet.h"
 
 class QAction;
@@ -45,13 +46,17 @@ public:
     // it, its numbers in the locale's style).
     const PortSheetInput& input() const { return m_input; }
     void setInput(const PortSheetInput& input);
+    // The baseline the sheet compares with, kept with the input (none: no
+    // comparison); set, the sheet shows it.
+    const std::optional<Baseline>& before() const { return m_before; }
+    void setBefore(const std::optional<Baseline>& before);
     // The rows as the sheet times them for engine.
     std::array<PortRowView, kMaxPorts> rows(const EngineSnapshot& engine) const;
     // What the sheet's title adds after "Port Timing" (the open engine file).
     void setTitleNote(const QString& note);
 
 signals:
-    // What is typed changed: edited on the sheet, or set.
+    // What is typed (or the baseline) changed: edited on the sheet, or set.
     void inputChanged();
 
 private:
@@ -60,6 +65,7 @@ private:
     Ang_Disp& m_screen;
     Services m_services;
     PortSheetInput m_input;
+    std::optional<Baseline> m_before;
     QPointer<PortTimingSheet> m_sheet;
     QList<QAction*> m_sheetCommands;
     QString m_titleNote;

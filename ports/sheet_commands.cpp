@@ -1,6 +1,10 @@
 #include "ports/sheet_commands.h"
 
 #include <QClipboard>
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "platform/message_box.h"
@@ -8,6 +12,7 @@
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
 #include "ports/port_page.h"
+#include "ports/port_sheet_file.h"
 #include "tables/csv_file.h"
 #include "tables/file_name.h"
 #include "tables/table_export.h"
@@ -22,7 +27,8 @@ PageDrawing sheetPage(const PortSheetView& view)
 
 PageJob sheetJob(const PortSheetView& view)
 {
-    return {QStringLiteral("Port timing"),
+    return {view.compare.on ? QStringLiteral("Port timing, before and after")
+                            : QStringLiteral("Port timing"),
             SuggestedSavePath(QString::fromStdString(PortSheetFileName(view))), "Page Not Saved"};
 }
 
@@ -58,6 +64,36 @@ void SaveSheetAsCsv(const PortSheetView& view, const Services& services)
         [&](CsvDialect dialect) { return RecordsAsCsv(records, dialect, view.style.decimal); },
         {proposed(view, "ports", "ports", "csv"), "The ports", "File Not Saved"},
         services.portsCsvSaver, services.messages);
+}
+
+std::optional<Baseline> ChooseBaselineFile(const Services& services)
+{
+    const QString path = services.engineOpener.chooseOpenPath(SaveFolder());
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    RememberSaveFolder(path);
+    const auto refuse = [&](const std::string& problem) {
+        services.messages.show("The file " + path.toStdString() + " " + problem +
+                                   " Nothing of it was compared.",
+                               "File Not Compared");
+        return std::nullopt;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refuse("could not be read: " + file.errorString().toStdString() + ".");
+    }
+    if (file.size() > kEngineFileLargest) {
+        return refuse("is not an engine file: it is far too large.");
+    }
+    const QFileInfo info(path);
+    const BaselineRead read = ReadBaselineFile(
+        file.readAll(), {info.fileName().toStdString(),
+                         info.lastModified().date().toString(Qt::ISODate).toStdString()});
+    if (!read.baseline) {
+        return refuse(read.problem);
+    }
+    return read.baseline;
 }
 
 } // namespace crank

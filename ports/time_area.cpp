@@ -205,6 +205,8 @@ TargetView targetView(TargetGroup group, const StaRange& typed, const PortSheetV
     target.bore = flow.bore;
     target.met =
         target.read && target.state == GroupState::Whole && flow.bore && members.angleArea > 0.0;
+    target.staKnown = target.state == GroupState::Whole && flow.bore && flow.rpm;
+    target.sta = members.sta / kMm2PerCm2;
     if (target.met) {
         // STA falls as 1/rpm: the speed at which the ports give s·cm²/cm³.
         const auto rpmFor = [&](double sta) {

@@ -13,8 +13,9 @@
 // specific time-area, STA (s·mm²/cm³, or a hundredth of it in s·cm²/cm³).
 // The sheet's time-area half is worked out in time_area.cpp (the rows'
 // windows, their figures and the targets), time_area_plot.cpp (the blowdown
-// and the plot), time_area_way_back.cpp (the edge that meets a goal) and
-// time_area_records.cpp (its part of the copy).
+// and the plot), time_area_way_back.cpp (the edge that meets a goal),
+// time_area_width.cpp (the width that does) and time_area_records.cpp (its
+// part of the copy).
 
 namespace crank {
 
@@ -73,10 +74,17 @@ std::string WayBackLine(const WayBackView& way, const PortSheetView& sheet,
                         const SheetTexts& texts);
 // Its warnings, each a sentence: "a lower roof cannot be ground; ...".
 std::vector<std::string> WayBackWarnings(const WayBackView& way);
+// The way back by width (time_area_width.cpp): the width of the row's
+// windows at which it gives `others` less than the goal, in mm²·deg, its
+// height as it is, between the corners' least and the bore.
+void SearchWidth(const EngineSnapshot& engine, const PortRowView& row, const EngineFlow& flow,
+                 double others, double perAngleArea, const SheetTexts& texts, WayBackView& way);
 
 // The time-area's part of the copy: the engine's flow, each shaped row, the
-// figures, the targets, the blowdown, the way back and the area at every
-// half degree (time_area_records.cpp).
+// figures, the targets, the blowdown and the way back; and the area of each
+// role (the baseline's after) at every half degree, which ends the copy
+// (time_area_records.cpp).
 std::vector<Record> TimeAreaRecords(const PortSheetView& sheet);
+std::vector<Record> CurveRecords(const PortSheetView& sheet);
 
 } // namespace crank

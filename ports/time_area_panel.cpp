@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ports/comparison.h"
 #include "ports/time_area.h"
 #include "ports/timing_diagram_widget.h"
 
@@ -28,6 +29,8 @@ TimeAreaPanel::TimeAreaPanel(PortSheetInput& input, const NumberStyle& style, QW
     left->addLayout(buildTargets());
     m_blowdown = ResultLabel(this, QStringLiteral("blowdownLab"), true);
     left->addWidget(m_blowdown);
+    m_compared = ResultLabel(this, QStringLiteral("flowComparedLab"), true);
+    left->addWidget(m_compared);
     left->addLayout(buildWayBack());
     left->addStretch();
     m_plot = new AreaPlotWidget(this);
@@ -166,6 +169,9 @@ QLayout* TimeAreaPanel::buildWayBack()
 {
     m_staRow = m_controls.choiceBox(QStringLiteral("staRowBox"), RowItems(),
                                     [](PortSheetInput& in) -> int& { return in.staRow; });
+    QComboBox* by = m_controls.choiceBox(
+        QStringLiteral("wayBackByBox"), {tr("roof (inlet: floor)"), tr("width")},
+        [](PortSheetInput& in) -> WayBackBy& { return in.wayBackBy; });
     QLineEdit* goal =
         m_controls.numberBox(QStringLiteral("staTargetTxt"), kStaMaxChars, false,
                              [](PortSheetInput& in) -> std::string& { return in.staTarget; });
@@ -175,6 +181,7 @@ QLayout* TimeAreaPanel::buildWayBack()
     auto* line = new QHBoxLayout;
     line->addWidget(caption);
     line->addWidget(m_staRow);
+    line->addWidget(by);
     line->addWidget(goal);
     line->addStretch();
     auto* wayBack = new QVBoxLayout;
@@ -220,6 +227,12 @@ void TimeAreaPanel::render(const PortSheetView& view)
     }
     m_targetLines->setText(lines.join(QLatin1Char('\n')));
     m_blowdown->setText(QtText(flow.blowdown));
+    const SheetTexts texts(view.unit, view.style);
+    std::string compared = view.compare.label;
+    for (const ComparedFigure& figure : view.compare.flow) {
+        compared += "\n" + ComparedLine(figure, texts);
+    }
+    ShowMessage(*m_compared, view.compare.on ? compared : "");
     m_wayBack->setText(QtText(flow.wayBack.line));
     m_plot->setPlot(flow.plot);
 }

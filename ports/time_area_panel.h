@@ -16,8 +16,9 @@ namespace crank {
 class AreaPlotWidget;
 
 // The time-area half of the port sheet: the bore and the engine speed, each
-// row's windows, the figures per role, the target ranges, the blowdown, the
-// roof that meets a target, and, taking the room a wider window gives, the
+// row's windows, the figures per role, the target ranges, the blowdown (with
+// a baseline, the groups' figures and the blowdown's before and the change),
+// the roof or the width that meets a target, and, taking the room a wider window gives, the
 // plot of open area against crank angle. Its controls edit the sheet's
 // input, and edited() follows each edit; it renders the sheet's view.
 class TimeAreaPanel : public QWidget {
@@ -58,6 +59,7 @@ private:
     std::array<QLabel*, kTargetGroups> m_targetMessages{};
     QLabel* m_targetLines = nullptr;
     QLabel* m_blowdown = nullptr;
+    QLabel* m_compared = nullptr;
     QComboBox* m_staRow = nullptr;
     QLabel* m_wayBack = nullptr;
     AreaPlotWidget* m_plot = nullptr;

@@ -60,7 +60,16 @@ void addWayBack(const PortSheetView& sheet, const SheetTexts& texts, std::vector
     records.push_back({"Group:", GroupName(way.group)});
     records.push_back({"Goal STA (s·cm²/cm³):", texts.sta(way.target)});
     records.push_back({"Engine speed (rpm):", texts.fixed(way.rpm, 0)});
-    if (way.status == WayBackStatus::Found) {
+    if (way.by == WayBackBy::Width) {
+        records.push_back({"By:", "the width of its windows"});
+    }
+    if (way.status == WayBackStatus::Found && way.by == WayBackBy::Width) {
+        const bool arc = way.measure == WidthMeasure::Arc;
+        records.push_back({std::string(arc ? "Arc" : "Chord") + " of each window" + unit,
+                           texts.length(way.width)});
+        records.push_back({"Wider by" + unit, texts.length(way.change)});
+        records.push_back({"Group STA with it (s·cm²/cm³):", texts.sta(way.reached)});
+    } else if (way.status == WayBackStatus::Found) {
         records.push_back({"Edge moved:", crown ? "roof" : "floor"});
         records.push_back({"Moved down the bore" + unit, texts.length(way.change)});
         records.push_back({"New height" + unit, texts.length(way.height)});
@@ -82,12 +91,17 @@ void addCurves(const AreaPlotView& plot, const SheetTexts& texts, std::vector<Re
     for (const AreaCurve& curve : plot.curves) {
         header.push_back(RoleTitle(curve.role) + " area (mm²)");
     }
+    for (const AreaCurve& curve : plot.beforeCurves) {
+        header.push_back(RoleTitle(curve.role) + " area before (mm²)");
+    }
     records.push_back(header);
-    const std::size_t points = plot.curves.front().area.size();
-    for (std::size_t k = 0; k < points; ++k) {
+    constexpr auto kPoints = static_cast<std::size_t>(360.0 / kCurveStep) + 1;
+    for (std::size_t k = 0; k < kPoints; ++k) {
         Record record = {texts.angle(static_cast<double>(k) * kCurveStep)};
-        for (const AreaCurve& curve : plot.curves) {
-            record.push_back(texts.hundredths(curve.area[k]));
+        for (const auto* curves : {&plot.curves, &plot.beforeCurves}) {
+            for (const AreaCurve& curve : *curves) {
+                record.push_back(texts.hundredths(curve.area[k]));
+            }
         }
         records.push_back(record);
     }
@@ -128,8 +142,15 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
     if (view.wayBack.status != WayBackStatus::NotAsked) {
         addWayBack(sheet, texts, records);
     }
-    if (!view.plot.curves.empty()) {
-        addCurves(view.plot, texts, records);
+    return records;
+}
+
+std::vector<Record> CurveRecords(const PortSheetView& sheet)
+{
+    std::vector<Record> records;
+    const AreaPlotView& plot = sheet.timeArea.plot;
+    if (!plot.curves.empty() || !plot.beforeCurves.empty()) {
+        addCurves(plot, SheetTexts(sheet.unit, sheet.style), records);
     }
     return records;
 }

@@ -131,6 +131,10 @@ TEST(TimeAreaTest, WithoutAnRpmThereIsAngleAreaButNoStaAndNoCrash)
     EXPECT_FALSE(view.rows[0].shape.angleAreaText.empty());
     EXPECT_TRUE(view.rows[0].shape.staCmText.empty());
     EXPECT_EQ(view.timeArea.wayBack.status, WayBackStatus::NoFlow);
+    const std::vector<Record> records = PortSheetRecords(view);
+    EXPECT_NE(std::ranges::find(records, Record{"Swept volume (cm³):", ""}), records.end());
+    input.rpm = "";
+    EXPECT_EQ(sheetOf(input).timeArea.rpmMessage, ""); // nothing typed is no slip
 }
 
 // The engine speed the sheet gives for a target meets it: at that speed the STA is the target.
@@ -182,6 +186,53 @@ TEST(TimeAreaTest, TheWayBackHeightTypedGivesItsAnglesAndItsSta)
     EXPECT_EQ(sheetOf(input).timeArea.wayBack.status, WayBackStatus::AboveReach);
     input.staTarget = "0.00003"; // less than the window down to its corners gives
     EXPECT_EQ(sheetOf(input).timeArea.wayBack.status, WayBackStatus::BelowReach);
+}
+
+// By width, the window's height and timing stay; the width the way back shows, typed as the row
+// measures it, gives the STA it says. A bridgeless exhaust over 70% of the 54 mm bore (37.8 mm)
+// may snag the ring; the width stays between the bore and twice the 4 mm corners.
+TEST(TimeAreaTest, TheWayBackByWidthKeepsTheTimingAndWarnsOfTheRing)
+{
+    const double now = sheetOf(ports()).timeArea.figures.front().sta / 100;
+    const struct {
+        double goal;
+        WidthMeasure measure;
+        const char* bridge;
+        WayBackStatus status;
+        bool ringSnag;
+    } cases[] = {
+        {now * 1.05, WidthMeasure::Chord, "", WayBackStatus::Found, true},
+        {now * 0.9, WidthMeasure::Arc, "", WayBackStatus::Found, false},
+        {now * 1.05, WidthMeasure::Chord, "3", WayBackStatus::Found, false},
+        {now * 1.5, WidthMeasure::Chord, "", WayBackStatus::AboveReach, false},
+        {now * 0.1, WidthMeasure::Chord, "", WayBackStatus::BelowReach, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.goal);
+        PortSheetInput input = ports();
+        input.wayBackBy = WayBackBy::Width;
+        input.staTarget = FormatDecimal(c.goal, 8, {});
+        input.rows[0].shape.measure = c.measure;
+        input.rows[0].shape.bridge = {c.bridge};
+        const WayBackView way = sheetOf(input).timeArea.wayBack;
+        ASSERT_EQ(way.status, c.status) << way.line;
+        EXPECT_EQ(way.ringSnag, c.ringSnag);
+        if (c.status != WayBackStatus::Found) {
+            EXPECT_TRUE(way.line.starts_with("No width of Exhaust reaches")) << way.line;
+            // At least what a window of its corners alone gives, 8 mm wide.
+            input.rows[0].shape.width = {c.status == WayBackStatus::BelowReach ? "8" : "54"};
+            EXPECT_EQ(FormatSignificant(way.reached, 4, {}),
+                      sheetOf(input).timeArea.figures.front().cells[5]);
+            continue;
+        }
+        EXPECT_EQ(way.cannotGrind, c.goal < now);
+        input.rows[0].shape.width = {FormatDecimal(way.width, 2, {})};
+        const PortSheetView typed = sheetOf(input);
+        EXPECT_EQ(typed.rows[0].opens, sheetOf(ports()).rows[0].opens);
+        EXPECT_NEAR(typed.rows[0].shape.chord, way.chord, 1e-9);
+        EXPECT_EQ(typed.timeArea.figures.front().cells[5], FormatSignificant(way.reached, 4, {}));
+        EXPECT_EQ(typed.timeArea.wayBack.status, WayBackStatus::Unmoved);
+    }
 }
 
 // Moving any row may leave the exhaust opening at or after the first scavenge port; a roof can
@@ -265,6 +316,9 @@ TEST(TimeAreaTest, CopyCarriesTheTargetsTheWayBackAndTheAreaEveryHalfDegree)
     const auto has = [&](const Record& record) {
         return std::ranges::find(records, record) != records.end();
     };
+    // π/4·5.4²·5.4 = 123.672 cm³.
+    EXPECT_EQ(view.timeArea.engineLine, "Bore 54.00 mm, swept volume 123.7 cm³, 10000 rpm.");
+    EXPECT_TRUE(has({"Swept volume (cm³):", "123.672"}));
     EXPECT_TRUE(has({"Target row:", "Transfers"}));
     EXPECT_TRUE(has({"Target of:", "duration"}));
     EXPECT_TRUE(has({"Height found (mm):", FormatDecimal(view.target.height, 2, {})}));

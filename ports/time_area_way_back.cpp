@@ -113,11 +113,6 @@ void search(const EngineSnapshot& engine, const PortSheetView& sheet, const Port
             double others, double perAngleArea, const SheetTexts& texts, WayBackView& way)
 {
     const double needed = way.target / perAngleArea - others;
-    if (!(needed > 0.0)) {
-        way.status = WayBackStatus::OthersReach;
-        way.reached = others * perAngleArea;
-        return;
-    }
     const bool crown = row.kind == PortKind::CrownOpened;
     const WindowShape& window = row.shape.opening.window;
     const double corners = window.topRadius + window.bottomRadius;
@@ -157,6 +152,15 @@ const char* groupReach(TargetGroup group)
     return "";
 }
 
+std::string warningsText(const WayBackView& way)
+{
+    std::string text;
+    for (const std::string& warning : WayBackWarnings(way)) {
+        text += " Warning: " + warning;
+    }
+    return text;
+}
+
 std::string capitalised(std::string text)
 {
     text[0] = static_cast<char>(text[0] - 'a' + 'A');
@@ -169,9 +173,14 @@ std::vector<std::string> WayBackWarnings(const WayBackView& way)
 {
     std::vector<std::string> warnings;
     if (way.cannotGrind) {
-        warnings.emplace_back(
-            std::string(way.kind == PortKind::CrownOpened ? "a lower roof" : "a higher floor") +
-            " cannot be ground; it takes filling or a new cylinder.");
+        warnings.emplace_back(std::string(way.by == WayBackBy::Width          ? "a narrower window"
+                                          : way.kind == PortKind::CrownOpened ? "a lower roof"
+                                                                              : "a higher floor") +
+                              " cannot be ground; it takes filling or a new cylinder.");
+    }
+    if (way.ringSnag) {
+        warnings.emplace_back("an exhaust window without a bridge wider than 70% of the bore may "
+                              "snag the ring; a bridge or a narrower window keeps it.");
     }
     if (way.noBlowdown) {
         warnings.emplace_back(
@@ -192,6 +201,7 @@ WayBackView BuildWayBack(const EngineSnapshot& engine, const PortSheetInput& inp
     const PortRowView& row = sheet.rows[static_cast<std::size_t>(way.row)];
     way.group = GroupOf(row.role);
     way.kind = row.kind;
+    way.by = input.wayBackBy;
     way.rpm = flow.rpmValue;
     const std::optional<double> target = ReadTyped(input.staTarget, texts.style());
     const FlowFigures group = GroupFigures(sheet, way.group, flow, texts);
@@ -208,7 +218,15 @@ WayBackView BuildWayBack(const EngineSnapshot& engine, const PortSheetInput& inp
     } else {
         // s·cm²/cm³ per mm²·deg of the group.
         const double perAngleArea = flow.staPerAngleArea() / kMm2PerCm2;
-        search(engine, sheet, row, group.angleArea - row.shape.angleArea, perAngleArea, texts, way);
+        const double others = group.angleArea - row.shape.angleArea;
+        if (!(way.target / perAngleArea > others)) {
+            way.status = WayBackStatus::OthersReach;
+            way.reached = others * perAngleArea;
+        } else if (way.by == WayBackBy::Width) {
+            SearchWidth(engine, row, flow, others, perAngleArea, texts, way);
+        } else {
+            search(engine, sheet, row, others, perAngleArea, texts, way);
+        }
     }
     way.line = WayBackLine(way, sheet, texts);
     return way;
@@ -218,7 +236,11 @@ std::string WayBackLine(const WayBackView& way, const PortSheetView& sheet, cons
 {
     const PortRowView& row = sheet.rows[static_cast<std::size_t>(way.row)];
     const bool crown = way.kind == PortKind::CrownOpened;
-    const std::string edge = std::string(crown ? "roof" : "floor") + " of " + row.name;
+    const bool width = way.by == WayBackBy::Width;
+    const std::string edge = std::string(width   ? "width"
+                                         : crown ? "roof"
+                                                 : "floor") +
+                             " of " + row.name;
     const std::string goal =
         texts.sta(way.target) + " s·cm²/cm³ at " + texts.fixed(way.rpm, 0) + " rpm";
     const std::string reached = texts.sta(way.reached) + " s·cm²/cm³";
@@ -244,12 +266,22 @@ std::string WayBackLine(const WayBackView& way, const PortSheetView& sheet, cons
         return "The " + edge + " has no room to move.";
     case WayBackStatus::AboveReach:
     case WayBackStatus::BelowReach:
-        return "No height of the " + edge + " reaches " + goal + ": " + who + " " +
+        return "No " + std::string(width ? "" : "height of the ") + edge + " reaches " + goal +
+               ": " + who + " " +
                (way.status == WayBackStatus::AboveReach ? "at most " : "at least ") + reached + ".";
     case WayBackStatus::Unmoved:
         return capitalised(who) + " " + goal + " with the " + edge + " where it is.";
     case WayBackStatus::Found:
         break;
+    }
+    if (width) {
+        return capitalised(who) + " " + goal + " when each window of " + row.name + " is " +
+               (way.change > 0.0 ? "widened" : "narrowed") + " by " +
+               texts.lengthWithUnit(std::abs(way.change)) + ", to " +
+               (way.measure == WidthMeasure::Arc ? "an arc of " : "a chord of ") +
+               texts.lengthWithUnit(way.width) +
+               "; its height and timing stay. With that width they give " + reached + "." +
+               warningsText(way);
     }
     const bool grows = crown ? way.change < 0.0 : way.change > 0.0;
     std::string line =
@@ -261,10 +293,7 @@ std::string WayBackLine(const WayBackView& way, const PortSheetView& sheet, cons
         " stays. It then opens at " + texts.angle(double{way.opens}) + (crown ? " ATDC" : " BTDC") +
         " and is open " + texts.angle(double{way.duration}) +
         " degrees; with that height they give " + reached + ".";
-    for (const std::string& warning : WayBackWarnings(way)) {
-        line += " Warning: " + warning;
-    }
-    return line;
+    return line + warningsText(way);
 }
 
 } // namespace crank

@@ -52,15 +52,21 @@ QLayout* TimingPage::buildSetUp()
     QLineEdit* deck =
         m_controls.lengthBox(QStringLiteral("deckTxt"), true,
                              [](PortSheetInput& in) -> TypedLength& { return in.deck; });
+    QLineEdit* raise =
+        m_controls.lengthBox(QStringLiteral("raiseTxt"), true,
+                             [](PortSheetInput& in) -> TypedLength& { return in.raise; });
     QLineEdit* piston =
         m_controls.lengthBox(QStringLiteral("pistonTxt"), false,
                              [](PortSheetInput& in) -> TypedLength& { return in.pistonLength; });
     m_deckMessage = ResultLabel(this, QStringLiteral("deckMessageLab"), true);
+    m_raiseMessage = ResultLabel(this, QStringLiteral("raiseMessageLab"), true);
     m_pistonMessage = ResultLabel(this, QStringLiteral("pistonMessageLab"), true);
 
     auto* grid = new QGridLayout;
     AddBoxRow(*grid, tr("&Heights in:"), unit, nullptr);
     AddBoxRow(*grid, tr("&Deck, crown below the cylinder top at TDC:"), deck, m_deckMessage);
+    AddBoxRow(*grid, tr("Ra&ise the cylinder by (a base gasket or spacer):"), raise,
+              m_raiseMessage);
     AddBoxRow(*grid, tr("Piston &length, crown to skirt edge:"), piston, m_pistonMessage);
     return grid;
 }
@@ -94,13 +100,16 @@ QLayout* TimingPage::buildRows()
         row.closes = ResultLabel(this, QStringLiteral("closesLab_%1").arg(n));
         row.duration = ResultLabel(this, QStringLiteral("durationLab_%1").arg(n));
         row.message = ResultLabel(this, QStringLiteral("portMessageLab_%1").arg(n), true);
+        row.compared = ResultLabel(this, QStringLiteral("comparedLab_%1").arg(n), true);
         const std::array<QWidget*, 6> line = {row.name,  role,       height,
                                               row.opens, row.closes, row.duration};
         for (std::size_t c = 0; c < line.size(); ++c) {
-            grid->addWidget(line[c], n, static_cast<int>(c));
+            grid->addWidget(line[c], 2 * n - 1, static_cast<int>(c));
         }
-        // In the angles' place and the room right of them, shown instead.
-        grid->addWidget(row.message, n, 3, 1, 4);
+        // In the angles' place and the room right of them, shown instead;
+        // under them, the baseline's angles and the change.
+        grid->addWidget(row.message, 2 * n - 1, 3, 1, 4);
+        grid->addWidget(row.compared, 2 * n, 3, 1, 4);
     }
     grid->setColumnStretch(6, 1);
     return grid;
@@ -141,6 +150,7 @@ void TimingPage::render(const PortSheetView& view)
     m_summary->setText(summary.join('\n'));
     m_note->setText(QtText(view.note));
     ShowMessage(*m_deckMessage, view.deck.message);
+    ShowMessage(*m_raiseMessage, view.raise.message);
     ShowMessage(*m_pistonMessage, view.pistonLength.message);
     for (std::size_t c = 0; c < m_captions.size(); ++c) {
         m_captions[c]->setText(QtText(view.captions[c]));
@@ -153,6 +163,7 @@ void TimingPage::render(const PortSheetView& view)
         row.duration->setText(QtText(shown.durationText));
         // The message stands in the angles' place.
         ShowMessage(*row.message, shown.message);
+        ShowMessage(*row.compared, view.compare.rowLines[i]);
         for (QLabel* angle : {row.opens, row.closes, row.duration}) {
             angle->setVisible(shown.message.empty());
         }

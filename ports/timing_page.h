@@ -14,9 +14,11 @@ namespace crank {
 
 class PortTimingDiagram;
 
-// The timing half of the port sheet: the engine, the unit, the deck and the
-// piston length, a row per port (name, role, height, and when it opens and
-// closes, or why not, in the angles' place), the timing target and, taking
+// The timing half of the port sheet: the engine, the unit, the deck, the
+// cylinder's raise and the piston length, a row per port (name, role,
+// height, and when it opens and closes, or why not, in the angles' place;
+// with a baseline, its angles and the change under them), the timing
+// target and, taking
 // the room a wider window gives, the timing diagram. Its controls edit the
 // sheet's input; it renders the sheet's view.
 class TimingPage : public QWidget {
@@ -44,6 +46,7 @@ private:
         QLabel* closes = nullptr;
         QLabel* duration = nullptr;
         QLabel* message = nullptr;
+        QLabel* compared = nullptr;
     };
 
     QLayout* buildSetUp();
@@ -54,6 +57,7 @@ private:
     QLabel* m_summary = nullptr;
     QLabel* m_note = nullptr;
     QLabel* m_deckMessage = nullptr;
+    QLabel* m_raiseMessage = nullptr;
     QLabel* m_pistonMessage = nullptr;
     std::array<QLabel*, 6> m_captions{};
     std::array<PortRow, kMaxPorts> m_rows{};
