@@ -119,10 +119,11 @@ focus_window "$tables_title"
 key alt+f
 focus_window "$front_title"
 front=$(xdotool search --onlyvisible --name "$front_title" | head -n1)
+# The menu and its submenu take a moment to open on a busy machine.
 xdotool mousemove --window "$front" 200 300 click 3
-sleep 0.5
+sleep 1
 key Down Down Right
-sleep 0.3
+sleep 1
 key 2 # "&2 kart-b.crank"
 focus_window '^Port Timing - kart-b.crank$'
 key alt+s
