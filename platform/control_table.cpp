@@ -91,7 +91,12 @@ QWidget* makeCell(QWidget& holder)
     cell->setFocusPolicy(Qt::ClickFocus);
     cell->setTextMargins(0, 0, 0, 0);
     cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setColour(*cell, QPalette::Base, holder.palette().color(QPalette::Window).rgb());
+    // The cells show their holder's background: set on the holder with its
+    // first cell, and inherited by the others.
+    const QColor back = holder.palette().color(QPalette::Window);
+    if (holder.palette().color(QPalette::Base) != back) {
+        setColour(holder, QPalette::Base, back.rgb());
+    }
     return cell;
 }
 

@@ -82,21 +82,17 @@ constexpr int kDispCellWidth = 560;
 const QString kWidestValue = QStringLiteral("000.00");
 constexpr qreal kValuePoints = 7.5;
 
-// Gives every cell of the columns the font of their first cell: a size
-// smaller than the captions, closed up for the widest value. The captions'
-// size would need the digits of "176.25" closed up until they touch.
-void fitValues(const std::array<std::array<QLineEdit*, kRowsPerTable>, 4>& columns)
+// The values' font: a size smaller than the captions, closed up for the
+// widest value in the first cell. The captions' size would need the digits of
+// "176.25" closed up until they touch. Set on the panel, so that every cell
+// made after the first takes it without laying out its text again.
+void fitValues(QLineEdit& first, QWidget& panel)
 {
-    QFont values = columns[1][0]->font();
+    QFont values = first.font();
     values.setPointSizeF(kValuePoints);
-    columns[1][0]->setFont(values);
-    condenseToFit(*columns[1][0], kWidestValue);
-    const QFont font = columns[1][0]->font();
-    for (int t = 1; t <= 3; ++t) {
-        for (QLineEdit* cell : columns[t]) {
-            cell->setFont(font);
-        }
-    }
+    first.setFont(values);
+    condenseToFit(first, kWidestValue);
+    panel.setFont(first.font());
 }
 
 // A cell of the panel: row r at Top kCellPitch * r.
@@ -140,15 +136,15 @@ void Ang_Disp::buildDesign()
             const QString place = QStringLiteral("%1_%2").arg(t).arg(r);
             m_ang[t][r] =
                 makeCell(*m_panel, QStringLiteral("Ang") + place, lefts.ang[t], r, kAngleCellWidth);
+            if (t == 1 && r == 0) {
+                fitValues(*m_ang[1][0], *m_panel);
+            }
             m_dispB[t][r] = makeCell(*m_panel, QStringLiteral("DispB") + place, lefts.dispB[t], r,
                                      kDispCellWidth);
             m_dispA[t][r] = makeCell(*m_panel, QStringLiteral("DispA") + place, lefts.dispA[t], r,
                                      kDispCellWidth);
         }
     }
-    fitValues(m_ang);
-    fitValues(m_dispB);
-    fitValues(m_dispA);
 
     // The body rules lie above the cells.
     controls.add(kAfterCells);
