@@ -10,6 +10,7 @@
 #include "platform/qt_message_box.h"
 #include "platform/recent_files.h"
 #include "platform/services.h"
+#include "platform/settled_events.h"
 #include "tables/qt_tables_printer.h"
 
 int main(int argc, char** argv)
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     // Lets desktops match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.crankangleutility.CrankAngleUtility"));
     crank::installFontSubstitutions();
+    crank::SettleVectorUnitBeforeEachEvent();
     // Only "E&xit the Program" ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "platform/vector_unit.h"
 
 namespace crank {
 namespace {
@@ -24,6 +25,7 @@ QColor colourOf(Rgb rgb)
 PainterCanvas::PainterCanvas(QPainter& painter, double unitsPerTwip, QPointF origin)
     : m_painter(painter), m_scale(unitsPerTwip), m_origin(origin)
 {
+    SettleVectorUnit();
     installCourierSubstitution();
 }
 

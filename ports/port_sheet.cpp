@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/vector_unit.h"
 #include "ports/comparison.h"
 #include "ports/compression.h"
 #include "ports/sheet_texts.h"
@@ -257,6 +258,7 @@ DiagramView diagramView(const EngineSnapshot& engine, const PortSheetView& sheet
 PortSheetView BuildPortSheetView(const EngineSnapshot& engine, const PortSheetInput& input,
                                  const NumberStyle& style, const Baseline* before)
 {
+    SettleVectorUnit();
     PortSheetView sheet;
     sheet.style = style;
     sheet.unit = input.unit;

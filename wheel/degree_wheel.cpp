@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/reverse_lookup.h"
+#include "platform/vector_unit.h"
 #include "tables/file_name.h"
 #include "tables/table_builder.h"
 #include "wheel/wheel_page.h"
@@ -72,6 +73,7 @@ WheelView BuildWheelView(const EngineSnapshot& engine,
                          const std::array<PortRowView, kMaxPorts>& ports, const WheelInput& input,
                          const NumberStyle& style)
 {
+    SettleVectorUnit();
     WheelView view;
     view.style = style;
     view.sheet = input.sheet;
