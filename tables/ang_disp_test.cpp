@@ -137,6 +137,33 @@ TEST_F(AngDispTest, EveryLayoutBoxesEachTableWithItsColumnsInside)
     }
 }
 
+// Every cell shows the screen's rose behind its value, without a box of its own, and every
+// cell has the values' font: the tables' digits line up from column to column.
+TEST_F(AngDispTest, EveryCellShowsTheScreensBackgroundInTheValuesFont)
+{
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    showTables(3, -0.5f);
+    const QImage image = screen.grab().toImage();
+    const QFont values = Cell(screen, "Ang", 1, 0)->font();
+    EXPECT_EQ(values.pointSizeF(), 7.5);
+    for (const char* column : {"Ang", "DispB", "DispA"}) {
+        for (int t = 1; t <= 3; ++t) {
+            for (const int r : {0, 5}) {
+                SCOPED_TRACE(testing::Message() << column << t << "_" << r);
+                EXPECT_EQ(Cell(screen, column, t, r)->font(), values);
+                // Values are right-aligned: the cell's left edge and its
+                // corners show what lies behind the cell.
+                const QRect cell = onScreen(QStringLiteral("%1%2_%3").arg(column).arg(t).arg(r));
+                for (const QPoint at : {cell.topLeft(), cell.bottomLeft(), cell.topRight(),
+                                        QPoint(cell.left() + 1, cell.center().y())}) {
+                    EXPECT_EQ(image.pixel(at), qRgb(255, 128, 128)) << at.x() << "," << at.y();
+                }
+            }
+        }
+    }
+}
+
 // The header rules end under the top of the viewport; what lies beneath it must not show
 // through, so each column of pixels there looks as it does further down the viewport.
 TEST_F(AngDispTest, TheViewportCoversTheLowerEndsOfTheHeaderRules)
