@@ -23,6 +23,7 @@ EngineFile sample()
     ports.rows[0].shape = {"", {"40"}, WidthMeasure::Arc, {"25"}, {"4"}, {"4"}, {"5"}};
     ports.staRow = 1;
     ports.staTarget = "0,00015";
+    ports.targets[0] = {"0,000130", "0,000155"};
     ports.wayBackBy = WayBackBy::Width;
     ports.raise = {"0,5"};
     ports.clearanceBy = ClearanceBy::HeadAndSquish;

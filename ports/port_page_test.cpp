@@ -218,6 +218,18 @@ TEST(PortPageTest, TheDiagramDrawsEachPortFromItsOpeningThroughItsDuration)
     EXPECT_EQ(numbers, legends);
 }
 
+// The plot's curves, in the order drawn: those with a point every half degree.
+std::vector<const DrawnLine*> curvesOf(const RecordingPagePrinter& printer)
+{
+    std::vector<const DrawnLine*> curves;
+    for (const DrawnLine& line : printer.lines) {
+        if (line.points.size() == 721) {
+            curves.push_back(&line);
+        }
+    }
+    return curves;
+}
+
 // The plot's curves run from TDC to TDC across the same axis, each role's height above its baseline
 // in proportion to its open area, and the exhaust opening's mark stands where the exhaust rises.
 TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
@@ -225,12 +237,7 @@ TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
     const PortSheetView view = fullSheet(true);
     RecordingPagePrinter printer;
     PrintPortSheetPage(view, printer);
-    std::vector<const DrawnLine*> curves;
-    for (const DrawnLine& line : printer.lines) {
-        if (line.points.size() == 721) {
-            curves.push_back(&line);
-        }
-    }
+    const std::vector<const DrawnLine*> curves = curvesOf(printer);
     ASSERT_EQ(curves.size(), view.timeArea.plot.curves.size());
     const float left = curves[0]->points.front().x;
     const float right = curves[0]->points.back().x;
@@ -245,6 +252,15 @@ TEST(PortPageTest, ThePlotDrawsEachRolesAreaToOneScale)
             EXPECT_NEAR(p.x, left + (right - left) * static_cast<float>(k) / 720, 0.5f);
             EXPECT_NEAR(baseline - p.y, scale * static_cast<float>(area[k]), 0.5f);
         }
+    }
+    // Under the axis the angles every 30 degrees from TDC to TDC, each over its own degree.
+    for (int degrees = 0; degrees <= 360; degrees += 30) {
+        const float x = left + (right - left) * static_cast<float>(degrees) / 360;
+        EXPECT_TRUE(std::ranges::any_of(printer.texts, [&](const DrawnText& t) {
+            const float width = FixedPitchWidth(t.text, t.face.size);
+            return t.text == std::to_string(degrees) && t.at.x - 0.5f <= x &&
+                   x <= t.at.x + width + 0.5f;
+        })) << degrees;
     }
     // The crank angle's caption ends where the axis does.
     const auto across = std::ranges::find(printer.texts, std::string("deg ATDC"), &DrawnText::text);
@@ -266,12 +282,7 @@ TEST(PortPageTest, ThePlotDrawsTheBaselineThinAndGreyUnderThePresent)
     const PortSheetView view = fullSheet(true, true);
     RecordingPagePrinter printer;
     PrintPortSheetPage(view, printer);
-    std::vector<const DrawnLine*> curves;
-    for (const DrawnLine& line : printer.lines) {
-        if (line.points.size() == 721) {
-            curves.push_back(&line);
-        }
-    }
+    const std::vector<const DrawnLine*> curves = curvesOf(printer);
     const AreaPlotView& plot = view.timeArea.plot;
     ASSERT_EQ(curves.size(), 6u);
     const float baseline = curves[3]->points.front().y;
