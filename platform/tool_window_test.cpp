@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -26,31 +25,6 @@ TEST(ToolWindowTest, AToolClosesWhenItsScreenIsLeft)
     EXPECT_FALSE(tool.isVisible());
     ShowTool(tool); // opened again on its own: nothing closes it
     EXPECT_TRUE(tool.isVisible());
-}
-
-// A window taller than the screen opens no larger than the screen's room,
-// and a box below the edge scrolls into view when the keyboard reaches it.
-TEST(ToolWindowTest, AWindowTallerThanTheScreenScrolls)
-{
-    auto* content = new QWidget;
-    auto* lines = new QVBoxLayout(content);
-    for (int i = 0; i < 200; ++i) {
-        lines->addWidget(new QLabel(QStringLiteral("line %1").arg(i)));
-    }
-    auto* last = new QLineEdit;
-    lines->addWidget(last);
-    QWidget window;
-    auto* whole = new QVBoxLayout(&window);
-    whole->addWidget(ScrollingPage(content, &window));
-    FitToScreen(window);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
-    EXPECT_LE(window.height(), room.height());
-    EXPECT_LE(window.width(), room.width());
-    last->setFocus(Qt::TabFocusReason);
-    const QPoint at = last->mapTo(&window, QPoint(0, last->height()));
-    EXPECT_LE(at.y(), window.height());
 }
 
 // A page the screen has room for opens whole, without scrolling: a scroll
