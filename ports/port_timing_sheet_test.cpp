@@ -195,6 +195,24 @@ TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
     }
 }
 
+// The figures table on the time-area page: its captions, and for an exhaust window of 40 x 20 mm
+// without corners, fully open at BDC, its role, its area of 800 mm² and an angle-area.
+TEST_F(PortTimingSheetTest, TheFiguresTableShowsEachRolesFigures)
+{
+    PortSheetInput input;
+    input.bore = {"54"};
+    input.rpm = "10000";
+    input.rows[0] = {"Ex", PortRole::Exhaust, {"26"}, {"", {"40"}, {}, {"20"}, {}, {}, {}}};
+    tool->setInput(input);
+    open();
+    EXPECT_EQ(in<QLabel>("figureLab_0_0")->text(), "Ports");
+    EXPECT_EQ(in<QLabel>("figureLab_0_1")->text(), "Area (mm²)");
+    EXPECT_EQ(in<QLabel>("figureLab_1_0")->text(), "Exhaust");
+    EXPECT_EQ(in<QLabel>("figureLab_1_1")->text().replace(',', '.'), "800.00");
+    EXPECT_FALSE(in<QLabel>("figureLab_1_2")->text().isEmpty());
+    EXPECT_TRUE(in<QLabel>("figureLab_2_0")->isHidden()); // one role, one row
+}
+
 // Each edit goes into the tool's input. An input set whole shows in the boxes in the locale's
 // style and stays as it was set; the rows it times are there before the sheet ever opened.
 TEST_F(PortTimingSheetTest, WhatIsTypedIsHeldAsAValue)
