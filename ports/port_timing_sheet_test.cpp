@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
@@ -192,6 +193,12 @@ TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
             EXPECT_EQ(child<QLabel>(local, "opensLab_1")->text(), opens);
             EXPECT_EQ(child<QLineEdit>(local, "deckTxt")->text(), deck); // as typed
         }
+        // A crown that stands above the cylinder top: the port opens later.
+        typeInto(local, "deckTxt", "-0,3");
+        EXPECT_EQ(child<QLineEdit>(local, "deckTxt")->text(), "-0,3");
+        const QString later = child<QLabel>(local, "opensLab_1")->text();
+        EXPECT_GT(later.section(' ', 0, 0).replace(',', '.').toDouble(), 90.0)
+            << later.toStdString();
     }
 }
 
@@ -209,7 +216,9 @@ TEST_F(PortTimingSheetTest, TheFiguresTableShowsEachRolesFigures)
     EXPECT_EQ(in<QLabel>("figureLab_0_1")->text(), "Area (mm²)");
     EXPECT_EQ(in<QLabel>("figureLab_1_0")->text(), "Exhaust");
     EXPECT_EQ(in<QLabel>("figureLab_1_1")->text().replace(',', '.'), "800.00");
-    EXPECT_FALSE(in<QLabel>("figureLab_1_2")->text().isEmpty());
+    EXPECT_TRUE(
+        QRegularExpression("^[0-9]+$").match(in<QLabel>("figureLab_1_2")->text()).hasMatch())
+        << "an angle-area in whole mm²·deg";
     EXPECT_TRUE(in<QLabel>("figureLab_2_0")->isHidden()); // one role, one row
 }
 
