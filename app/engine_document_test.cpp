@@ -2,9 +2,12 @@
 #include "app/engine_document.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QSettings>
 
+#include "app/engine_file.h"
 #include "app/tabs_menu.h"
 #include "platform/recent_files.h"
 #include "ports/port_timing_sheet.h"
@@ -147,6 +150,24 @@ TEST_F(EngineDocumentTest, AFileForAnotherEngineAsksFirst)
     messages.answers = {0};
     EXPECT_TRUE(document.open(path));
     EXPECT_EQ(tables()->view().engine.typed.stroke, "46");
+}
+
+// A port setup of the older kind fills the sheet of the engine on display, as it always did; made
+// for another engine, here one whose offset alone differs, it says so.
+TEST_F(EngineDocumentTest, AnOldPortSetupFillsTheSheetOnDisplay)
+{
+    typeEngine("54.5", "1");
+    EngineFile made;
+    made.ports.rows[0].height = {"27"};
+    QJsonObject setup = QJsonDocument::fromJson(EngineFileAsJson(made))["ports"].toObject();
+    setup["kind"] = "port setup";
+    setup["version"] = 1;
+    setup["engine"] =
+        QJsonObject{{"name", "Kart"}, {"stroke", "54.5"}, {"rod", "110"}, {"offset", "-1"}};
+    EXPECT_TRUE(document.open(write("old.json", QJsonDocument(setup).toJson())));
+    EXPECT_EQ(navigator.portTool()->input().rows[0].height.text, "27");
+    EXPECT_EQ(lastTitle(), "Other Engine");
+    EXPECT_EQ(tables()->view().engine.typed.offset, "1");
 }
 
 // A recent file that is gone is taken off the list, and the menu says so.

@@ -6,6 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/twips_qt.h"
+#include "platform/widget_test_support.h"
+
 namespace crank {
 namespace {
 
@@ -18,6 +21,13 @@ protected:
     }
     TabsMenu front;
 };
+
+// The banner's logo stands where the front screen's design places it: 1750, 4000, 3600 x 1800.
+TEST_F(TabsMenuTest, TheLogoStandsInItsPlaceInTheBanner)
+{
+    EXPECT_EQ(child<QWidget>(front, QStringLiteral("Picture1"))->geometry(),
+              twipRect(1750, 4000, 3600, 1800));
+}
 
 // Three direct commands side by side, none behind an overflow button; Alt+U runs the first.
 TEST_F(TabsMenuTest, ThreeCommandsRunStraightFromTheMenuBar)
