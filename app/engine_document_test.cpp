@@ -1,6 +1,7 @@
 // Opening and saving engine files, with the screens as the navigator runs them.
 #include "app/engine_document.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -89,6 +90,8 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
 // Unsaved changes ask once before they could be lost: staying keeps them, saving writes them.
 TEST_F(EngineDocumentTest, UnsavedChangesAskBeforeLeaving)
 {
+    EXPECT_FALSE(document.saveAs()) << "no tables yet: nothing to save, nothing asked";
+    EXPECT_TRUE(doubles.engineSaver.suggested.isEmpty());
     typeEngine("54.5", "1");
     doubles.engineSaver.answer = dir.filePath("kart.crank");
     document.saveAs();
@@ -110,6 +113,11 @@ TEST_F(EngineDocumentTest, UnsavedChangesAskBeforeLeaving)
     QFile saved(dir.filePath("kart.crank"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(ReadEngineFile(saved.readAll()).file->wheel.hole, "12");
+    // Saved, "Exit the Program" ends at once and closes every window.
+    navigator.ExitProg_Click();
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
+    }
 }
 
 // A file the data entry screen would refuse, or one far too large, is named and changes nothing.
