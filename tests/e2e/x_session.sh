@@ -23,10 +23,13 @@ stop_x_session() {
 }
 
 # Xvfb picks a free display number itself and writes it once it accepts
-# connections.
+# connections. It never resets: by default a server starts afresh whenever
+# its last client leaves (an xdotool call, the program at its exit), and a
+# program that connected in that moment was refused and aborted.
 start_xvfb() {
     exec 3>"$work/display"
-    timeout "${1:-300}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    timeout "${1:-300}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 200); do
