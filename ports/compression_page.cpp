@@ -17,7 +17,7 @@ constexpr int kVolumeMaxChars = 7; // "1000.00" cm³
 } // namespace
 
 CompressionPage::CompressionPage(PortSheetInput& input, const NumberStyle& style, QWidget* parent)
-    : QWidget(parent), m_controls(*this, input, style, [this] { emit edited(); })
+    : SheetPage(input, style, parent)
 {
     setObjectName(QStringLiteral("compressionPage"));
     QLineEdit* volume =

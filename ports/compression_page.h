@@ -14,20 +14,14 @@ namespace crank {
 // ratios they give with the sheet's bore, stroke and highest exhaust roof,
 // and how each is found; with a baseline, each figure before and its change.
 // Its controls edit the sheet's input; it renders the sheet's view.
-class CompressionPage : public QWidget {
+class CompressionPage : public SheetPage {
     Q_OBJECT
 public:
     CompressionPage(PortSheetInput& input, const NumberStyle& style, QWidget* parent = nullptr);
 
-    void showInput() { m_controls.show(); }
-    void render(const PortSheetView& view);
-    const QList<QWidget*>& focusOrder() const { return m_controls.focusOrder(); }
-
-signals:
-    void edited();
+    void render(const PortSheetView& view) override;
 
 private:
-    InputControls m_controls;
     QLabel* m_volumeMessage = nullptr;
     QLabel* m_squishMessage = nullptr;
     QLabel* m_bandMessage = nullptr;

@@ -50,12 +50,10 @@ PortTimingSheet::PortTimingSheet(PortSheetInput& input, std::optional<Baseline>&
     whole->addLayout(buildButtons());
     chainFocus();
 
-    connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::recalculate);
-    connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::recalculate);
-    connect(m_compression, &CompressionPage::edited, this, &PortTimingSheet::recalculate);
-    connect(m_timing, &TimingPage::edited, this, &PortTimingSheet::edited);
-    connect(m_panel, &TimeAreaPanel::edited, this, &PortTimingSheet::edited);
-    connect(m_compression, &CompressionPage::edited, this, &PortTimingSheet::edited);
+    for (SheetPage* page : pages()) {
+        connect(page, &SheetPage::edited, this, &PortTimingSheet::recalculate);
+        connect(page, &SheetPage::edited, this, &PortTimingSheet::edited);
+    }
     connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showInput);
     showInput();
     FitToScreen(*this);
@@ -97,11 +95,19 @@ QLayout* PortTimingSheet::buildButtons()
     return m_buttons;
 }
 
-// The keyboard reads both pages top to bottom, then the buttons; a page not
+std::array<SheetPage*, 3> PortTimingSheet::pages() const
+{
+    return {m_timing, m_panel, m_compression};
+}
+
+// The keyboard reads every page top to bottom, then the buttons; a page not
 // on show is passed over.
 void PortTimingSheet::chainFocus()
 {
-    m_tabOrder = m_timing->focusOrder() + m_panel->focusOrder() + m_compression->focusOrder();
+    m_tabOrder.clear();
+    for (const SheetPage* page : pages()) {
+        m_tabOrder += page->focusOrder();
+    }
     for (int i = 0; i < m_buttons->count(); ++i) {
         m_tabOrder.append(m_buttons->itemAt(i)->widget());
     }
@@ -127,18 +133,18 @@ void PortTimingSheet::setEngine(const EngineSnapshot& engine)
 
 void PortTimingSheet::showInput()
 {
-    m_timing->showInput();
-    m_panel->showInput();
-    m_compression->showInput();
+    for (SheetPage* page : pages()) {
+        page->showInput();
+    }
     recalculate();
 }
 
 void PortTimingSheet::recalculate()
 {
     m_view = BuildPortSheetView(m_engine, m_input, m_style, m_before ? &*m_before : nullptr);
-    m_timing->render(m_view);
-    m_panel->render(m_view);
-    m_compression->render(m_view);
+    for (SheetPage* page : pages()) {
+        page->render(m_view);
+    }
     const ComparisonView& compare = m_view.compare;
     ShowMessage(*m_beforeLabel,
                 compare.on

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <array>
 
 #include <optional>
 
@@ -20,6 +21,7 @@ class QTabWidget;
 namespace crank {
 
 class CompressionPage;
+class SheetPage;
 class TimeAreaPanel;
 class TimingPage;
 
@@ -76,6 +78,8 @@ signals:
 private:
     QLayout* buildButtons();
     void chainFocus();
+    // The timing, time-area and compression pages, in the order of their tabs.
+    std::array<SheetPage*, 3> pages() const;
     void recalculate();
     void setBefore(std::optional<Baseline> before);
 

@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/number_box.h"
@@ -59,6 +61,23 @@ void AddBoxRow(QGridLayout& grid, const QString& caption, QWidget* box, QLabel* 
         grid.addWidget(message, row + 1, 1, 1, 2);
     }
     grid.setColumnStretch(2, 1);
+}
+
+QLayout* GoalLayout(QWidget& page, const QString& caption, const QList<QWidget*>& controls,
+                    QLabel* answer)
+{
+    auto* label = new QLabel(caption, &page);
+    label->setBuddy(controls.front());
+    auto* line = new QHBoxLayout;
+    line->addWidget(label);
+    for (QWidget* control : controls) {
+        line->addWidget(control);
+    }
+    line->addStretch();
+    auto* goal = new QVBoxLayout;
+    goal->addLayout(line);
+    goal->addWidget(answer);
+    return goal;
 }
 
 InputControls::InputControls(QWidget& page, PortSheetInput& input, const NumberStyle& style,

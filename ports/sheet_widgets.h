@@ -16,6 +16,7 @@
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace crank {
@@ -101,6 +102,34 @@ private:
     std::vector<Chosen> m_choices;
     QList<QWidget*> m_focus;
 };
+
+// A page of the sheet: its controls edit the sheet's input, and edited()
+// follows each edit; it renders the sheet's view.
+class SheetPage : public QWidget {
+    Q_OBJECT
+public:
+    SheetPage(PortSheetInput& input, const NumberStyle& style, QWidget* parent)
+        : QWidget(parent), m_controls(*this, input, style, [this] { emit edited(); })
+    {
+    }
+
+    // Every control shows the input, without an edit.
+    void showInput() { m_controls.show(); }
+    virtual void render(const PortSheetView& view) = 0;
+    // The controls that take the focus, in reading order.
+    const QList<QWidget*>& focusOrder() const { return m_controls.focusOrder(); }
+
+signals:
+    void edited();
+
+protected:
+    InputControls m_controls;
+};
+
+// A goal in one line: its caption (which names the first control as its
+// buddy) and controls side by side, and under them the answer, which wraps.
+QLayout* GoalLayout(QWidget& page, const QString& caption, const QList<QWidget*>& controls,
+                    QLabel* answer);
 
 // A white widget that draws a picture through a canvas, as a page draws it,
 // inside a margin of 4 pixels.

@@ -19,7 +19,7 @@ constexpr int kStaMaxChars = 10;
 } // namespace
 
 TimeAreaPanel::TimeAreaPanel(PortSheetInput& input, const NumberStyle& style, QWidget* parent)
-    : QWidget(parent), m_controls(*this, input, style, [this] { emit edited(); })
+    : SheetPage(input, style, parent)
 {
     setObjectName(QStringLiteral("timeAreaPanel"));
     auto* left = new QVBoxLayout;
@@ -176,18 +176,8 @@ QLayout* TimeAreaPanel::buildWayBack()
         m_controls.numberBox(QStringLiteral("staTargetTxt"), kStaMaxChars, false,
                              [](PortSheetInput& in) -> std::string& { return in.staTarget; });
     m_wayBack = ResultLabel(this, QStringLiteral("wayBackLab"), true);
-    auto* caption = new QLabel(tr("&Goal STA (s·cm²/cm³) by moving"), this);
-    caption->setBuddy(m_staRow);
-    auto* line = new QHBoxLayout;
-    line->addWidget(caption);
-    line->addWidget(m_staRow);
-    line->addWidget(by);
-    line->addWidget(goal);
-    line->addStretch();
-    auto* wayBack = new QVBoxLayout;
-    wayBack->addLayout(line);
-    wayBack->addWidget(m_wayBack);
-    return wayBack;
+    return GoalLayout(*this, tr("&Goal STA (s·cm²/cm³) by moving"), {m_staRow, by, goal},
+                      m_wayBack);
 }
 
 void TimeAreaPanel::render(const PortSheetView& view)

@@ -21,19 +21,12 @@ class AreaPlotWidget;
 // the roof or the width that meets a target, and, taking the room a wider window gives, the
 // plot of open area against crank angle. Its controls edit the sheet's
 // input, and edited() follows each edit; it renders the sheet's view.
-class TimeAreaPanel : public QWidget {
+class TimeAreaPanel : public SheetPage {
     Q_OBJECT
 public:
     TimeAreaPanel(PortSheetInput& input, const NumberStyle& style, QWidget* parent = nullptr);
 
-    // Every control shows the input, without an edit.
-    void showInput() { m_controls.show(); }
-    void render(const PortSheetView& view);
-    // The controls that take the focus, in reading order.
-    const QList<QWidget*>& focusOrder() const { return m_controls.focusOrder(); }
-
-signals:
-    void edited();
+    void render(const PortSheetView& view) override;
 
 private:
     struct ShapeRow {
@@ -50,7 +43,6 @@ private:
     QLayout* buildTargets();
     QLayout* buildWayBack();
 
-    InputControls m_controls;
     QLabel* m_boreMessage = nullptr;
     QLabel* m_rpmMessage = nullptr;
     QLabel* m_engine = nullptr;

@@ -18,7 +18,7 @@ constexpr int kTargetMaxChars = 6;
 } // namespace
 
 TimingPage::TimingPage(PortSheetInput& input, const NumberStyle& style, QWidget* parent)
-    : QWidget(parent), m_controls(*this, input, style, [this] { emit edited(); })
+    : SheetPage(input, style, parent)
 {
     setObjectName(QStringLiteral("timingPage"));
     // Made top to bottom, so that the focus moves in reading order.
@@ -126,19 +126,7 @@ QLayout* TimingPage::buildTarget()
         m_controls.numberBox(QStringLiteral("targetTxt"), kTargetMaxChars, true,
                              [](PortSheetInput& in) -> std::string& { return in.targetDegrees; });
     m_targetResult = ResultLabel(this, QStringLiteral("targetLab"), true);
-
-    auto* caption = new QLabel(tr("&Target for"), this);
-    caption->setBuddy(row);
-    auto* line = new QHBoxLayout;
-    line->addWidget(caption);
-    line->addWidget(row);
-    line->addWidget(kind);
-    line->addWidget(degrees);
-    line->addStretch();
-    auto* target = new QVBoxLayout;
-    target->addLayout(line);
-    target->addWidget(m_targetResult);
-    return target;
+    return GoalLayout(*this, tr("&Target for"), {row, kind, degrees}, m_targetResult);
 }
 
 void TimingPage::render(const PortSheetView& view)

@@ -21,21 +21,17 @@ class PortTimingDiagram;
 // target and, taking
 // the room a wider window gives, the timing diagram. Its controls edit the
 // sheet's input; it renders the sheet's view.
-class TimingPage : public QWidget {
+class TimingPage : public SheetPage {
     Q_OBJECT
 public:
     static constexpr int kNameMaxChars = 25; // as the engine name
 
     TimingPage(PortSheetInput& input, const NumberStyle& style, QWidget* parent = nullptr);
 
-    // Every control shows the input, without an edit.
-    void showInput() { m_controls.show(); }
-    void render(const PortSheetView& view);
-    const QList<QWidget*>& focusOrder() const { return m_controls.focusOrder(); }
+    void render(const PortSheetView& view) override;
     QLineEdit* firstName() const { return m_rows[0].name; }
 
 signals:
-    void edited();
     // After edited(): the lengths are to show in the new unit.
     void unitChanged();
 
@@ -53,7 +49,6 @@ private:
     QLayout* buildRows();
     QLayout* buildTarget();
 
-    InputControls m_controls;
     QLabel* m_summary = nullptr;
     QLabel* m_note = nullptr;
     QLabel* m_deckMessage = nullptr;
