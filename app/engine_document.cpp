@@ -20,6 +20,7 @@
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
 #include "tables/file_name.h"
+#include "tables/table_builder.h"
 #include "tables/tables_extras.h"
 #include "wheel/wheel_tool.h"
 
@@ -39,15 +40,19 @@ QAction* command(const char* caption, const QKeySequence& keys, const char* name
 }
 
 // The boxes behind a display: the engine as typed and the initial angles the
-// tables start at, as their first cells show them.
+// tables start at, as their first cells show them. The spacing may have raised
+// a request past what a box takes (176, 176 and 176 show 176, 180 and 184): the
+// box holds 176 again, which the same spacing raises when the file opens.
 EntryBoxes boxesOf(const DisplayView& view)
 {
     const EntryTexts& typed = view.engine.typed;
     EntryBoxes boxes{
         typed.name, typed.stroke, typed.rod, typed.offset, std::to_string(view.NumTables), {}};
     for (int t = 1; t <= view.NumTables; ++t) {
+        const std::string& first = view.angleTexts[static_cast<std::size_t>(t)][0];
         boxes.angles[static_cast<std::size_t>(t - 1)] =
-            view.angleTexts[static_cast<std::size_t>(t)][0];
+            ReadNumber(first) > kMaxTypedAngle ? std::to_string(static_cast<int>(kMaxTypedAngle))
+                                               : first;
     }
     return boxes;
 }

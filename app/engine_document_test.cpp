@@ -120,6 +120,21 @@ TEST_F(EngineDocumentTest, UnsavedChangesAskBeforeLeaving)
     }
 }
 
+// Three tables asked at 176 show 176, 180 and 184; saved and opened again, they show the same.
+TEST_F(EngineDocumentTest, TablesRaisedPastWhatABoxTakesOpenAgainAsShown)
+{
+    enterGeometry("54.5", "110", "1");
+    requestTables("3", {"176", "176", "176"});
+    display();
+    const DisplayView shown = tables()->view();
+    ASSERT_EQ(shown.angleTexts[3][0], "184");
+    doubles.engineSaver.answer = dir.filePath("far.crank");
+    ASSERT_TRUE(document.saveAs());
+    EXPECT_TRUE(document.open(dir.filePath("far.crank")));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(tables()->view().angleTexts, shown.angleTexts);
+}
+
 // A file the data entry screen would refuse, or one far too large, is named and changes nothing.
 TEST_F(EngineDocumentTest, ARefusedFileChangesNothing)
 {
