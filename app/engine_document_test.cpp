@@ -161,6 +161,7 @@ TEST_F(EngineDocumentTest, ARefusedFileChangesNothing)
 TEST_F(EngineDocumentTest, AFileForAnotherEngineAsksFirst)
 {
     typeEngine("54.5", "1");
+    navigator.portTool()->openSheet();
     EngineFile other;
     other.engine = {"Kart B", "46", "100", "-0.5", "1", {"30", "", ""}};
     const QString path = write("b.crank", EngineFileAsJson(other));
@@ -173,6 +174,7 @@ TEST_F(EngineDocumentTest, AFileForAnotherEngineAsksFirst)
     messages.answers = {0};
     EXPECT_TRUE(document.open(path));
     EXPECT_EQ(tables()->view().engine.typed.stroke, "46");
+    EXPECT_FALSE(navigator.portTool()->sheet()->isVisible()) << "the old engine's sheet closes";
 }
 
 // A port setup of the older kind fills the sheet of the engine on display, as it always did; made

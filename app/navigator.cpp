@@ -164,7 +164,12 @@ void Navigator::openEngine(const EntryBoxes& boxes)
 {
     m_engVals->enterBoxes(boxes);
     // The display command shows the tables in the data entry screen's place;
-    // the front screen and the information give way as well.
+    // the front screen and the information give way as well. Tables on show
+    // are left first, as a display from the data entry screen leaves them: the
+    // tools at work on their engine (the finder, the sheet, the wheel) close.
+    if (m_angDisp != nullptr) {
+        m_angDisp->hide();
+    }
     m_tabsMenu->hide();
     if (m_userInfo != nullptr) {
         m_userInfo->hide();
