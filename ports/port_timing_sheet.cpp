@@ -54,7 +54,9 @@ PortTimingSheet::PortTimingSheet(PortSheetInput& input, std::optional<Baseline>&
         connect(page, &SheetPage::edited, this, &PortTimingSheet::recalculate);
         connect(page, &SheetPage::edited, this, &PortTimingSheet::edited);
     }
-    connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showInput);
+    // The unit's edit has worked the view out already: the boxes only show
+    // their lengths in the new unit.
+    connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showBoxes);
     showInput();
     FitToScreen(*this);
     m_timing->firstName()->setFocus();
@@ -133,10 +135,15 @@ void PortTimingSheet::setEngine(const EngineSnapshot& engine)
 
 void PortTimingSheet::showInput()
 {
+    showBoxes();
+    recalculate();
+}
+
+void PortTimingSheet::showBoxes()
+{
     for (SheetPage* page : pages()) {
         page->showInput();
     }
-    recalculate();
 }
 
 void PortTimingSheet::recalculate()

@@ -80,6 +80,8 @@ private:
     void chainFocus();
     // The timing, time-area and compression pages, in the order of their tabs.
     std::array<SheetPage*, 3> pages() const;
+    // Every box shows the input, without working the view out.
+    void showBoxes();
     void recalculate();
     void setBefore(std::optional<Baseline> before);
 
