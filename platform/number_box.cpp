@@ -1,5 +1,7 @@
 #include "platform/number_box.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QPointer>
 #include <QToolTip>
@@ -70,6 +72,14 @@ void MakeNumberBox(QLineEdit& box, const NumberStyle& style, bool allowMinus)
 QString NumberBoxRefusal(const QLineEdit& box)
 {
     return box.property(kRefusal).toString();
+}
+
+void ShowValue(QLineEdit& box, const QString& value)
+{
+    box.setMaxLength(std::max(box.maxLength(), static_cast<int>(value.size())));
+    if (box.text() != value) {
+        box.setText(value);
+    }
 }
 
 } // namespace crank

@@ -21,6 +21,11 @@ NumberStyle LocaleNumberStyle(const QLocale& locale = QLocale());
 // text on the way to a number ("-", ",") stays for the owner to explain.
 void MakeNumberBox(QLineEdit& box, const NumberStyle& style, bool allowMinus);
 
+// Shows a value as a tool's input holds it, without an edit: the whole of
+// it, although a value from a file may be longer than the box lets one type;
+// a box that already shows it keeps its cursor.
+void ShowValue(QLineEdit& box, const QString& value);
+
 // Why the box refused its last edit, while that is the last thing that
 // happened to it; empty once an edit is taken.
 QString NumberBoxRefusal(const QLineEdit& box);

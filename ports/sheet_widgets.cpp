@@ -163,14 +163,7 @@ QComboBox* InputControls::choice(const QString& name, const QStringList& items,
 void InputControls::show()
 {
     for (const Shown& text : m_texts) {
-        // A box that already shows its text keeps its cursor.
-        const QString shown = text.text();
-        // A value from a file may be longer than a box lets one type; the
-        // box shows all of what is timed, not the first characters.
-        text.box->setMaxLength(std::max(text.box->maxLength(), static_cast<int>(shown.size())));
-        if (text.box->text() != shown) {
-            text.box->setText(shown);
-        }
+        ShowValue(*text.box, text.text());
     }
     for (const Chosen& choice : m_choices) {
         const QSignalBlocker quiet(choice.box);

@@ -273,11 +273,7 @@ void WheelDialog::setInput(const WheelInput& input)
 void WheelDialog::showInput()
 {
     for (const TextField& text : m_texts) {
-        const QString shown = QString::fromStdString(InStyle(text.field(m_input), m_style));
-        if (text.box->text() != shown) {
-            const QSignalBlocker quiet(text.box);
-            text.box->setText(shown);
-        }
+        ShowValue(*text.box, QString::fromStdString(InStyle(text.field(m_input), m_style)));
     }
     for (const ChoiceField& choice : m_choices) {
         const QSignalBlocker quiet(choice.box);

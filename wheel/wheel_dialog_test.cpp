@@ -125,6 +125,9 @@ TEST_F(WheelDialogTest, WhatIsTypedIsHeldAsAValue)
     german.setInput(typed);
     EXPECT_EQ(child<QLineEdit>(german, "diameterTxt")->text(), "154,5");
     EXPECT_FALSE(child<QComboBox>(german, "stopBeforeSideBox")->isVisibleTo(&german));
+    typed.diameter = "154.56789"; // from a file: longer than the box lets one type
+    german.setInput(typed);
+    EXPECT_EQ(child<QLineEdit>(german, "diameterTxt")->text(), "154,56789");
 }
 
 // On a laptop's screen less a panel every box, choice and button is in the window or scrolls
