@@ -64,11 +64,11 @@ void WheelDialog::build()
     column->addWidget(buildWheelBox());
     column->addWidget(buildChecks());
     column->addStretch();
-    m_scroll = new QScrollArea(this);
+    // Asks for the whole of its page, so that the window opens showing all
+    // of it where the screen has the room.
+    m_scroll = ScrollingPage(settings, this);
     m_scroll->setObjectName(QStringLiteral("settingsScroll"));
-    m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setWidget(settings);
     // As wide as the settings with room kept for the scroll bar, so that
     // nothing moves sideways when it comes or goes.
     m_scroll->setFixedWidth(settings->sizeHint().width() +
