@@ -38,13 +38,19 @@ protected:
         auto* drop = static_cast<QDropEvent*>(event);
         const QString path =
             drop->mimeData() != nullptr ? DroppedFile(*drop->mimeData(), m_suffixes) : QString();
-        if (path.isEmpty() || !watched->isWidgetType()) {
+        // While a question or a file dialog waits for its answer, nothing
+        // opens under it: the dialog takes the drop as it would.
+        if (path.isEmpty() || !watched->isWidgetType() ||
+            QApplication::activeModalWidget() != nullptr) {
             return false;
         }
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         if (type == QEvent::Drop) {
-            m_open(path);
+            // After the drop has ended: opening may ask a question, and the
+            // program the file came from waits until the drop is done.
+            QMetaObject::invokeMethod(
+                this, [open = m_open, path] { open(path); }, Qt::QueuedConnection);
         }
         return true;
     }

@@ -1,6 +1,7 @@
 #include "platform/file_drops.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,13 +14,14 @@ namespace crank {
 namespace {
 
 // A drag entering the widget, then dropped there, as the window delivers
-// them: the drop goes to whoever took the drag.
+// them: the drop goes to whoever took the drag; then the events that follow.
 bool drop(QWidget* on, const QMimeData& data)
 {
     QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(on, &enter);
     QDropEvent dropped(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(on, &dropped);
+    QApplication::processEvents();
     return enter.isAccepted() && dropped.isAccepted();
 }
 
@@ -55,6 +57,13 @@ TEST(FileDropsTest, AFileOfOursOpensWhereverItIsDropped)
                  QUrl::fromLocalFile(QStringLiteral("/tmp/b.crank"))});
     EXPECT_EQ(DroppedFile(two, {QStringLiteral("crank")}), QString());
     drop(box, other);
+    EXPECT_EQ(opened.size(), 2);
+
+    // Under a question waiting for its answer, nothing opens.
+    QDialog question(&window);
+    question.setModal(true);
+    question.show();
+    drop(box, file);
     EXPECT_EQ(opened.size(), 2);
 }
 
