@@ -165,7 +165,6 @@ void EngineDocument::refresh()
         m_navigator.portTool()->setTitleNote(note);
         m_navigator.wheelTool()->setTitleNote(note);
     }
-    emit stateChanged();
 }
 
 bool EngineDocument::mayLeave()

@@ -45,17 +45,12 @@ public:
     // file has no unsaved changes (or none is open), else as the user answers.
     bool mayLeave();
 
-    // The file open or saved last in this run; empty for none.
-    QString path() const { return m_path; }
     // The open file differs from what is typed now.
     bool modified() const;
     // What the title of a tool's window adds: " - kart.crank", with
     // " (unsaved changes)" when so; empty with no file.
     QString titleNote() const;
 
-    QAction* openCommand() const { return m_open; }
-    QAction* saveCommand() const { return m_save; }
-    QAction* saveAsCommand() const { return m_saveAs; }
     // The list of recent files as a menu, filled afresh each time it opens;
     // a file that is gone is taken off, and the menu says so.
     QMenu* recentMenu(QWidget* parent);
@@ -68,10 +63,6 @@ public:
 
     // What is typed now, as a file would hold it; nothing before a display.
     std::optional<EngineFile> current() const;
-
-signals:
-    // The file's name or its unsaved state changed.
-    void stateChanged();
 
 private:
     void adopt(const QString& path);
@@ -86,7 +77,6 @@ private:
     RecentFiles& m_recent;
     QString m_path;
     QByteArray m_saved; // the file's bytes as opened or saved
-    bool m_wasModified = false;
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
