@@ -169,12 +169,26 @@ void EngineDocument::refresh()
 
 bool EngineDocument::mayLeave()
 {
-    if (!modified()) {
-        return true;
-    }
-    const int answer = m_services.messages.ask("The engine file " + fileName(m_path) +
-                                                   " has changes that are not saved.",
-                                               "Unsaved Changes", {"Save", "Discard", "Stay"});
+    return !modified() ||
+           mayDrop("The engine file " + fileName(m_path) + " has changes that are not saved.");
+}
+
+bool EngineDocument::mayReplace()
+{
+    const std::optional<EngineFile> now = current();
+    // Ports, a baseline or wheel settings typed and never saved in a file.
+    const bool unfiled =
+        m_path.isEmpty() && now &&
+        EngineFileAsJson(*now) != EngineFileAsJson(EngineFile{now->engine, {}, {}, {}});
+    return unfiled ? mayDrop("What is typed for the engine on display (its ports, its baseline "
+                             "or its wheel) is not saved in a file.")
+                   : mayLeave();
+}
+
+bool EngineDocument::mayDrop(const std::string& prompt)
+{
+    const int answer =
+        m_services.messages.ask(prompt, "Unsaved Changes", {"Save", "Discard", "Stay"});
     if (answer == 0) {
         return save();
     }
@@ -192,9 +206,6 @@ void EngineDocument::openChosen()
 
 bool EngineDocument::open(const QString& path)
 {
-    if (!mayLeave()) {
-        return false;
-    }
     const auto refuse = [&](const std::string& problem) {
         m_services.messages.show("The file " + path.toStdString() + " " + problem +
                                      " Nothing of it was used.",
@@ -224,6 +235,9 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
     const bool onShow = tables != nullptr && tables->isVisible() && tables->view().NumTables > 0;
     if (version == 1 && onShow) {
         // A port setup fills the sheet of the engine on display, as it always did.
+        if (!mayReplace()) {
+            return false;
+        }
         m_navigator.portTool()->setInput(file.ports);
         if (!sameGeometry(file.engine, tables->view().engine)) {
             m_services.messages.show(otherEngineNote(file.engine, tables->view().engine),
@@ -239,6 +253,9 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
                                     "Other Engine", {"Open as " + name, "Cancel"}) != 0) {
             return false;
         }
+    }
+    if (!mayReplace()) {
+        return false;
     }
     m_navigator.openEngine(file.engine);
     m_navigator.portTool()->setInput(file.ports);

@@ -65,6 +65,12 @@ public:
     std::optional<EngineFile> current() const;
 
 private:
+    // Whether a file read whole may take the place of what is typed: as
+    // mayLeave, and asked also when ports, a baseline or wheel settings were
+    // typed and never saved in a file.
+    bool mayReplace();
+    // Save, Discard or Stay, as the user answers the prompt.
+    bool mayDrop(const std::string& prompt);
     void adopt(const QString& path);
     // Writes file whole at path and makes it the open file; a failure is told.
     bool saveTo(const QString& path, const EngineFile& file);

@@ -157,7 +157,8 @@ TEST_F(EngineDocumentTest, ARefusedFileChangesNothing)
     EXPECT_EQ(navigator.portTool()->input().rows[0].height.text, "26,5");
 }
 
-// With an engine on display, a file for another engine asks first.
+// With an engine on display, a file for another engine asks first; then, since the ports and the
+// wheel typed for the engine on display were never saved, whether to drop them.
 TEST_F(EngineDocumentTest, AFileForAnotherEngineAsksFirst)
 {
     typeEngine("54.5", "1");
@@ -171,7 +172,11 @@ TEST_F(EngineDocumentTest, AFileForAnotherEngineAsksFirst)
               "This file is for Kart B (46 x 100, -0.5); open it as that engine?");
     EXPECT_EQ(messages.shown.back().choices.front(), "Open as Kart B");
     EXPECT_EQ(tables()->view().engine.typed.stroke, "54.5");
-    messages.answers = {0};
+    messages.answers = {0, 2}; // open as Kart B, then stay
+    EXPECT_FALSE(document.open(path));
+    EXPECT_EQ(lastTitle(), "Unsaved Changes");
+    EXPECT_EQ(navigator.portTool()->input().rows[0].height.text, "26,5");
+    messages.answers = {0, 1}; // open as Kart B, then discard what was typed
     EXPECT_TRUE(document.open(path));
     EXPECT_EQ(tables()->view().engine.typed.stroke, "46");
     EXPECT_FALSE(navigator.portTool()->sheet()->isVisible()) << "the old engine's sheet closes";
@@ -189,6 +194,7 @@ TEST_F(EngineDocumentTest, AnOldPortSetupFillsTheSheetOnDisplay)
     setup["version"] = 1;
     setup["engine"] =
         QJsonObject{{"name", "Kart"}, {"stroke", "54.5"}, {"rod", "110"}, {"offset", "-1"}};
+    messages.answers = {1}; // discard the ports typed and never saved
     EXPECT_TRUE(document.open(write("old.json", QJsonDocument(setup).toJson())));
     EXPECT_EQ(navigator.portTool()->input().rows[0].height.text, "27");
     EXPECT_EQ(lastTitle(), "Other Engine");
