@@ -17,6 +17,7 @@
 #include "platform/print_targets.h"
 #include "platform/recent_files.h"
 #include "platform/save_location.h"
+#include "ports/baseline.h"
 #include "ports/port_tool.h"
 #include "tables/ang_disp.h"
 #include "tables/file_name.h"
@@ -79,17 +80,9 @@ bool sameGeometry(const EntryBoxes& file, const EngineSnapshot& shown)
 // A port setup made for another engine than the one on display: what to tell.
 std::string otherEngineNote(const EntryBoxes& madeFor, const EngineSnapshot& shown)
 {
-    const auto describeTexts = [](const std::string& name, const std::string& stroke,
-                                  const std::string& rod, const std::string& offset) {
-        return (name.empty() ? std::string("an unnamed engine") : name) + " (stroke " + stroke +
-               " mm, rod " + rod + " mm, offset " + offset + " mm)";
-    };
-    const EntryTexts& typed = shown.typed;
     return "This setup was made for " +
-           describeTexts(madeFor.name, madeFor.stroke, madeFor.rod, madeFor.offset) +
-           ". Its ports are timed on " +
-           describeTexts(typed.name, typed.stroke, typed.rod, typed.offset) +
-           ", the engine on display.";
+           EngineText({madeFor.name, madeFor.stroke, madeFor.rod, madeFor.offset}) +
+           ". Its ports are timed on " + EngineText(shown.typed) + ", the engine on display.";
 }
 
 std::string fileName(const QString& path)

@@ -6,6 +6,12 @@
 
 namespace crank {
 
+std::string EngineText(const EntryTexts& typed)
+{
+    return (typed.name.empty() ? std::string("an unnamed engine") : typed.name) + " (stroke " +
+           typed.stroke + " mm, rod " + typed.rod + " mm, offset " + typed.offset + " mm)";
+}
+
 std::string BaselineLabel(const BaselineSource& source)
 {
     if (source.file.empty()) {

@@ -27,6 +27,10 @@ struct Baseline {
 // "before: kart-a.crank, saved 2026-12-01", or "before: kept 14:32".
 std::string BaselineLabel(const BaselineSource& source);
 
+// "Kart (stroke 46 mm, rod 100 mm, offset 0.5 mm)", or "an unnamed engine
+// (...)": an engine as typed, in a sentence.
+std::string EngineText(const EntryTexts& typed);
+
 // The engine of typed texts, read as the data entry screen reads its boxes
 // and set up as a display sets it up; or, when they give none, the check
 // that fails ("Stroke too large").

@@ -22,12 +22,6 @@ void addFigure(std::vector<ComparedFigure>& figures, std::string name, Compared 
     }
 }
 
-std::string engineText(const EntryTexts& typed)
-{
-    return (typed.name.empty() ? std::string("an unnamed engine") : typed.name) + " (stroke " +
-           typed.stroke + " mm, rod " + typed.rod + " mm, offset " + typed.offset + " mm)";
-}
-
 bool sameGeometry(const EngineGeometry& a, const EngineGeometry& b)
 {
     return a.Stroke == b.Stroke && a.RodLength == b.RodLength && a.PinOffset == b.PinOffset;
@@ -147,13 +141,13 @@ void CompareWith(const EngineSnapshot& engine, const Baseline& before, PortSheet
     const TypedEngine made = EngineOfTexts(before.engine);
     PortSheetView then;
     if (!made.engine) {
-        compare.engineLine = "The baseline's engine, " + engineText(before.engine) +
+        compare.engineLine = "The baseline's engine, " + EngineText(before.engine) +
                              ", cannot be timed (" + made.problem +
                              "): it has no figures to compare.";
     } else {
         if (!sameGeometry(made.engine->geometry, engine.geometry)) {
             compare.engineLine =
-                "The baseline was made on " + engineText(before.engine) + " and is timed on it.";
+                "The baseline was made on " + EngineText(before.engine) + " and is timed on it.";
         }
         // Its targets are not compared: spare their searches.
         PortSheetInput input = before.input;
