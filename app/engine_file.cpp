@@ -5,7 +5,6 @@
 #include <QJsonObject>
 #include <algorithm>
 
-#include "model/typed_number.h"
 #include "platform/json_fields.h"
 #include "ports/port_sheet_file.h"
 #include "wheel/wheel_file.h"
@@ -16,11 +15,6 @@ namespace {
 constexpr const char* kKind = "engine";
 constexpr std::size_t kNameLongest = 25; // as the data entry screen's name box
 constexpr std::size_t kBoxLongest = 16;  // longer than any value box holds
-
-QString plain(const std::string& typed)
-{
-    return QString::fromStdString(InStyle(typed, {"."}));
-}
 
 EntryBoxes readEngine(const JsonFields& engine, bool withTables)
 {
@@ -50,17 +44,17 @@ QByteArray EngineFileAsJson(const EngineFile& file)
     QJsonArray angles;
     for (const std::string& angle : engine.angles) {
         if (!angle.empty()) {
-            angles.append(plain(angle));
+            angles.append(JsonNumber(angle));
         }
     }
     QJsonObject root{
         {"kind", kKind},
         {"version", kEngineFileVersion},
         {"engine", QJsonObject{{"name", QString::fromStdString(engine.name)},
-                               {"stroke", plain(engine.stroke)},
-                               {"rod", plain(engine.rod)},
-                               {"offset", plain(engine.offset)},
-                               {"tables", plain(engine.tables)},
+                               {"stroke", JsonNumber(engine.stroke)},
+                               {"rod", JsonNumber(engine.rod)},
+                               {"offset", JsonNumber(engine.offset)},
+                               {"tables", JsonNumber(engine.tables)},
                                {"angles", angles}}},
         {"ports", PortSheetAsJson(file.ports)},
         {"wheel", WheelInputAsJson(file.wheel)},

@@ -8,6 +8,11 @@
 
 namespace crank {
 
+QString JsonNumber(const std::string& typed)
+{
+    return QString::fromStdString(InStyle(typed, {"."}));
+}
+
 JsonFields::JsonFields(QJsonObject object, std::string path)
     : m_object(std::move(object)), m_path(std::move(path))
 {

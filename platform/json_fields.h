@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QString>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace crank {
+
+// A number as typed, as a file holds it: written with a point, in any locale,
+// as JsonFields::number reads it back.
+QString JsonNumber(const std::string& typed);
 
 // Why a file's fields cannot be used, ready to follow the file's name: "is
 // damaged: rows[3].windowHeight is not a number." Thrown by JsonFields at

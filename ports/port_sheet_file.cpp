@@ -19,14 +19,10 @@ constexpr std::size_t kNameLongest = 25;      // as the sheet's and the engine's
 constexpr std::size_t kFileNameLongest = 255; // as most file systems allow
 constexpr std::size_t kWhenLongest = 40;
 
-QString number(const std::string& typed)
-{
-    return QString::fromStdString(InStyle(typed, {"."}));
-}
-
 QJsonObject length(const TypedLength& typed)
 {
-    return {{"text", number(typed.text)}, {"unit", kUnits[static_cast<std::size_t>(typed.unit)]}};
+    return {{"text", JsonNumber(typed.text)},
+            {"unit", kUnits[static_cast<std::size_t>(typed.unit)]}};
 }
 
 TypedLength readLength(const JsonFields& fields, const char* name)
@@ -38,9 +34,9 @@ TypedLength readLength(const JsonFields& fields, const char* name)
 QJsonObject engineJson(const EntryTexts& engine)
 {
     return {{"name", QString::fromStdString(engine.name)},
-            {"stroke", number(engine.stroke)},
-            {"rod", number(engine.rod)},
-            {"offset", number(engine.offset)}};
+            {"stroke", JsonNumber(engine.stroke)},
+            {"rod", JsonNumber(engine.rod)},
+            {"offset", JsonNumber(engine.offset)}};
 }
 
 EntryTexts readEngine(const JsonFields& engine)
@@ -79,7 +75,7 @@ QJsonObject PortSheetAsJson(const PortSheetInput& input)
         rows.append(QJsonObject{{"name", QString::fromStdString(row.name)},
                                 {"role", kRoles[static_cast<std::size_t>(row.role)]},
                                 {"height", length(row.height)},
-                                {"count", number(shape.count)},
+                                {"count", JsonNumber(shape.count)},
                                 {"width", length(shape.width)},
                                 {"measure", kMeasures[static_cast<std::size_t>(shape.measure)]},
                                 {"windowHeight", length(shape.windowHeight)},
@@ -90,8 +86,8 @@ QJsonObject PortSheetAsJson(const PortSheetInput& input)
     QJsonObject targets;
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
         targets.insert(QLatin1String(kGroups[g]),
-                       QJsonObject{{"from", number(input.targets[g].low)},
-                                   {"to", number(input.targets[g].high)}});
+                       QJsonObject{{"from", JsonNumber(input.targets[g].low)},
+                                   {"to", JsonNumber(input.targets[g].high)}});
     }
     return {
         {"unit", kUnits[static_cast<std::size_t>(input.unit)]},
@@ -99,18 +95,18 @@ QJsonObject PortSheetAsJson(const PortSheetInput& input)
         {"pistonLength", length(input.pistonLength)},
         {"raise", length(input.raise)},
         {"bore", length(input.bore)},
-        {"rpm", number(input.rpm)},
+        {"rpm", JsonNumber(input.rpm)},
         {"rows", rows},
         {"targets", targets},
         {"timingTarget", QJsonObject{{"row", input.targetRow + 1},
                                      {"of", kTargets[static_cast<std::size_t>(input.target)]},
-                                     {"degrees", number(input.targetDegrees)}}},
+                                     {"degrees", JsonNumber(input.targetDegrees)}}},
         {"staTarget", QJsonObject{{"row", input.staRow + 1},
-                                  {"sta", number(input.staTarget)},
+                                  {"sta", JsonNumber(input.staTarget)},
                                   {"by", kWayBackBy[static_cast<std::size_t>(input.wayBackBy)]}}},
         {"compression",
          QJsonObject{{"clearanceBy", kClearanceBy[static_cast<std::size_t>(input.clearanceBy)]},
-                     {"volume", number(input.clearanceVolume)},
+                     {"volume", JsonNumber(input.clearanceVolume)},
                      {"squish", length(input.squish)},
                      {"band", length(input.squishBand)}}},
     };

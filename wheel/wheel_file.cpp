@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "model/typed_number.h"
 
 namespace crank {
 namespace {
@@ -14,14 +13,9 @@ const std::array kMarkings = {"0-180-0", "0-360"};
 const std::array kSides = {"BTDC", "ATDC"};
 const std::array kKinds = {"crown", "skirt"};
 
-QString number(const std::string& typed)
-{
-    return QString::fromStdString(InStyle(typed, {"."}));
-}
-
 QJsonObject reading(const TypedReading& typed)
 {
-    return {{"degrees", number(typed.degrees)},
+    return {{"degrees", JsonNumber(typed.degrees)},
             {"side", kSides[static_cast<std::size_t>(typed.side)]}};
 }
 
@@ -35,17 +29,17 @@ TypedReading readReading(const JsonFields& fields)
 QJsonObject WheelInputAsJson(const WheelInput& input)
 {
     return {
-        {"diameter", number(input.diameter)},
-        {"hole", number(input.hole)},
+        {"diameter", JsonNumber(input.diameter)},
+        {"hole", JsonNumber(input.hole)},
         {"turning", kTurnings[static_cast<std::size_t>(input.turning)]},
-        {"ignition", number(input.ignition)},
+        {"ignition", JsonNumber(input.ignition)},
         {"ignitionIn", kIgnitionUnits[static_cast<std::size_t>(input.ignitionUnit)]},
-        {"rim", number(input.rim)},
+        {"rim", JsonNumber(input.rim)},
         {"page", kPages[static_cast<std::size_t>(input.sheet)]},
         {"marked", kMarkings[static_cast<std::size_t>(input.marking)]},
         {"stop", QJsonObject{{"before", reading(input.stopBefore)},
                              {"after", reading(input.stopAfter)},
-                             {"drop", number(input.stopDrop)}}},
+                             {"drop", JsonNumber(input.stopDrop)}}},
         {"port", QJsonObject{{"kind", kKinds[static_cast<std::size_t>(input.portKind)]},
                              {"opens", reading(input.portOpens)},
                              {"closes", reading(input.portCloses)}}},
