@@ -1,7 +1,6 @@
 #include "app/engine_document.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
@@ -205,14 +204,11 @@ bool EngineDocument::open(const QString& path)
                                  kNotOpened);
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refuse("could not be read: " + file.errorString().toStdString() + ".");
+    const EngineFileBytes file = ReadEngineFileBytes(path);
+    if (!file.problem.empty()) {
+        return refuse(file.problem);
     }
-    if (file.size() > kEngineFileLargest) {
-        return refuse("is not an engine file: it is far too large.");
-    }
-    const EngineFileRead read = ReadEngineFile(file.readAll());
+    const EngineFileRead read = ReadEngineFile(file.bytes);
     if (!read.file) {
         return refuse(read.problem);
     }

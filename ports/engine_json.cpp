@@ -1,5 +1,6 @@
 #include "ports/engine_json.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <cmath>
 
@@ -20,6 +21,18 @@ bool endsEarly(const QByteArray& bytes, const QJsonParseError& error)
 }
 
 } // namespace
+
+EngineFileBytes ReadEngineFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, "could not be read: " + file.errorString().toStdString() + "."};
+    }
+    if (file.size() > kEngineFileLargest) {
+        return {{}, "is not an engine file: it is far too large."};
+    }
+    return {file.readAll(), {}};
+}
 
 EngineJson ReadEngineJson(const QByteArray& bytes)
 {

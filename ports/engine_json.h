@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QString>
 #include <string>
 
 namespace crank {
@@ -12,6 +13,14 @@ namespace crank {
 inline constexpr int kEngineFileVersion = 2;
 // A file is a few kilobytes; a larger one is refused before it is read.
 inline constexpr qint64 kEngineFileLargest = 1 << 20;
+
+// The bytes of an engine file on disk, or why there are none: "could not be
+// read: ...", or "is not an engine file: it is far too large."
+struct EngineFileBytes {
+    QByteArray bytes;
+    std::string problem;
+};
+EngineFileBytes ReadEngineFileBytes(const QString& path);
 
 struct EngineJson {
     QJsonObject root;

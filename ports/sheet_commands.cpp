@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -11,6 +10,7 @@
 #include "platform/page_output.h"
 #include "platform/print_targets.h"
 #include "platform/save_location.h"
+#include "ports/engine_json.h"
 #include "ports/port_page.h"
 #include "ports/port_sheet_file.h"
 #include "tables/csv_file.h"
@@ -79,17 +79,14 @@ std::optional<Baseline> ChooseBaselineFile(const Services& services)
                                "File Not Compared");
         return std::nullopt;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refuse("could not be read: " + file.errorString().toStdString() + ".");
-    }
-    if (file.size() > kEngineFileLargest) {
-        return refuse("is not an engine file: it is far too large.");
+    const EngineFileBytes file = ReadEngineFileBytes(path);
+    if (!file.problem.empty()) {
+        return refuse(file.problem);
     }
     const QFileInfo info(path);
     const BaselineRead read = ReadBaselineFile(
-        file.readAll(), {info.fileName().toStdString(),
-                         info.lastModified().date().toString(Qt::ISODate).toStdString()});
+        file.bytes, {info.fileName().toStdString(),
+                     info.lastModified().date().toString(Qt::ISODate).toStdString()});
     if (!read.baseline) {
         return refuse(read.problem);
     }
