@@ -194,9 +194,6 @@ std::vector<Record> CompressionRecords(const PortSheetView& sheet)
     const CompressionView& view = sheet.compression;
     const SheetTexts texts(sheet.unit, sheet.style);
     const std::string unit = " (" + std::string(UnitName(sheet.unit)) + "):";
-    const auto length = [&](const LengthView& typed) {
-        return typed.number ? texts.length(typed.millimetres) : typed.shown;
-    };
     const auto known = [&](bool known, double value, int decimals) {
         return known ? texts.fixed(value, decimals) : std::string();
     };
@@ -205,8 +202,8 @@ std::vector<Record> CompressionRecords(const PortSheetView& sheet)
         {"Compression"},
         {view.by == ClearanceBy::AtTdc ? "Clearance volume at TDC (cm³):" : "Head volume (cm³):",
          view.volumeShown},
-        {"Squish clearance" + unit, length(view.squish)},
-        {"Squish band inner diameter" + unit, length(view.band)},
+        {"Squish clearance" + unit, texts.cell(view.squish)},
+        {"Squish band inner diameter" + unit, texts.cell(view.band)},
         {"Clearance volume (cm³):", known(view.clearance, view.clearanceVolume, 2)},
         {"Geometric compression ratio (:1):", known(view.geometric, view.geometricRatio, 2)},
         {"Trapped swept volume (cm³):", known(view.trapped, view.trappedSwept, 2)},

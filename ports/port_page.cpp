@@ -180,9 +180,6 @@ void printShapes(const PortSheetView& view, PageText& text)
                                                    "Top r", "Bot r", "Bridge", "Area", "Angle-area",
                                                    "STA"}};
     std::vector<std::string> notes;
-    const auto length = [&](const LengthView& typed) {
-        return typed.number ? texts.length(typed.millimetres) : typed.shown;
-    };
     for (const PortRowView& row : view.rows) {
         const ShapeView& shape = row.shape;
         if (!shape.shaped) {
@@ -192,10 +189,11 @@ void printShapes(const PortSheetView& view, PageText& text)
         rows.push_back({row.name, shape.count > 0 ? std::to_string(shape.count) : "",
                         shape.figures ? texts.length(shape.chord)
                         : arc         ? ""
-                                      : length(shape.width),
-                        arc ? length(shape.width) : "", length(shape.windowHeight),
-                        length(shape.topRadius), length(shape.bottomRadius), length(shape.bridge),
-                        shape.fullAreaText, shape.angleAreaText, shape.staCmText});
+                                      : texts.cell(shape.width),
+                        arc ? texts.cell(shape.width) : "", texts.cell(shape.windowHeight),
+                        texts.cell(shape.topRadius), texts.cell(shape.bottomRadius),
+                        texts.cell(shape.bridge), shape.fullAreaText, shape.angleAreaText,
+                        shape.staCmText});
         const std::string& note = shape.figures ? shape.note : shape.message;
         if (!note.empty()) {
             notes.push_back(row.name + ": " + note);

@@ -311,9 +311,7 @@ std::vector<Record> PortSheetRecords(const PortSheetView& view)
                                                    ? view.deck.shown
                                                    : texts.length(view.deck.millimetres)});
     if (view.raise.typed) {
-        records.push_back(
-            {"Cylinder raised (" + unit + "):",
-             view.raise.number ? texts.length(view.raise.millimetres) : view.raise.shown});
+        records.push_back({"Cylinder raised (" + unit + "):", texts.cell(view.raise)});
         records.push_back({"Deck in use (" + unit + "):", texts.length(view.deckInUse)});
     }
     if (view.pistonLength.number) {

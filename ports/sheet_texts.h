@@ -20,6 +20,12 @@ public:
 
     std::string length(double mm) const;
     std::string lengthWithUnit(double mm) const { return length(mm) + " " + UnitName(m_unit); }
+    // A length box in a cell: its number in the sheet's unit, or its text
+    // as typed where it reads as none.
+    std::string cell(const LengthView& box) const
+    {
+        return box.number ? length(box.millimetres) : box.shown;
+    }
     // mm as a length box in the sheet's unit reads the text length(mm).
     double asShown(double mm) const;
     std::string angle(double degrees) const { return fixed(degrees, 1); }

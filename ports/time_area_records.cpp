@@ -6,11 +6,6 @@
 namespace crank {
 namespace {
 
-std::string lengthCell(const LengthView& length, const SheetTexts& texts)
-{
-    return length.number ? texts.length(length.millimetres) : length.shown;
-}
-
 void addRows(const PortSheetView& sheet, const SheetTexts& texts, std::vector<Record>& records)
 {
     const std::string unit = " (" + std::string(UnitName(sheet.unit)) + ")";
@@ -25,12 +20,11 @@ void addRows(const PortSheetView& sheet, const SheetTexts& texts, std::vector<Re
         }
         const bool arc = shape.measure == WidthMeasure::Arc;
         records.push_back(
-            {row.name, shape.count > 0 ? std::to_string(shape.count) : "",
-             lengthCell(shape.width, texts), arc ? "arc" : "chord",
-             shape.figures ? texts.length(shape.chord) : "", lengthCell(shape.windowHeight, texts),
-             lengthCell(shape.topRadius, texts), lengthCell(shape.bottomRadius, texts),
-             lengthCell(shape.bridge, texts), shape.fullAreaText, shape.angleAreaText,
-             shape.timeAreaText, shape.staText, shape.staCmText,
+            {row.name, shape.count > 0 ? std::to_string(shape.count) : "", texts.cell(shape.width),
+             arc ? "arc" : "chord", shape.figures ? texts.length(shape.chord) : "",
+             texts.cell(shape.windowHeight), texts.cell(shape.topRadius),
+             texts.cell(shape.bottomRadius), texts.cell(shape.bridge), shape.fullAreaText,
+             shape.angleAreaText, shape.timeAreaText, shape.staText, shape.staCmText,
              shape.message.empty() ? shape.note : shape.message});
     }
 }
@@ -116,7 +110,7 @@ std::vector<Record> TimeAreaRecords(const PortSheetView& sheet)
     const std::string unit = UnitName(sheet.unit);
     std::vector<Record> records;
     records.push_back({});
-    records.push_back({"Bore (" + unit + "):", lengthCell(view.bore, texts)});
+    records.push_back({"Bore (" + unit + "):", texts.cell(view.bore)});
     records.push_back({"Engine speed (rpm):", view.rpmRead ? texts.fixed(view.rpm, 0) : ""});
     records.push_back(
         {"Swept volume (cm³):", view.sweptVolume > 0.0 ? texts.fixed(view.sweptVolume, 3) : ""});
