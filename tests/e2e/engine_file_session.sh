@@ -28,24 +28,6 @@ readonly engine_save_title='^Save the Engine$'
 start_session
 mkdir -p "$work/home/Documents" "$work/out"
 
-# Waits for a readable PDF at path.
-await_pdf() {
-    for _ in $(seq $((wait_seconds * 10))); do
-        pdftotext "$1" /dev/null 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "no readable PDF at $1"
-}
-
-# Answers the open save dialog titled TITLE with a path.
-save_as() {
-    focus_window "$1"
-    key ctrl+a
-    type_text "$2"
-    key Return
-    await_gone "$1"
-}
-
 # The tables page and the sheet's page of the engine on show, as PDFs named NAME.
 print_pages() {
     focus_window "$tables_title"

@@ -39,19 +39,10 @@ start_program "$program" CUPS_SERVER="$work/cups/cups.sock"
 
 # Prints the tables screen through the save dialog into $work/out/NAME.pdf.
 print_to_pdf() {
-    local pdf="$work/out/$1.pdf"
     focus_window "$tables_title"
     key alt+p
-    focus_window "$save_title"
-    key ctrl+a
-    type_text "$pdf"
-    key Return
-    await_gone "$save_title"
-    for _ in $(seq $((wait_seconds * 10))); do
-        pdftotext "$pdf" /dev/null 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "no readable PDF at $pdf"
+    save_as "$save_title" "$work/out/$1.pdf"
+    await_pdf "$work/out/$1.pdf"
 }
 
 # Saves the tables screen's viewport (twips 200, 2640, 5900 x 4600: the one

@@ -114,3 +114,21 @@ exit_program() {
     program_pid=""
     [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
 }
+
+# Answers the save dialog titled TITLE (a pattern) with a path.
+save_as() {
+    focus_window "$1"
+    key ctrl+a
+    type_text "$2"
+    key Return
+    await_gone "$1"
+}
+
+# Waits for a readable PDF at path.
+await_pdf() {
+    for _ in $(seq $((wait_seconds * 10))); do
+        pdftotext "$1" /dev/null 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "no readable PDF at $1"
+}
