@@ -48,6 +48,7 @@ Ang_Disp::Ang_Disp(TablesPrinter& printer, QWidget* parent) : QWidget(parent), m
 void Ang_Disp::showView(const DisplayView& view)
 {
     m_view = view;
+    m_viewShown = true;
     SetColumnHeaders();
     PlaceTableCells();
     PlaceTableRules();
@@ -56,19 +57,19 @@ void Ang_Disp::showView(const DisplayView& view)
     FillDisplacementColumns();
 }
 
-void Ang_Disp::SetColumnHeaders()
+void Ang_Disp::SetColumnHeaders(int firstRow)
 {
     for (int t = 1; t <= 3; ++t) {
         QLabel* header = m_labB[t];
         header->setText(QString::fromStdString(m_view.dispHeader));
         header->resize(twipsToPixels(m_view.dispHeaderWidth), header->height());
-        for (QLineEdit* cell : m_dispA[t]) {
-            cell->setVisible(m_view.OffsetNonZero);
+        for (int r = firstRow; r < m_rowsMade; ++r) {
+            m_dispA[t][r]->setVisible(m_view.OffsetNonZero);
         }
     }
 }
 
-void Ang_Disp::PlaceTableCells()
+void Ang_Disp::PlaceTableCells(int firstRow)
 {
     const ColumnLefts& lefts = m_view.lefts;
     for (int t = 1; t <= 3; ++t) {
@@ -77,7 +78,7 @@ void Ang_Disp::PlaceTableCells()
         const bool shown = m_view.tableShown[t];
         m_labA[t]->setVisible(shown);
         m_labB[t]->setVisible(shown);
-        for (int r = 0; r < kRowsPerTable; ++r) {
+        for (int r = firstRow; r < m_rowsMade; ++r) {
             setLeft(m_ang[t][r], lefts.ang[t]);
             setLeft(m_dispB[t][r], lefts.dispB[t]);
             setLeft(m_dispA[t][r], lefts.dispA[t]);
@@ -107,10 +108,10 @@ void Ang_Disp::PlaceTableRules()
 }
 
 // Cells of tables past NumTables keep their earlier texts, hidden.
-void Ang_Disp::FillAngleColumns()
+void Ang_Disp::FillAngleColumns(int firstRow)
 {
     for (int t = 1; t <= m_view.NumTables && t <= kMaxTables; ++t) {
-        for (int r = 0; r < kRowsPerTable; ++r) {
+        for (int r = firstRow; r < m_rowsMade; ++r) {
             m_ang[t][r]->setText(QString::fromStdString(m_view.angleTexts[t][r]));
         }
     }
@@ -136,10 +137,10 @@ void Ang_Disp::ShowEngineSummary()
     }
 }
 
-void Ang_Disp::FillDisplacementColumns()
+void Ang_Disp::FillDisplacementColumns(int firstRow)
 {
     for (int t = 1; t <= m_view.NumTables && t <= kMaxTables; ++t) {
-        for (int r = 0; r < kRowsPerTable; ++r) {
+        for (int r = firstRow; r < m_rowsMade; ++r) {
             if (m_view.OffsetNonZero) {
                 m_dispA[t][r]->setText(QString::fromStdString(m_view.dispATexts[t][r]));
             }
@@ -148,8 +149,41 @@ void Ang_Disp::FillDisplacementColumns()
     }
 }
 
+void Ang_Disp::makeEveryCell()
+{
+    if (m_rowsMade == kRowsPerTable) {
+        return;
+    }
+    const int first = m_rowsMade;
+    const QList<QLineEdit*> made = makeCellRows(first, kRowsPerTable);
+    if (m_viewShown) {
+        SetColumnHeaders(first);
+        PlaceTableCells(first);
+        FillAngleColumns(first);
+        FillDisplacementColumns(first);
+    } else {
+        // As the rows made with the screen: shown with the panel.
+        for (QLineEdit* cell : made) {
+            cell->show();
+        }
+    }
+    emit cellsMade(made);
+}
+
+void Ang_Disp::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Painted once, the screen has the rest of its rows made next, after
+    // whatever else waits to be painted.
+    if (!m_restAsked) {
+        m_restAsked = true;
+        QMetaObject::invokeMethod(this, &Ang_Disp::makeEveryCell, Qt::QueuedConnection);
+    }
+}
+
 void Ang_Disp::VScroll1_Change()
 {
+    makeEveryCell();
     // Viewport and panel keep their design heights (twips) for the whole run.
     m_panelTop =
         PanelTop(m_vScroll1->value(), kPanelHeight, kViewportHeight, m_vScroll1->maximum());

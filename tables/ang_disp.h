@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QList>
 #include <QWidget>
 #include <array>
 
@@ -8,7 +10,6 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
@@ -46,7 +47,14 @@ public:
     // The panel's Top in the viewport, twips (0 down to -7650).
     int panelTopTwips() const { return m_panelTop; }
 
+    // The rows below the viewport are made once the screen has been painted
+    // (cellsMade), so that it opens sooner; scrolling, and whoever needs
+    // every cell at once, make them first with this.
+    void makeEveryCell();
+
 signals:
+    // Cells made after the screen was built, showing the display on show.
+    void cellsMade(const QList<QLineEdit*>& cells);
     // Emitted after the screen has hidden itself.
     void frontScreenRequested();
     void dataEntryRequested();
@@ -54,14 +62,19 @@ signals:
 private:
     using CellColumn = std::array<QLineEdit*, kRowsPerTable>;
 
+    void paintEvent(QPaintEvent* event) override;
+
     void buildDesign(); // ang_disp_design.cpp
-    // The rendering steps of showView, named after the display sequence.
-    void SetColumnHeaders();
-    void PlaceTableCells();
+    // Rows from..to-1 of every column, under the body rules.
+    QList<QLineEdit*> makeCellRows(int from, int to); // ang_disp_design.cpp
+    // The rendering steps of showView, named after the display sequence;
+    // the cells' parts act on the rows made from firstRow on.
+    void SetColumnHeaders(int firstRow = 0);
+    void PlaceTableCells(int firstRow = 0);
     void PlaceTableRules();
-    void FillAngleColumns();
+    void FillAngleColumns(int firstRow = 0);
     void ShowEngineSummary();
-    void FillDisplacementColumns();
+    void FillDisplacementColumns(int firstRow = 0);
 
     TablesPrinter& m_printer;
     DisplayView m_view;
@@ -89,6 +102,9 @@ private:
     std::array<CellColumn, 4> m_ang{};
     std::array<CellColumn, 4> m_dispB{};
     std::array<CellColumn, 4> m_dispA{};
+    int m_rowsMade = 0;
+    bool m_viewShown = false;
+    bool m_restAsked = false; // the rows below the viewport are on their way
 
     int m_panelTop = 0; // twips
 };

@@ -103,6 +103,9 @@ QLineEdit* makeCell(QWidget& panel, const QString& name, int left, int row, int 
     return static_cast<QLineEdit*>(MakeControl(panel, design, name));
 }
 
+// The rows that stand in the viewport before it scrolls: 0 to 18.
+constexpr int kRowsInView = (kViewportHeight + kCellPitch - 1) / kCellPitch;
+
 } // namespace
 
 void Ang_Disp::buildDesign()
@@ -128,23 +131,9 @@ void Ang_Disp::buildDesign()
     m_picture1 = controls.widget(kViewport);
     m_panel = controls.widget(kPanel);
 
-    // The cells stand at the Lefts of three offset tables until a display
-    // places them.
-    const ColumnLefts lefts = CellLayout(3, true);
-    for (int t = 1; t <= 3; ++t) {
-        for (int r = 0; r < kRowsPerTable; ++r) {
-            const QString place = QStringLiteral("%1_%2").arg(t).arg(r);
-            m_ang[t][r] =
-                makeCell(*m_panel, QStringLiteral("Ang") + place, lefts.ang[t], r, kAngleCellWidth);
-            if (t == 1 && r == 0) {
-                fitValues(*m_ang[1][0], *m_panel);
-            }
-            m_dispB[t][r] = makeCell(*m_panel, QStringLiteral("DispB") + place, lefts.dispB[t], r,
-                                     kDispCellWidth);
-            m_dispA[t][r] = makeCell(*m_panel, QStringLiteral("DispA") + place, lefts.dispA[t], r,
-                                     kDispCellWidth);
-        }
-    }
+    // The rows in the viewport first; the others come once the screen is
+    // painted (makeEveryCell).
+    makeCellRows(0, kRowsInView);
 
     // The body rules lie above the cells.
     controls.add(kAfterCells);
@@ -156,6 +145,37 @@ void Ang_Disp::buildDesign()
     }
     m_vScroll1 = controls.get<QScrollBar>("VScroll1");
     m_vScrollLine = controls.get<LineShape>("VScrollLine");
+}
+
+QList<QLineEdit*> Ang_Disp::makeCellRows(int from, int to)
+{
+    // The cells stand at the Lefts of three offset tables until a display
+    // places them; rows made after the body rules go under them.
+    const bool underRules = m_rowsMade > 0;
+    const ColumnLefts lefts = CellLayout(3, true);
+    QList<QLineEdit*> made;
+    for (int t = 1; t <= 3; ++t) {
+        for (int r = from; r < to; ++r) {
+            const QString place = QStringLiteral("%1_%2").arg(t).arg(r);
+            m_ang[t][r] =
+                makeCell(*m_panel, QStringLiteral("Ang") + place, lefts.ang[t], r, kAngleCellWidth);
+            if (t == 1 && r == 0) {
+                fitValues(*m_ang[1][0], *m_panel);
+            }
+            m_dispB[t][r] = makeCell(*m_panel, QStringLiteral("DispB") + place, lefts.dispB[t], r,
+                                     kDispCellWidth);
+            m_dispA[t][r] = makeCell(*m_panel, QStringLiteral("DispA") + place, lefts.dispA[t], r,
+                                     kDispCellWidth);
+            made += {m_ang[t][r], m_dispB[t][r], m_dispA[t][r]};
+        }
+    }
+    if (underRules) {
+        for (QLineEdit* cell : made) {
+            cell->lower();
+        }
+    }
+    m_rowsMade = to;
+    return made;
 }
 
 } // namespace crank

@@ -164,6 +164,25 @@ TEST_F(AngDispTest, EveryCellShowsTheScreensBackgroundInTheValuesFont)
     }
 }
 
+// The screen opens with the rows in the viewport; once it is painted, the rows below come too,
+// showing the display on show: table 2 of 46 x 100, no offset, from 90 degrees ends at 94, where
+// 23 (1 - cos 94) + 100 - sqrt(100² - (23 sin 94)²) = 27.27 mm.
+TEST_F(AngDispTest, TheRowsBelowTheViewportComeAfterTheFirstPaint)
+{
+    showTables(3, 0.0f);
+    screen.show();
+    QLineEdit* last = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        last = screen.findChild<QLineEdit*>(QStringLiteral("DispB2_48"));
+        return last != nullptr;
+    }));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(), QStringLiteral("27.27"));
+    EXPECT_TRUE(last->isVisibleTo(&screen));
+    EXPECT_EQ(last->font(), Cell(screen, "Ang", 1, 0)->font());
+    EXPECT_FALSE(Cell(screen, "DispA", 2, 48)->isVisibleTo(&screen)) << "no offset, no ATDC";
+}
+
 // The header rules end under the top of the viewport; what lies beneath it must not show
 // through, so each column of pixels there looks as it does further down the viewport.
 TEST_F(AngDispTest, TheViewportCoversTheLowerEndsOfTheHeaderRules)

@@ -51,15 +51,14 @@ void TablesExtras::install()
     m_screen.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_screen, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showContextMenu(&m_screen, pos); });
-    // The cells have a menu of their own; ours replaces it and takes over
-    // its Copy.
-    for (QLineEdit* cell : m_screen.findChildren<QLineEdit*>()) {
-        cell->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(cell, &QWidget::customContextMenuRequested, this,
-                [this, cell](const QPoint& pos) { showContextMenu(cell, pos); });
-        cell->installEventFilter(this);
-    }
-    SelectWholeValues(m_screen);
+    adoptCells(m_screen.findChildren<QLineEdit*>());
+    WholeValueSelection* selection = SelectWholeValues(m_screen);
+    // The rows below the viewport come later; they take part in the same.
+    connect(&m_screen, &Ang_Disp::cellsMade, this,
+            [this, selection](const QList<QLineEdit*>& cells) {
+                adoptCells(cells);
+                selection->add(cells);
+            });
 
     // Nothing on the fixed design names these commands; the tables and the
     // print button tell of them when the mouse rests there.
@@ -68,6 +67,17 @@ void TablesExtras::install()
         if (auto* widget = m_screen.findChild<QWidget*>(QString::fromLatin1(name))) {
             widget->setToolTip(tip);
         }
+    }
+}
+
+// The cells have a menu of their own; ours replaces it and takes over its Copy.
+void TablesExtras::adoptCells(const QList<QLineEdit*>& cells)
+{
+    for (QLineEdit* cell : cells) {
+        cell->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(cell, &QWidget::customContextMenuRequested, this,
+                [this, cell](const QPoint& pos) { showContextMenu(cell, pos); });
+        cell->installEventFilter(this);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -74,6 +75,7 @@ protected:
 
 private:
     void install();
+    void adoptCells(const QList<QLineEdit*>& cells);
     QString extrasTip() const;
     void showContextMenu(QWidget* source, const QPoint& pos);
 

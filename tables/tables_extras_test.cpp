@@ -18,7 +18,7 @@ class TablesExtrasTest : public TablesScreenTest {
 protected:
     TablesExtrasTest() { show(DisplayKart(state, -0.5f, 2, {0, 0, 90, 0}, "Kart, \"twin\"")); }
     // A row of the screen's cells, joined as in the copied or saved text.
-    QString shownRow(int table, int row, const QString& separator) const
+    QString shownRow(int table, int row, const QString& separator)
     {
         QStringList texts;
         for (const char* column : {"Ang", "DispB", "DispA"}) {
@@ -29,7 +29,7 @@ protected:
     // The engine line as given, then the other summary lines; per table a blank line, a header
     // line and the rows of cells; every line ended.
     void expectScreenIn(const QString& text, const QString& separator, const QString& eol,
-                        const QString& engineLine) const
+                        const QString& engineLine)
     {
         const QStringList lines = text.split(eol);
         ASSERT_EQ(lines.size(), 5 + 2 * (2 + kRowsPerTable) + 1);

@@ -73,9 +73,11 @@ inline DisplayView DisplayKart(EngineState& state, float offset, int n, std::arr
     return ComputeDisplay(state, {name, "46", "100", QString::number(offset).toStdString()});
 }
 
-// A cell of the tables screen: ("DispB", 2, 48) is DispB2_48.
-inline QLineEdit* Cell(const QWidget& tables, const char* column, int table, int row)
+// A cell of the tables screen: ("DispB", 2, 48) is DispB2_48. The rows below the viewport
+// would come after the screen's first paint; they are made here at once.
+inline QLineEdit* Cell(Ang_Disp& tables, const char* column, int table, int row)
 {
+    tables.makeEveryCell();
     const QString name = QStringLiteral("%1%2_%3").arg(QLatin1String(column)).arg(table).arg(row);
     return child<QLineEdit>(tables, name);
 }
