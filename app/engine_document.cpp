@@ -143,16 +143,25 @@ bool EngineDocument::modified() const
 
 QString EngineDocument::titleNote() const
 {
+    return noteFor(modified());
+}
+
+QString EngineDocument::noteFor(bool changed) const
+{
     if (m_path.isEmpty()) {
         return {};
     }
     return QStringLiteral(" - ") + QFileInfo(m_path).fileName() +
-           (modified() ? QStringLiteral(" (unsaved changes)") : QString());
+           (changed ? QStringLiteral(" (unsaved changes)") : QString());
 }
 
 void EngineDocument::refresh()
 {
-    const QString note = titleNote();
+    showTitleNote(titleNote());
+}
+
+void EngineDocument::showTitleNote(const QString& note)
+{
     if (m_navigator.portTool() != nullptr) {
         m_navigator.portTool()->setTitleNote(note);
         m_navigator.wheelTool()->setTitleNote(note);
@@ -266,7 +275,8 @@ void EngineDocument::adopt(const QString& path)
     m_path = path;
     const std::optional<EngineFile> now = current();
     m_saved = now ? EngineFileAsJson(*now) : QByteArray();
-    refresh();
+    // What was just kept has no changes yet.
+    showTitleNote(noteFor(false));
 }
 
 bool EngineDocument::save()

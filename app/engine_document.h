@@ -75,6 +75,9 @@ private:
     // Writes file whole at path and makes it the open file; a failure is told.
     bool saveTo(const QString& path, const EngineFile& file);
     void refresh();
+    // The title note for the open file, changed or not; shown by the tools.
+    QString noteFor(bool changed) const;
+    void showTitleNote(const QString& note);
     void offerTools();
     bool openFile(const QString& path, const EngineFile& file, int version);
 

@@ -21,10 +21,11 @@
 
 namespace crank {
 
-PortTimingSheet::PortTimingSheet(PortSheetInput& input, std::optional<Baseline>& before,
-                                 const Services& services, QWidget* parent)
+PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& input,
+                                 std::optional<Baseline>& before, const Services& services,
+                                 QWidget* parent)
     : QDialog(parent), m_input(input), m_before(before), m_services(services),
-      m_style(LocaleNumberStyle())
+      m_style(LocaleNumberStyle()), m_engine(engine)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_timing = new TimingPage(m_input, m_style);

@@ -43,10 +43,11 @@ class PortTimingSheet : public QDialog {
 public:
     static constexpr const char* kTitle = "Port Timing";
 
-    // It edits input and before and reaches the user through the services;
-    // all outlive it.
-    PortTimingSheet(PortSheetInput& input, std::optional<Baseline>& before,
-                    const Services& services, QWidget* parent = nullptr);
+    // Times the ports for engine. It edits input and before and reaches the
+    // user through the services; all outlive it.
+    PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& input,
+                    std::optional<Baseline>& before, const Services& services,
+                    QWidget* parent = nullptr);
     ~PortTimingSheet() override;
 
     // The engine to time; every row is timed afresh for it.

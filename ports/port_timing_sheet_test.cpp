@@ -128,9 +128,8 @@ TEST_F(PortTimingSheetTest, TheDeckReadsEitherSeparatorInEitherLocale)
         QLocale::setDefault(opens[2] == ',' ? QLocale(QLocale::German) : QLocale::c());
         PortSheetInput input;
         std::optional<Baseline> none;
-        PortTimingSheet local(input, none, services());
+        PortTimingSheet local(tables.view().engine, input, none, services());
         QLocale::setDefault(before);
-        local.setEngine(tables.view().engine);
         typeInto(local, "portHeightTxt_1", "25.981");
         for (const char* deck : {"0,3", "0.3"}) {
             SCOPED_TRACE(std::string(deck) + " for " + opens);

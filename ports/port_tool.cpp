@@ -78,8 +78,11 @@ void PortTool::openSheet()
 {
     // Closed, not deleted, when the screen is left: the typed ports wait for
     // the next display.
-    if (!m_sheet) {
-        m_sheet = new PortTimingSheet(m_input, m_before, m_services, &m_screen);
+    const EngineSnapshot& engine = m_screen.view().engine;
+    if (m_sheet) {
+        m_sheet->setEngine(engine);
+    } else {
+        m_sheet = new PortTimingSheet(engine, m_input, m_before, m_services, &m_screen);
         for (QAction* command : m_sheetCommands) {
             m_sheet->addCommand(command);
         }
@@ -87,7 +90,6 @@ void PortTool::openSheet()
         connect(m_sheet, &PortTimingSheet::edited, this, &PortTool::inputChanged);
         setTitleNote(m_titleNote);
     }
-    m_sheet->setEngine(m_screen.view().engine);
     ShowTool(*m_sheet);
 }
 

@@ -93,10 +93,15 @@ QLineEdit* InputControls::box(const QString& name, int maxChars, const QString& 
     auto* box = new QLineEdit(&m_page);
     box->setObjectName(name);
     box->setMaxLength(maxChars);
-    // A line edit hints at 17 "x" wide, frame and margins included.
-    const QFontMetrics metrics = box->fontMetrics();
-    box->setFixedWidth(box->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) +
-                       metrics.horizontalAdvance(widthText));
+    auto width = m_widths.constFind(widthText);
+    if (width == m_widths.constEnd()) {
+        // A line edit hints at 17 "x" wide, frame and margins included.
+        const QFontMetrics metrics = box->fontMetrics();
+        width = m_widths.insert(widthText, box->sizeHint().width() -
+                                               17 * metrics.horizontalAdvance(QLatin1Char('x')) +
+                                               metrics.horizontalAdvance(widthText));
+    }
+    box->setFixedWidth(*width);
     QObject::connect(box, &QLineEdit::textEdited, &m_page,
                      [this, write = std::move(write)](const QString& typed) {
                          write(typed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -101,6 +102,9 @@ private:
     std::vector<Shown> m_texts;
     std::vector<Chosen> m_choices;
     QList<QWidget*> m_focus;
+    // Box widths by the text they are made for; the page's boxes share one
+    // font and style, and measuring is the dear part of making a box.
+    QHash<QString, int> m_widths;
 };
 
 // A page of the sheet: its controls edit the sheet's input, and edited()
