@@ -12,6 +12,7 @@
 #include "entry/eng_vals.h"
 #include "model/number_format.h"
 #include "model/numeric_text.h"
+#include "platform/after_paint.h"
 #include "platform/message_box.h"
 #include "platform/print_targets.h"
 #include "platform/recent_files.h"
@@ -260,7 +261,10 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
     m_navigator.portTool()->setBefore(file.before);
     m_navigator.wheelTool()->setInput(file.wheel);
     adopt(version == kEngineFileVersion ? path : QString());
-    m_recent.add(path);
+    // The list reaches the disk once the tables are on screen: the user waits
+    // for them, not for it.
+    AfterNextPaint(m_navigator.tablesScreen(), *this,
+                   [&recent = m_recent, path] { recent.add(path); });
     // Where ports were typed, their sheet is where the user left the engine;
     // it opens named for the file.
     if (std::ranges::any_of(file.ports.rows,

@@ -87,6 +87,18 @@ TEST_F(EngineDocumentTest, ASavedEngineOpensWhereItWasLeft)
     EXPECT_EQ(recent.paths().front(), dir.filePath("kart.crank"));
 }
 
+// A file opened joins the recent list once its tables have been painted, first of two.
+TEST_F(EngineDocumentTest, AnOpenedFileJoinsTheRecentListWhenItsTablesAreOnScreen)
+{
+    typeEngine("54.5", "1");
+    doubles.engineSaver.answer = dir.filePath("kart.crank");
+    ASSERT_TRUE(document.saveAs());
+    ASSERT_TRUE(QFile::copy(dir.filePath("kart.crank"), dir.filePath("kart-b.crank")));
+    ASSERT_TRUE(document.open(dir.filePath("kart-b.crank")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recent.paths().size() == 2; }));
+    EXPECT_EQ(recent.paths().front(), dir.filePath("kart-b.crank"));
+}
+
 // Unsaved changes ask once before they could be lost: staying keeps them, saving writes them.
 TEST_F(EngineDocumentTest, UnsavedChangesAskBeforeLeaving)
 {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/after_paint.h"
 #include "platform/fit_text.h"
 #include "platform/line_shape.h"
 #include "platform/scroll_forwarding.h"
@@ -43,6 +44,7 @@ Ang_Disp::Ang_Disp(TablesPrinter& printer, QWidget* parent) : QWidget(parent), m
     }
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &Ang_Disp::VScroll1_Change);
     ForwardScrolling(*m_picture1, *m_panel, *m_vScroll1);
+    AfterNextPaint(*this, *this, [this] { makeEveryCell(); });
 }
 
 void Ang_Disp::showView(const DisplayView& view)
@@ -168,17 +170,6 @@ void Ang_Disp::makeEveryCell()
         }
     }
     emit cellsMade(made);
-}
-
-void Ang_Disp::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    // Painted once, the screen has the rest of its rows made next, after
-    // whatever else waits to be painted.
-    if (!m_restAsked) {
-        m_restAsked = true;
-        QMetaObject::invokeMethod(this, &Ang_Disp::makeEveryCell, Qt::QueuedConnection);
-    }
 }
 
 void Ang_Disp::VScroll1_Change()

@@ -62,8 +62,6 @@ signals:
 private:
     using CellColumn = std::array<QLineEdit*, kRowsPerTable>;
 
-    void paintEvent(QPaintEvent* event) override;
-
     void buildDesign(); // ang_disp_design.cpp
     // Rows from..to-1 of every column, under the body rules.
     QList<QLineEdit*> makeCellRows(int from, int to); // ang_disp_design.cpp
@@ -104,7 +102,6 @@ private:
     std::array<CellColumn, 4> m_dispA{};
     int m_rowsMade = 0;
     bool m_viewShown = false;
-    bool m_restAsked = false; // the rows below the viewport are on their way
 
     int m_panelTop = 0; // twips
 };
