@@ -30,7 +30,6 @@ PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& i
     setWindowTitle(QString::fromLatin1(kTitle));
     m_timing = new TimingPage(m_input, m_style);
     m_panel = new TimeAreaPanel(m_input, m_style);
-    m_compression = new CompressionPage(m_input, m_style);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sheetTabs"));
     QScrollArea* timing = ScrollingPage(m_timing, m_tabs);
@@ -39,9 +38,16 @@ PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& i
     QScrollArea* timeArea = ScrollingPage(m_panel, m_tabs);
     timeArea->setObjectName(QStringLiteral("timeAreaScroll"));
     m_tabs->addTab(timeArea, tr("Time-&area"));
-    QScrollArea* compression = ScrollingPage(m_compression, m_tabs);
-    compression->setObjectName(QStringLiteral("compressionScroll"));
-    m_tabs->addTab(compression, tr("Compressio&n"));
+    // The compression page is made when it is first chosen; it is the
+    // smallest, so the window's size does not wait for it.
+    m_compressionScroll = ScrollingPage(nullptr, m_tabs);
+    m_compressionScroll->setObjectName(QStringLiteral("compressionScroll"));
+    m_tabs->addTab(m_compressionScroll, tr("Compressio&n"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_tabs->widget(index) == m_compressionScroll) {
+            makeCompressionPage();
+        }
+    });
     // Where the baseline came from, over every page; the pages scroll; the
     // buttons stay in view under them.
     m_beforeLabel = ResultLabel(this, QStringLiteral("beforeLab"), true);
@@ -52,8 +58,7 @@ PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& i
     chainFocus();
 
     for (SheetPage* page : pages()) {
-        connect(page, &SheetPage::edited, this, &PortTimingSheet::recalculate);
-        connect(page, &SheetPage::edited, this, &PortTimingSheet::edited);
+        adoptPage(*page);
     }
     // The unit's edit has worked the view out already: the boxes only show
     // their lengths in the new unit.
@@ -98,9 +103,32 @@ QLayout* PortTimingSheet::buildButtons()
     return m_buttons;
 }
 
-std::array<SheetPage*, 3> PortTimingSheet::pages() const
+std::vector<SheetPage*> PortTimingSheet::pages() const
 {
-    return {m_timing, m_panel, m_compression};
+    std::vector<SheetPage*> made{m_timing, m_panel};
+    if (m_compression != nullptr) {
+        made.push_back(m_compression);
+    }
+    return made;
+}
+
+void PortTimingSheet::adoptPage(SheetPage& page)
+{
+    connect(&page, &SheetPage::edited, this, &PortTimingSheet::recalculate);
+    connect(&page, &SheetPage::edited, this, &PortTimingSheet::edited);
+}
+
+void PortTimingSheet::makeCompressionPage()
+{
+    if (m_compression != nullptr) {
+        return;
+    }
+    m_compression = new CompressionPage(m_input, m_style);
+    m_compression->showInput();
+    m_compression->render(m_view);
+    m_compressionScroll->setWidget(m_compression);
+    adoptPage(*m_compression);
+    chainFocus();
 }
 
 // The keyboard reads every page top to bottom, then the buttons; a page not

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 #include <QList>
-#include <array>
+#include <vector>
 
 #include <optional>
 
@@ -79,8 +79,11 @@ signals:
 private:
     QLayout* buildButtons();
     void chainFocus();
-    // The timing, time-area and compression pages, in the order of their tabs.
-    std::array<SheetPage*, 3> pages() const;
+    // The timing, time-area and compression pages made so far, in the order
+    // of their tabs.
+    std::vector<SheetPage*> pages() const;
+    void adoptPage(SheetPage& page);
+    void makeCompressionPage();
     // Every box shows the input, without working the view out.
     void showBoxes();
     void recalculate();
@@ -97,7 +100,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     TimingPage* m_timing = nullptr;
     TimeAreaPanel* m_panel = nullptr;
-    CompressionPage* m_compression = nullptr;
+    CompressionPage* m_compression = nullptr; // made when first chosen
+    QScrollArea* m_compressionScroll = nullptr;
     QLabel* m_beforeLabel = nullptr;
     QAction* m_clearBefore = nullptr;
     QHBoxLayout* m_buttons = nullptr;

@@ -101,6 +101,8 @@ TEST_F(PortTimingSheetTest, TheKeyboardReachesEveryControlTopToBottom)
     }
     EXPECT_EQ(walked.size(), 4 + 3 * kMaxPorts + 3 + 6 + 2) << walked.join(' ').toStdString();
 
+    // Every page's captions: the compression page is made when first chosen.
+    in<QTabWidget>("sheetTabs")->setCurrentIndex(2);
     QString keys;
     for (const QWidget* w : sheet->findChildren<QWidget*>()) {
         const auto* button = qobject_cast<const QPushButton*>(w);
@@ -225,6 +227,8 @@ TEST_F(PortTimingSheetTest, KeepsComparesWithAFileAndClearsABaseline)
     EXPECT_TRUE(in<QLabel>("beforeLab")->text().startsWith("before: kept "));
     EXPECT_TRUE(in<QLabel>("comparedLab_1")->text().endsWith("; change 0.0, 0.0, 0.0"));
     typeInto("raiseTxt", "0.5");
+    in<QTabWidget>("sheetTabs")->setCurrentIndex(2); // the compression page, made when chosen
+    EXPECT_EQ(in<QLineEdit>("clearanceTxt")->text(), "10");
     EXPECT_TRUE(in<QLabel>("compressionComparedLab")
                     ->text()
                     .contains("Geometric compression ratio (:1): 10.45 now, 11.54 before, "
