@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTime>
 #include <QVBoxLayout>
+#include <future>
 
 #include "platform/message_box.h"
 #include "platform/number_box.h"
@@ -28,6 +29,13 @@ PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& i
       m_style(LocaleNumberStyle()), m_engine(engine)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
+    // The figures are worked out on another core while the pages are made;
+    // the task has its own copies of what they come from.
+    std::future<PortSheetView> figures =
+        std::async(std::launch::async,
+                   [engine = m_engine, input = m_input, style = m_style, before = m_before] {
+                       return BuildPortSheetView(engine, input, style, before ? &*before : nullptr);
+                   });
     m_timing = new TimingPage(m_input, m_style);
     m_panel = new TimeAreaPanel(m_input, m_style);
     m_tabs = new QTabWidget(this);
@@ -63,7 +71,9 @@ PortTimingSheet::PortTimingSheet(const EngineSnapshot& engine, PortSheetInput& i
     // The unit's edit has worked the view out already: the boxes only show
     // their lengths in the new unit.
     connect(m_timing, &TimingPage::unitChanged, this, &PortTimingSheet::showBoxes);
-    showInput();
+    showBoxes();
+    m_view = figures.get();
+    renderView();
     FitToScreen(*this);
     m_timing->firstName()->setFocus();
 }
@@ -178,6 +188,11 @@ void PortTimingSheet::showBoxes()
 void PortTimingSheet::recalculate()
 {
     m_view = BuildPortSheetView(m_engine, m_input, m_style, m_before ? &*m_before : nullptr);
+    renderView();
+}
+
+void PortTimingSheet::renderView()
+{
     for (SheetPage* page : pages()) {
         page->render(m_view);
     }

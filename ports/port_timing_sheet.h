@@ -86,7 +86,9 @@ private:
     void makeCompressionPage();
     // Every box shows the input, without working the view out.
     void showBoxes();
+    // Works the view out afresh and renders it.
     void recalculate();
+    void renderView();
     void setBefore(std::optional<Baseline> before);
 
     PortSheetInput& m_input;
