@@ -139,7 +139,7 @@ bool EngineDocument::modified() const
         return false;
     }
     const std::optional<EngineFile> now = current();
-    return now && EngineFileAsJson(*now) != m_saved;
+    return now && EngineFileAsJson(*now) != savedBytes();
 }
 
 QString EngineDocument::titleNote() const
@@ -277,10 +277,20 @@ bool EngineDocument::openFile(const QString& path, const EngineFile& file, int v
 void EngineDocument::adopt(const QString& path)
 {
     m_path = path;
-    const std::optional<EngineFile> now = current();
-    m_saved = now ? EngineFileAsJson(*now) : QByteArray();
+    // Turned into bytes when first compared with: an engine just opened is
+    // on screen sooner.
+    m_savedFile = current();
+    m_savedBytes.reset();
     // What was just kept has no changes yet.
     showTitleNote(noteFor(false));
+}
+
+const QByteArray& EngineDocument::savedBytes() const
+{
+    if (!m_savedBytes) {
+        m_savedBytes = m_savedFile ? EngineFileAsJson(*m_savedFile) : QByteArray();
+    }
+    return *m_savedBytes;
 }
 
 bool EngineDocument::save()

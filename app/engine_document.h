@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "app/engine_file.h"
 #include "platform/services.h"
@@ -78,6 +79,7 @@ private:
     // The title note for the open file, changed or not; shown by the tools.
     QString noteFor(bool changed) const;
     void showTitleNote(const QString& note);
+    const QByteArray& savedBytes() const;
     void offerTools();
     bool openFile(const QString& path, const EngineFile& file, int version);
 
@@ -85,7 +87,9 @@ private:
     Services m_services;
     RecentFiles& m_recent;
     QString m_path;
-    QByteArray m_saved; // the file's bytes as opened or saved
+    // What was opened or saved, and its bytes once asked for (savedBytes).
+    std::optional<EngineFile> m_savedFile;
+    mutable std::optional<QByteArray> m_savedBytes;
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
